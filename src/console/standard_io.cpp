@@ -1,0 +1,46 @@
+// The terminal binding: standard input and output as raw file descriptors, so
+// the console decides itself when output must be shown.
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include "console.h"
+
+namespace orvanell {
+namespace {
+
+std::size_t ReadStandardInput(char* buffer, std::size_t capacity) {
+  for (;;) {
+    const ssize_t count = ::read(STDIN_FILENO, buffer, capacity);
+    if (count >= 0) return static_cast<std::size_t>(count);
+    if (errno != EINTR) return 0;
+  }
+}
+
+bool StandardInputReady() {
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  // A closed or broken input is "ready" too: the read returns at once.
+  return ::poll(&input, 1, 0) != 0;
+}
+
+void WriteStandardOutput(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t count = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (count < 0 && errno == EINTR) continue;
+    // A full device or a closed output: the player can't see it, the game goes on.
+    if (count <= 0) return;
+    bytes.remove_prefix(static_cast<std::size_t>(count));
+  }
+}
+
+}  // namespace
+
+ConsoleIo StandardIo() {
+  // A reader that went away must not kill the game halfway through its input.
+  std::signal(SIGPIPE, SIG_IGN);
+  return ConsoleIo{ReadStandardInput, StandardInputReady, WriteStandardOutput};
+}
+
+}  // namespace orvanell

@@ -1,0 +1,5 @@
+#include "navigation.h"
+
+int main() {
+  return orvanell::RunGame(orvanell::StandardIo(), orvanell::SystemClock);
+}

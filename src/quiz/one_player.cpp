@@ -1,0 +1,75 @@
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "navigation.h"
+#include "quiz.h"
+
+namespace orvanell {
+namespace {
+
+struct OnePlayerTexts {
+  std::string_view right;
+  std::string_view wrong;
+  std::string_view failed;
+};
+
+OnePlayerTexts TextsOf(ProblemKind kind) {
+  switch (kind) {
+    case ProblemKind::Addition:
+      return {"Correct!!\n", "Sorry...wrong answer,\n",
+              "You failed to answer the questiuon! It was: "};
+    case ProblemKind::Subtraction:
+      return {"Correct!!\n", "Try Again..\n",
+              "You failed to answer the question!..The correct answer was: "};
+    case ProblemKind::Multiplication:
+      return {"Correct!!!\n", "Try Again...\n",
+              "You failed to answer the question!..The correct answer was: "};
+  }
+  return {};
+}
+
+constexpr int kAttempts = 4;
+
+// By the attempt that found the answer: 5, 4, 2 and 1 points.
+constexpr std::array<std::string_view, kAttempts> kPointsTexts = {
+    "You got 5 points good job!\n",
+    "You got 4 points, you could have done better!\n",
+    "You got 2 points\n",
+    "You got 1 point\n",
+};
+
+}  // namespace
+
+void OnePlayerQuiz(ProblemKind kind) {
+  const OpenScreen screen;
+  const Problem problem = MakeProblem(kind, GameMode::OnePlayer);
+  ShowProblem(problem, kind, GameMode::OnePlayer);
+  const OnePlayerTexts texts = TextsOf(kind);
+  std::optional<std::int32_t> guess;
+  // The three tests are independent: the continue prompt returns after an
+  // invalid choice, and the attempt then goes on with the tests after it.
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (const auto read = ReadNumber()) guess = read;
+    if (guess == problem.answer) {
+      WriteText(texts.right);
+      AwardPoints(attempt);
+    }
+    if (guess != problem.answer) WriteText(texts.wrong);
+    if (attempt == kAttempts - 1) {
+      WriteText(texts.failed);
+      WriteNumber(problem.answer);
+      WriteChar('\n');
+      WriteChar('\n');
+      AwardPoints(attempt);
+    }
+  }
+}
+
+void AwardPoints(int attemptIndex) {
+  const OpenScreen screen;
+  WriteText(kPointsTexts.at(static_cast<std::size_t>(attemptIndex)));
+  ContinuePrompt();
+}
+
+}  // namespace orvanell

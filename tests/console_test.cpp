@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console.h"
+
+namespace orvanell {
+namespace {
+
+constexpr std::string_view kNone = "<none>";
+
+// Each read is N (number), K (key) or W (word, kept up to 5 bytes); its result
+// is shown as text, or <none> for no value.
+std::vector<std::string> ReadAll(std::string_view input, std::string_view reads) {
+  std::string output;
+  OpenConsole(MemoryIo(input, output));
+  std::vector<std::string> results;
+  for (const char read : reads) {
+    std::optional<std::string> shown;
+    if (read == 'N') {
+      if (auto number = ReadNumber()) shown = std::to_string(*number);
+    } else if (read == 'K') {
+      if (auto key = ReadKey()) shown = std::string(1, *key);
+    } else if (auto word = ReadWord(5)) {
+      shown = *word;
+    }
+    results.emplace_back(shown.value_or(std::string(kNone)));
+  }
+  return results;
+}
+
+struct ReadCase {
+  std::string_view input;
+  std::string_view reads;
+  std::vector<std::string> expected;
+};
+
+TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
+  const std::vector<ReadCase> cases = {
+      {"42\n", "NN", {"42", "<none>"}},
+      {"-5\n+7\n", "NN", {"-5", "7"}},
+      {"  \n\n\t 9\n", "N", {"9"}},
+      {"\v\f\r9", "NN", {"9", "<none>"}},
+      {"010 0x1F 0X1f 07 0\n", "NNNNN", {"8", "31", "31", "7", "0"}},
+      // 8 and 9 end an octal number and wait for the next read.
+      {"08\n", "NN", {"0", "8"}},
+      {"0779\n", "NN", {"63", "9"}},
+      {"12abc\n5\n", "NNNK", {"12", "0", "<none>", "<none>"}},
+      {"abc\n5\n", "NN", {"0", "<none>"}},
+      {"-\n5\n", "NN", {"0", "<none>"}},
+      {"+-5\n", "NN", {"0", "<none>"}},
+      {"0x\n5\n", "NN", {"0", "<none>"}},
+      {"0xg\n", "NN", {"0", "<none>"}},
+      {"-0x10 +010\n", "NN", {"-16", "8"}},
+      // Out of range clamps to the nearest bound and the input stays good.
+      {"99999999999 -99999999999 7\n", "NNN", {"2147483647", "-2147483648", "7"}},
+      {"2147483647 2147483648 -2147483648 -2147483649\n",
+       "NNNN",
+       {"2147483647", "2147483647", "-2147483648", "-2147483648"}},
+      {"0x7fffffff 0x80000000 -0x80000000\n", "NNN", {"2147483647", "2147483647", "-2147483648"}},
+      // At most 15 characters, the sign and the x counted.
+      {"1234567890123456\n", "NN", {"2147483647", "6"}},
+      {"-123456789012345\n", "NN", {"-2147483648", "5"}},
+      {"000000000000000"
+       "12\n",
+       "NN",
+       {"0", "12"}},
+      {"0x0000000000001"
+       "7\n",
+       "NN",
+       {"1", "7"}},
+      // The end of input ends a number but keeps its digits, then fails the input.
+      {"42", "NN", {"42", "<none>"}},
+      {"", "NKW", {"<none>", "<none>", "<none>"}},
+      {"  \n\t", "KN", {"<none>", "<none>"}},
+      // Keys are any non-whitespace byte; the rest of a word waits.
+      {"  yes\n", "KKK", {"y", "e", "s"}},
+      {"7", "KK", {"7", "<none>"}},
+      {"x\n", "KN", {"x", "<none>"}},
+      {std::string_view("\0\n", 2), "K", {std::string(1, '\0')}},
+      // Words stop at whitespace; only the kept length is stored.
+      {"Ann Lee\n", "WW", {"Ann", "Lee"}},
+      {"Bartholomew 3\n", "WN", {"Barth", "3"}},
+      {"Zoe", "WW", {"Zoe", "<none>"}},
+      // Once failed, every read yields nothing, even with input left.
+      {"q 1 y word\n", "NNKW", {"0", "<none>", "<none>", "<none>"}},
+  };
+  for (const ReadCase& c : cases) {
+    EXPECT_EQ(ReadAll(c.input, c.reads), c.expected) << "input: " << c.input;
+  }
+}
+
+TEST(ConsoleRead, LongRunsCostNoMemoryAndKeepTheirLimits) {
+  const std::string digits(3'000'000, '7');
+  const std::string spaces(3'000'000, ' ');
+  const std::string longWord(3'000'000, 'w');
+  EXPECT_EQ(ReadAll(spaces + "5\n", "N"), std::vector<std::string>{"5"});
+  EXPECT_EQ(ReadAll(longWord + " 4\n", "WN"), (std::vector<std::string>{"wwwww", "4"}));
+  // 15 digits clamp, then every further 15 digits do too.
+  EXPECT_EQ(ReadAll(digits, "NN"), (std::vector<std::string>{"2147483647", "2147483647"}));
+}
+
+TEST(ConsoleWrite, WritesNumbersInPlainDecimal) {
+  std::string output;
+  OpenConsole(MemoryIo("", output));
+  WriteNumber(0);
+  WriteChar(' ');
+  WriteNumber(-2147483647 - 1);
+  WriteChar(' ');
+  WriteNumber(2147483647);
+  WriteText("\a\n");
+  FlushConsole();
+  EXPECT_EQ(output, "0 -2147483648 2147483647\a\n");
+}
+
+TEST(ConsoleWrite, ShowsOutputBeforeWaitingAndOnlyThen) {
+  std::string output;
+  std::vector<std::size_t> shownAtRead;
+  std::string_view input = "1\n2\n";
+  bool ready = false;
+  OpenConsole(ConsoleIo{
+      [&](char* buffer, std::size_t) {
+        shownAtRead.push_back(output.size());
+        if (input.empty()) return std::size_t{0};
+        buffer[0] = input[0];
+        input.remove_prefix(1);
+        return std::size_t{1};
+      },
+      [&] { return ready; },
+      [&](std::string_view bytes) { output.append(bytes); },
+  });
+  WriteText("first? ");
+  ASSERT_EQ(ReadNumber(), 1);  // waited: the prompt went out first
+  ready = true;
+  WriteText("second? ");
+  ASSERT_EQ(ReadNumber(), 2);  // input was there: nothing forced out
+  EXPECT_EQ(output, "first? ");
+  FlushConsole();
+  EXPECT_EQ(output, "first? second? ");
+  EXPECT_EQ(shownAtRead.front(), 7U);
+}
+
+}  // namespace
+}  // namespace orvanell

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Runs the built game as a player would: over pipes, with input closed or
+# ended, with output gone, and answering a problem read off its own output.
+set -u
+game="$1"
+failures=0
+
+check() {  # name, expected status, actual status
+  if [[ "$2" != "$3" ]]; then
+    echo "FAIL $1: status $3, expected $2"
+    failures=$((failures + 1))
+  fi
+}
+
+menu=$'     Orvanell                \nKestrova+ Level 1 v.1.0\n\n1:  Addition Problems\n2:  Subtraction Problems\n3:  Multiplication problems\n4.  Help and Tips\n5:  Exit\n'
+invalid=$'Please use one of the given options!\n'
+
+out=$("$game" </dev/null; echo "status $?")
+[[ "$out" == "${menu}${invalid}status 0" ]] || { echo "FAIL empty input: $out"; failures=$((failures + 1)); }
+
+out=$("$game" <&- 2>&1; echo "status $?")
+[[ "$out" == "${menu}${invalid}status 0" ]] || { echo "FAIL closed input: $out"; failures=$((failures + 1)); }
+
+"$game" some arguments </dev/null >/dev/null; check "arguments ignored" 0 $?
+printf '3\n3\n' | "$game" >/dev/null; check "invalid game type" 0 $?
+printf '5\ny\n' | "$game" >/dev/null; check "quit" 1 $?
+printf '5\ny\n' | "$game" >&-; check "closed output" 1 $?
+printf '5\ny\n' | "$game" >/dev/full; check "full output" 1 $?
+# The reader leaves before the game writes its last screen: it still quits normally.
+(sleep 0.3; printf '5\ny\n') | "$game" | head -c 10 >/dev/null
+check "reader gone" 1 "${PIPESTATUS[1]}"
+
+# A one-player addition game: read the problem off the screen and answer it.
+coproc GAME { "$game"; }
+pid=$GAME_PID
+to_game=${GAME[1]}
+from_game=${GAME[0]}
+printf '1\n1\n' >&"$to_game"
+problem=""
+while IFS= read -r -t 5 line <&"$from_game"; do
+  if [[ "$line" =~ ^([0-9]+)\ \+\ ([0-9]+)\ =\ $ ]]; then
+    problem="$line"
+    break
+  fi
+done
+answer=$((BASH_REMATCH[1] + BASH_REMATCH[2]))
+printf '%s\n2\n' "$answer" >&"$to_game"
+rest=$(timeout 5 cat <&"$from_game")
+wait "$pid"; status=$?
+expected=$'Correct!!\nYou got 5 points good job!\nTo go to the Main Menu Press 1.\nTo quit press 2.'
+[[ -n "$problem" && "$rest" == "$expected" ]] || { echo "FAIL live game: [$problem] [$rest]"; failures=$((failures + 1)); }
+check "live game" 1 "$status"
+
+echo "$failures failures"
+[[ $failures -eq 0 ]]

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "quiz.h"
+#include "random.h"
+
+namespace orvanell {
+namespace {
+
+TEST(OperandGenerator, FollowsTheLinearCongruence) {
+  ResetOperandGenerator([] { return 0; });
+  EXPECT_EQ(NextValue(), 41);  // state 1 before any seeding
+  Seed(1);
+  EXPECT_EQ(NextValue(), 41);
+  EXPECT_EQ(NextValue(), 18467);
+  EXPECT_EQ(NextValue(), 6334);
+  // The clock is taken modulo 2^32.
+  ResetOperandGenerator([] { return (std::int64_t{1} << 32) + 1; });
+  SeedFromClock();
+  EXPECT_EQ(NextValue(), 41);
+}
+
+TEST(OperandGenerator, DrawsEveryValueUpToTheLimitAndNoMore) {
+  for (const std::int32_t limit : {40, 12}) {
+    Seed(12345);
+    std::set<std::int32_t> seen;
+    for (int i = 0; i < 5000; ++i)
+      seen.insert(DrawAtMost(limit));
+    EXPECT_EQ(seen.size(), static_cast<std::size_t>(limit) + 1);
+    EXPECT_EQ(*seen.begin(), 0);
+    EXPECT_EQ(*seen.rbegin(), limit);
+  }
+}
+
+struct KindCase {
+  ProblemKind kind;
+  GameMode mode;
+  std::int32_t limit;
+  bool secondMayExceedFirst;
+};
+
+TEST(MakeProblem, KeepsEachKindsLimitsAndOrderOverManySeconds) {
+  const std::vector<KindCase> cases = {
+      {ProblemKind::Addition, GameMode::OnePlayer, 40, false},
+      {ProblemKind::Addition, GameMode::TwoPlayer, 40, true},
+      {ProblemKind::Subtraction, GameMode::OnePlayer, 40, false},
+      {ProblemKind::Subtraction, GameMode::TwoPlayer, 40, false},
+      {ProblemKind::Multiplication, GameMode::OnePlayer, 12, true},
+      {ProblemKind::Multiplication, GameMode::TwoPlayer, 12, true},
+  };
+  for (const KindCase& c : cases) {
+    std::set<std::int32_t> firsts;
+    bool secondExceeded = false;
+    for (std::int64_t second = 1'700'000'000; second < 1'700'003'000; ++second) {
+      ResetOperandGenerator([second] { return second; });
+      const Problem p = MakeProblem(c.kind, c.mode);
+      ASSERT_GE(p.second, 0);
+      ASSERT_LE(p.first, c.limit);
+      ASSERT_LE(p.second, c.limit);
+      if (!c.secondMayExceedFirst) {
+        ASSERT_LE(p.second, p.first);
+      }
+      secondExceeded |= p.second > p.first;
+      firsts.insert(p.first);
+      const std::int32_t answer = c.kind == ProblemKind::Addition      ? p.first + p.second
+                                  : c.kind == ProblemKind::Subtraction ? p.first - p.second
+                                                                       : p.first * p.second;
+      ASSERT_EQ(p.answer, answer);
+      // The same second gives the same problem.
+      const Problem again = MakeProblem(c.kind, c.mode);
+      ASSERT_EQ(std::make_pair(again.first, again.second), std::make_pair(p.first, p.second));
+    }
+    EXPECT_EQ(secondExceeded, c.secondMayExceedFirst);
+    EXPECT_EQ(firsts.size(), static_cast<std::size_t>(c.limit) + 1);
+  }
+}
+
+}  // namespace
+}  // namespace orvanell
