@@ -10,15 +10,15 @@ namespace orvanell {
 namespace {
 
 // Output goes out in blocks of this size, or sooner when a read must wait.
-constexpr std::size_t kOutputBlock = 64 * 1024;
-constexpr std::size_t kInputBlock = 64 * 1024;
+constexpr std::size_t OutputBlockSize = std::size_t{64} * 1024;
+constexpr std::size_t InputBlockSize = std::size_t{64} * 1024;
 // A number takes at most this many characters, sign and hexadecimal x included.
-constexpr int kNumberWidth = 15;
+constexpr int NumberWidth = 15;
 
 struct Channel {
   ConsoleIo io;
   std::string output;
-  std::array<char, kInputBlock> input{};
+  std::array<char, InputBlockSize> input{};
   std::size_t next = 0;
   std::size_t end = 0;
   bool inputEnded = false;
@@ -80,11 +80,8 @@ int DigitValue(char c, int base) {
 }
 
 std::int32_t Clamp(std::int64_t value) {
-  constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-  if (value < kLow) return static_cast<std::int32_t>(kLow);
-  if (value > kHigh) return static_cast<std::int32_t>(kHigh);
-  return static_cast<std::int32_t>(value);
+  using Limits = std::numeric_limits<std::int32_t>;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, Limits::min(), Limits::max()));
 }
 
 }  // namespace
@@ -105,7 +102,7 @@ void OpenConsole(ConsoleIo io) {
   Channel& ch = TheChannel();
   ch.io = std::move(io);
   ch.output.clear();
-  ch.output.reserve(kOutputBlock);
+  ch.output.reserve(OutputBlockSize);
   ch.next = ch.end = 0;
   ch.inputEnded = false;
   ch.failed = false;
@@ -121,7 +118,7 @@ void FlushConsole() {
 void WriteText(std::string_view text) {
   Channel& ch = TheChannel();
   ch.output.append(text);
-  if (ch.output.size() >= kOutputBlock) FlushConsole();
+  if (ch.output.size() >= OutputBlockSize) FlushConsole();
 }
 
 void WriteNumber(std::int32_t number) {
@@ -164,7 +161,7 @@ std::optional<std::int32_t> ReadNumber() {
   }
   std::int64_t value = 0;
   bool metEnd = false;
-  while (taken < kNumberWidth) {
+  while (taken < NumberWidth) {
     c = Peek();
     const int digit = c.has_value() ? DigitValue(*c, base) : -1;
     metEnd = !c.has_value();

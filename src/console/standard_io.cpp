@@ -39,7 +39,7 @@ void WriteStandardOutput(std::string_view bytes) {
 
 ConsoleIo StandardIo() {
   // A reader that went away must not kill the game halfway through its input.
-  std::signal(SIGPIPE, SIG_IGN);
+  static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
   return ConsoleIo{ReadStandardInput, StandardInputReady, WriteStandardOutput};
 }
 

@@ -29,10 +29,10 @@ OnePlayerTexts TextsOf(ProblemKind kind) {
   return {};
 }
 
-constexpr int kAttempts = 4;
+constexpr int Attempts = 4;
 
 // By the attempt that found the answer: 5, 4, 2 and 1 points.
-constexpr std::array<std::string_view, kAttempts> kPointsTexts = {
+constexpr std::array<std::string_view, Attempts> PointsTexts = {
     "You got 5 points good job!\n",
     "You got 4 points, you could have done better!\n",
     "You got 2 points\n",
@@ -49,14 +49,14 @@ void OnePlayerQuiz(ProblemKind kind) {
   std::optional<std::int32_t> guess;
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+  for (int attempt = 0; attempt < Attempts; ++attempt) {
     if (const auto read = ReadNumber()) guess = read;
     if (guess == problem.answer) {
       WriteText(texts.right);
       AwardPoints(attempt);
     }
     if (guess != problem.answer) WriteText(texts.wrong);
-    if (attempt == kAttempts - 1) {
+    if (attempt == Attempts - 1) {
       WriteText(texts.failed);
       WriteNumber(problem.answer);
       WriteChar('\n');
@@ -68,7 +68,7 @@ void OnePlayerQuiz(ProblemKind kind) {
 
 void AwardPoints(int attemptIndex) {
   const OpenScreen screen;
-  WriteText(kPointsTexts.at(static_cast<std::size_t>(attemptIndex)));
+  WriteText(PointsTexts.at(static_cast<std::size_t>(attemptIndex)));
   ContinuePrompt();
 }
 

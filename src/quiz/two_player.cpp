@@ -8,11 +8,11 @@ namespace orvanell {
 namespace {
 
 // A name field holds this many characters; the rest of a longer word is dropped.
-constexpr std::size_t kNameLength = 79;
-constexpr int kRounds = 4;
+constexpr std::size_t NameLength = 79;
+constexpr int Rounds = 4;
 
 std::string ReadName() {
-  return ReadWord(kNameLength).value_or("");
+  return ReadWord(NameLength).value_or("");
 }
 
 // One player's turn; true if the guess was right.
@@ -47,10 +47,10 @@ void TwoPlayerQuiz(ProblemKind kind) {
   std::optional<std::int32_t> guess1;
   std::optional<std::int32_t> guess2;
   // Play goes on after a win when the continue prompt gets an invalid choice.
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < Rounds; ++round) {
     if (TakeTurn(name1, guess1, problem.answer)) Congratulate(name1, "You Won!\n");
     if (TakeTurn(name2, guess2, problem.answer)) Congratulate(name2, "You WON!\n");
-    if (round == kRounds - 1) {
+    if (round == Rounds - 1) {
       WriteChar('\a');
       WriteText("Neither of you answered the question!\n");
       WriteText("The correct answer was: ");
