@@ -37,7 +37,15 @@ std::int32_t NextValue() {
   return static_cast<std::int32_t>((state >> 16U) & 0x7FFFU);
 }
 
+std::uint32_t GeneratorState() {
+  return TheGenerator().state;
+}
+
 std::int32_t DrawAtMost(std::int32_t limit) {
+  return DrawAtMostStepwise(limit);
+}
+
+std::int32_t DrawAtMostStepwise(std::int32_t limit) {
   std::int32_t value = NextValue();
   while (value > limit)
     value = NextValue();
