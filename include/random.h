@@ -17,8 +17,14 @@ void Seed(std::uint32_t value);
 void SeedFromClock();
 // 0 to 32767.
 std::int32_t NextValue();
-// 0 to `limit`, both included, by redrawing until a value fits.
+// 0 to `limit`, both included, by redrawing until a value fits. Returns the
+// same value and leaves the same state as `DrawAtMostStepwise`, only sooner.
 std::int32_t DrawAtMost(std::int32_t limit);
+// The plain redraw loop, one `NextValue` at a time: the reference that
+// `DrawAtMost` must match, kept for the tests and the benchmarks.
+std::int32_t DrawAtMostStepwise(std::int32_t limit);
+// What the next `NextValue` steps from; lets tests compare where draws leave it.
+std::uint32_t GeneratorState();
 
 // The calendar clock of the machine.
 std::int64_t SystemClock();

@@ -33,8 +33,9 @@ check "reader gone" 1 "${PIPESTATUS[1]}"
 # A one-player addition game: read the problem off the screen and answer it.
 coproc GAME { "$game"; }
 pid=$GAME_PID
-to_game=${GAME[1]}
-from_game=${GAME[0]}
+# Copies, because bash closes the coprocess's own descriptors as soon as it
+# sees it end, which can be before its last output is read.
+exec {to_game}>&"${GAME[1]}" {from_game}<&"${GAME[0]}"
 printf '1\n1\n' >&"$to_game"
 problem=""
 while IFS= read -r -t 5 line <&"$from_game"; do

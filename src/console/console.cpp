@@ -18,7 +18,9 @@ constexpr int NumberWidth = 15;
 struct Channel {
   ConsoleIo io;
   std::string output;
-  std::array<char, InputBlockSize> input{};
+  // Left unset: only bytes a read has put there are ever looked at, and
+  // clearing 64 KiB would cost the start-up a page fault per 4 KiB.
+  std::array<char, InputBlockSize> input;
   std::size_t next = 0;
   std::size_t end = 0;
   bool inputEnded = false;
