@@ -32,10 +32,15 @@ start_game() {
   if [[ $mode == tmux ]]; then
     unset TMUX
     # No user configuration, no terminal of our own: CI has neither.
+    # tmux may mark the pane dead before it has collected the game's status,
+    # so the pane's shell writes the status down itself.
+    status_file=$(mktemp)
+    rm -f "$status_file"
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
-      new-session -d -x 120 -y 50 -s game "exec $(printf '%q' "$game")" \; \
+      new-session -d -x 120 -y 50 -s game \
+      "$(printf '%q; echo $? >%q' "$game" "$status_file")" \; \
       set-option -t game remain-on-exit on || exit 1
-    trap 'tmux_ kill-server 2>/dev/null' EXIT
+    trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
   else
     coproc GAME { exec "$game"; }
     game_pid=$GAME_PID
@@ -72,9 +77,7 @@ send_line() {
 check_ended() {
   status=""
   if [[ $mode == tmux ]]; then
-    if [[ $(tmux_ display-message -p -t game '#{pane_dead}') == 1 ]]; then
-      status=$(tmux_ display-message -p -t game '#{pane_dead_status}')
-    fi
+    [[ -s "$status_file" ]] && status=$(<"$status_file")
   elif ! kill -0 "$game_pid" 2>/dev/null; then
     wait "$game_pid"
     status=$?
