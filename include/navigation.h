@@ -16,6 +16,15 @@ inline constexpr std::string_view InvalidOptionMessage = "Please use one of the 
 
 // Screens open inside one another, one call deeper each time. Past this many
 // the run ends with `TooDeepMessage` and status 1 instead of running out of stack.
+//
+// Measured stack per open screen on the costliest loop (help menu and tips):
+// g++ -O2 56 bytes, clang -O2 40, clang -O2 with address and undefined
+// sanitizers 208, the same with fuzzer coverage 304; unoptimised 272, and
+// 1,250 with the sanitizers. So g++ -O2 runs out near 18,500 screens in a
+// 1 MiB stack and the sanitized build near 40,000 in 8 MiB: 4,000 leaves more
+// than four times that headroom, and even an unoptimised sanitized build fits
+// in 8 MiB. A player meets it only after some 4,000 menu choices in a row
+// without finishing a game.
 inline constexpr int MaxOpenScreens = 4000;
 inline constexpr std::string_view TooDeepMessage =
     "Too many screens are open, please start the game again.\n";

@@ -15,20 +15,36 @@ check() {  # name, expected status, actual status
 menu=$'     Orvanell                \nKestrova+ Level 1 v.1.0\n\n1:  Addition Problems\n2:  Subtraction Problems\n3:  Multiplication problems\n4.  Help and Tips\n5:  Exit\n'
 invalid=$'Please use one of the given options!\n'
 
-out=$("$game" </dev/null; echo "status $?")
+out=$(timeout 10 "$game" </dev/null; echo "status $?")
 [[ "$out" == "${menu}${invalid}status 0" ]] || { echo "FAIL empty input: $out"; failures=$((failures + 1)); }
 
-out=$("$game" <&- 2>&1; echo "status $?")
+out=$(timeout 10 "$game" <&- 2>&1; echo "status $?")
 [[ "$out" == "${menu}${invalid}status 0" ]] || { echo "FAIL closed input: $out"; failures=$((failures + 1)); }
 
-"$game" some arguments </dev/null >/dev/null; check "arguments ignored" 0 $?
-printf '3\n3\n' | "$game" >/dev/null; check "invalid game type" 0 $?
-printf '5\ny\n' | "$game" >/dev/null; check "quit" 1 $?
-printf '5\ny\n' | "$game" >&-; check "closed output" 1 $?
-printf '5\ny\n' | "$game" >/dev/full; check "full output" 1 $?
+timeout 10 "$game" some arguments </dev/null >/dev/null; check "arguments ignored" 0 $?
+printf '3\n3\n' | timeout 10 "$game" >/dev/null; check "invalid game type" 0 $?
+printf '5\ny\n' | timeout 10 "$game" >/dev/null; check "quit" 1 $?
+printf '5\ny\n' | timeout 10 "$game" >&-; check "closed output" 1 $?
+printf '5\ny\n' | timeout 10 "$game" >/dev/full; check "full output" 1 $?
 # The reader leaves before the game writes its last screen: it still quits normally.
-(sleep 0.3; printf '5\ny\n') | "$game" | head -c 10 >/dev/null
+(sleep 0.3; printf '5\ny\n') | timeout 10 "$game" | head -c 10 >/dev/null
 check "reader gone" 1 "${PIPESTATUS[1]}"
+
+out=$(timeout 10 "$game" </ 2>&1; echo "status $?")
+[[ "$out" == "${menu}${invalid}status 0" ]] || { echo "FAIL input a folder: $out"; failures=$((failures + 1)); }
+
+# Megabytes of output with nowhere to go: help menus up to the nesting bound,
+# and one game after another. Each run still plays to its end.
+deep=$(yes 4 | head -c 100000)
+games=$(yes 1 | head -c 100000)
+for name in deep games; do
+  printf '%s\n' "${!name}" | timeout 60 "$game" >/dev/full
+  check "$name, full output" 1 $?
+  printf '%s\n' "${!name}" | timeout 60 "$game" >&-
+  check "$name, closed output" 1 $?
+  printf '%s\n' "${!name}" | timeout 60 "$game" | head -c 10 >/dev/null
+  check "$name, reader gone at once" 1 "${PIPESTATUS[1]}"
+done
 
 # A one-player addition game: read the problem off the screen and answer it.
 coproc GAME { "$game"; }

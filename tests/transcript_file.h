@@ -1,0 +1,25 @@
+// The golden transcripts' file format, shared by their test and by the
+// fuzzer's seed corpus.
+//
+// A transcript file holds "clock: N" and "status: N" lines, then an "== input"
+// and an "== output" section, each the lines up to the next section. In the
+// sections "\a" is the bell, "\0" a NUL byte, "\\" a backslash, and a
+// backslash at the end of a line joins it to the next one with no line feed.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace orvanell {
+
+struct Transcript {
+  std::int64_t clock = 0;
+  int status = -1;  // -1 when the file has no status line
+  std::string input;
+  std::string output;
+};
+
+Transcript LoadTranscript(const std::filesystem::path& path);
+
+}  // namespace orvanell
