@@ -68,5 +68,15 @@ expected=$'Correct!!\nYou got 5 points good job!\nTo go to the Main Menu Press 1
 [[ -n "$problem" && "$rest" == "$expected" ]] || { echo "FAIL live game: [$problem] [$rest]"; failures=$((failures + 1)); }
 check "live game" 1 "$status"
 
+# The clock is the system's calendar clock in whole seconds: at 1700000000
+# (2023-11-14 22:13:20 UTC) the one-player addition problem is 31 + 28, the
+# two-player one 1 + 12. Skipped where faketime is missing.
+if command -v faketime >/dev/null; then
+  for case in $'1\n1\n:\n31 + 28 = \n' $'1\n2\nAnn\nBob\n:Player 2: 1 + 12 = \n'; do
+    shown=$(printf '%s' "${case%%:*}" | timeout 10 faketime -f '@2023-11-14 22:13:20' "$game")
+    [[ "$shown" == *"${case#*:}"* ]] || { echo "FAIL clock: no ${case#*:}"; failures=$((failures + 1)); }
+  done
+fi
+
 echo "$failures failures"
 [[ $failures -eq 0 ]]

@@ -11,11 +11,25 @@
 namespace orvanell {
 namespace {
 
+// Whether to try a failed read or write again. Another program sharing the
+// terminal or the pipe may have made it non-blocking: then "try again" means
+// wait, not the end of input or a lost output.
+bool ShouldRetry(int descriptor, short events) {
+  if (errno == EINTR) return true;
+  if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+  pollfd ready{descriptor, events, 0};
+  int count = 0;
+  do {
+    count = ::poll(&ready, 1, -1);
+  } while (count < 0 && errno == EINTR);
+  return count > 0;
+}
+
 std::size_t ReadStandardInput(char* buffer, std::size_t capacity) {
   for (;;) {
     const ssize_t count = ::read(STDIN_FILENO, buffer, capacity);
     if (count >= 0) return static_cast<std::size_t>(count);
-    if (errno != EINTR) return 0;
+    if (!ShouldRetry(STDIN_FILENO, POLLIN)) return 0;
   }
 }
 
@@ -28,7 +42,7 @@ bool StandardInputReady() {
 void WriteStandardOutput(std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t count = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-    if (count < 0 && errno == EINTR) continue;
+    if (count < 0 && ShouldRetry(STDOUT_FILENO, POLLOUT)) continue;
     // A full device or a closed output: the player can't see it, the game goes on.
     if (count <= 0) return;
     bytes.remove_prefix(static_cast<std::size_t>(count));

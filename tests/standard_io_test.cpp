@@ -1,0 +1,70 @@
+// The game bound to standard input and output when another program has made
+// both non-blocking: it must wait for the player and for a slow reader rather
+// than take "try again" for the end of input or a lost output.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "navigation.h"
+
+namespace orvanell {
+namespace {
+
+using std::chrono_literals::operator""ms;
+
+// Puts a non-blocking pipe in place of `descriptor`; returns the other end.
+int ReplaceWithNonBlockingPipe(int descriptor, bool readEnd) {
+  std::array<int, 2> ends{};
+  EXPECT_EQ(::pipe(ends.data()), 0);
+  const int mine = readEnd ? ends[0] : ends[1];
+  const int theirs = readEnd ? ends[1] : ends[0];
+  EXPECT_EQ(::fcntl(mine, F_SETFL, ::fcntl(mine, F_GETFL) | O_NONBLOCK), 0);
+  EXPECT_EQ(::dup2(mine, descriptor), descriptor);
+  ::close(mine);
+  return theirs;
+}
+
+TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
+  std::string input;
+  for (int i = 0; i < 300; ++i)
+    input += "4\n4\n";  // about 100 KiB of menus, more than a pipe holds
+  const SessionResult expected = RunSession(input, 0);
+  ASSERT_GT(expected.output.size(), std::size_t{70'000});
+
+  const int savedInput = ::dup(STDIN_FILENO);
+  const int savedOutput = ::dup(STDOUT_FILENO);
+  const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
+  const int reader = ReplaceWithNonBlockingPipe(STDOUT_FILENO, false);
+  std::thread player([&] {
+    std::this_thread::sleep_for(50ms);  // the game finds no input yet
+    EXPECT_EQ(::write(writer, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    ::close(writer);
+  });
+  std::string output;
+  std::thread screen([&] {
+    std::this_thread::sleep_for(100ms);  // the game finds the pipe full
+    std::array<char, 4096> block{};
+    for (ssize_t count = 0; (count = ::read(reader, block.data(), block.size())) > 0;) {
+      output.append(block.data(), static_cast<std::size_t>(count));
+    }
+  });
+  const int status = RunGame(StandardIo(), [] { return 0; });
+  ::dup2(savedOutput, STDOUT_FILENO);  // lets the screen thread see the end
+  ::dup2(savedInput, STDIN_FILENO);
+  player.join();
+  screen.join();
+  ::close(reader);
+  ::close(savedInput);
+  ::close(savedOutput);
+  EXPECT_EQ(status, expected.status);
+  EXPECT_TRUE(output == expected.output)
+      << "got " << output.size() << " of " << expected.output.size() << " bytes";
+}
+
+}  // namespace
+}  // namespace orvanell
