@@ -8,9 +8,9 @@
 namespace orvanell {
 namespace {
 
-constexpr std::uint32_t kMultiplier = 214013U;
-constexpr std::uint32_t kIncrement = 2531011U;
-constexpr std::int32_t kLargestValue = 0x7FFF;
+constexpr std::uint32_t Multiplier = 214013U;
+constexpr std::uint32_t Increment = 2531011U;
+constexpr std::int32_t LargestValue = 0x7FFF;
 
 struct Generator {
   std::uint32_t state = 1;
@@ -39,7 +39,7 @@ constexpr Leap Then(Leap first, Leap second) {
 constexpr Leap LeapOf(std::int64_t steps) {
   auto remaining = static_cast<std::uint32_t>(steps);
   Leap leap;
-  for (Leap power{kMultiplier, kIncrement}; remaining != 0; power = Then(power, power)) {
+  for (Leap power{Multiplier, Increment}; remaining != 0; power = Then(power, power)) {
     if ((remaining & 1U) != 0) leap = Then(leap, power);
     remaining >>= 1U;
   }
@@ -51,19 +51,19 @@ constexpr Leap LeapOf(std::int64_t steps) {
 // compiler runs them in vector registers or interleaves them, where stepping
 // one by one waits for a whole multiplication per value. Of 8 to 64 lanes, 32
 // measured best with g++ and close to best with clang.
-constexpr std::size_t kLanes = 32;
+constexpr std::size_t Lanes = 32;
 
 struct LaneLeaps {
-  std::array<std::uint32_t, kLanes> multipliers{};
-  std::array<std::uint32_t, kLanes> increments{};
+  std::array<std::uint32_t, Lanes> multipliers{};
+  std::array<std::uint32_t, Lanes> increments{};
 };
 
 // Lane i starts a whole block behind the value i + 1 steps ahead, so that the
-// first move of the draw loop lands the lanes on the next kLanes values.
+// first move of the draw loop lands the lanes on the next Lanes values.
 constexpr LaneLeaps MakeLaneLeaps() {
   LaneLeaps leaps;
-  for (std::size_t lane = 0; lane < kLanes; ++lane) {
-    const Leap leap = LeapOf(static_cast<std::int64_t>(lane + 1) - std::int64_t{kLanes});
+  for (std::size_t lane = 0; lane < Lanes; ++lane) {
+    const Leap leap = LeapOf(static_cast<std::int64_t>(lane + 1) - std::int64_t{Lanes});
     leaps.multipliers[lane] = leap.multiplier;
     leaps.increments[lane] = leap.increment;
   }
@@ -71,14 +71,14 @@ constexpr LaneLeaps MakeLaneLeaps() {
 }
 
 // Worked out by the compiler, so a run starts without doing it.
-constexpr LaneLeaps kLaneLeaps = MakeLaneLeaps();
-constexpr Leap kBlockLeap = LeapOf(kLanes);
+constexpr LaneLeaps LaneStarts = MakeLaneLeaps();
+constexpr Leap BlockLeap = LeapOf(Lanes);
 // A step back and a step on again go nowhere.
 static_assert(Then(LeapOf(-1), LeapOf(1)).multiplier == 1 &&
               Then(LeapOf(-1), LeapOf(1)).increment == 0);
 
 std::int32_t ValueOf(std::uint32_t state) {
-  return static_cast<std::int32_t>((state >> 16U) & static_cast<std::uint32_t>(kLargestValue));
+  return static_cast<std::int32_t>((state >> 16U) & static_cast<std::uint32_t>(LargestValue));
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ void SeedFromClock() {
 
 std::int32_t NextValue() {
   std::uint32_t& state = TheGenerator().state;
-  state = state * kMultiplier + kIncrement;
+  state = state * Multiplier + Increment;
   return ValueOf(state);
 }
 
@@ -108,18 +108,18 @@ std::uint32_t GeneratorState() {
 
 std::int32_t DrawAtMost(std::int32_t limit) {
   // Outside this range the first value always fits, or none ever does.
-  if (limit < 0 || limit >= kLargestValue) return DrawAtMostStepwise(limit);
+  if (limit < 0 || limit >= LargestValue) return DrawAtMostStepwise(limit);
   std::uint32_t& state = TheGenerator().state;
   // A value fits exactly when the state's low 31 bits are below this bound,
   // that is when subtracting the bound sets the top bit.
   const std::uint32_t bound = static_cast<std::uint32_t>(limit + 1) << 16U;
-  std::array<std::uint32_t, kLanes> lanes{};
-  for (std::size_t lane = 0; lane < kLanes; ++lane)
-    lanes[lane] = state * kLaneLeaps.multipliers[lane] + kLaneLeaps.increments[lane];
+  std::array<std::uint32_t, Lanes> lanes{};
+  for (std::size_t lane = 0; lane < Lanes; ++lane)
+    lanes[lane] = state * LaneStarts.multipliers[lane] + LaneStarts.increments[lane];
   std::uint32_t fits = 0;
   while ((fits >> 31U) == 0) {
     for (std::uint32_t& lane : lanes) {
-      lane = lane * kBlockLeap.multiplier + kBlockLeap.increment;
+      lane = lane * BlockLeap.multiplier + BlockLeap.increment;
       fits |= (lane & 0x7FFFFFFFU) - bound;
     }
   }
