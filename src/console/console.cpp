@@ -119,8 +119,9 @@ void FlushConsole() {
 
 void WriteText(std::string_view text) {
   Channel& ch = TheChannel();
+  // Flushing first keeps the buffer within the block it was given at the start.
+  if (ch.output.size() + text.size() > OutputBlockSize) FlushConsole();
   ch.output.append(text);
-  if (ch.output.size() >= OutputBlockSize) FlushConsole();
 }
 
 void WriteNumber(std::int32_t number) {
