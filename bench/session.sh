@@ -13,13 +13,8 @@ other=${2:-}
 build=${ORVANELL_BUILD_DIR:-build/release}
 rounds=3
 
-need() {  # command, Debian package
-  command -v "$1" >/dev/null && return
-  echo "installing $2" >&2
-  apt-get install -y -qq "$2" >/dev/null || { apt-get update -qq && apt-get install -y -qq "$2" >/dev/null; }
-}
-need /usr/bin/time time
-need strace strace
+source .ci/need
+need /usr/bin/time time strace strace
 
 if [[ -z "${ORVANELL_BUILD_DIR:-}" ]]; then
   cmake --preset release >/dev/null

@@ -11,10 +11,8 @@ runs=${1:-2000}
 shift || true
 build=${ORVANELL_BUILD_DIR:-build/release}
 
-if ! command -v hyperfine >/dev/null; then
-  echo "installing hyperfine" >&2
-  apt-get install -y -qq hyperfine >/dev/null || { apt-get update -qq && apt-get install -y -qq hyperfine >/dev/null; }
-fi
+source .ci/need
+need hyperfine hyperfine
 if [[ -z "${ORVANELL_BUILD_DIR:-}" ]]; then
   cmake --preset release >/dev/null
 fi
