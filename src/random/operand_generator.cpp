@@ -9,6 +9,11 @@ constexpr std::uint32_t Multiplier = 214013U;
 constexpr std::uint32_t Increment = 2531011U;
 constexpr std::uint32_t LargestValue = 0x7FFFU;
 
+std::int32_t Step(std::uint32_t& state) {
+  state = state * Multiplier + Increment;
+  return static_cast<std::int32_t>((state >> 16U) & LargestValue);
+}
+
 }  // namespace
 
 void Seed(std::uint32_t value) {
@@ -20,17 +25,16 @@ void SeedFromClock() {
 }
 
 std::int32_t NextValue() {
-  std::uint32_t& state = ActiveGenerator().state;
-  state = state * Multiplier + Increment;
-  return static_cast<std::int32_t>((state >> 16U) & LargestValue);
+  return Step(ActiveGenerator().state);
 }
 
 // Redrawing rather than scaling keeps every value equally likely; with 15-bit
 // values a draw takes a few thousand steps at most, a few microseconds.
 std::int32_t DrawAtMost(std::int32_t limit) {
-  std::int32_t value = NextValue();
+  std::uint32_t& state = ActiveGenerator().state;
+  std::int32_t value = Step(state);
   while (value > limit)
-    value = NextValue();
+    value = Step(state);
   return value;
 }
 
