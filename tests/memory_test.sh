@@ -11,9 +11,9 @@ mib64=$((64 * 1024 * 1024))
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for tool in /usr/bin/time openssl; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is needed"
+for tool in /usr/bin/time:time openssl:openssl; do
+  if ! command -v "${tool%:*}" >/dev/null; then
+    echo "FAIL: ${tool%:*} is needed (Debian package ${tool#*:})"
     exit 1
   fi
 done

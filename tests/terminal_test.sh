@@ -144,7 +144,7 @@ continue_prompt='^To quit press 2\.$'
 help_menu='^4\. Exit$'
 
 if [[ $mode == tmux ]] && ! command -v tmux >/dev/null; then
-  echo "FAIL: tmux is needed"
+  echo "FAIL: tmux is needed (Debian package tmux)"
   exit 1
 fi
 start_game
