@@ -43,11 +43,11 @@ out=$(timeout 10 "$game" </ 2>&1; echo "status $?")
 deep=$(yes 4 | head -c 100000)
 games=$(yes 1 | head -c 100000)
 for name in deep games; do
-  printf '%s\n' "${!name}" | timeout 60 "$game" >/dev/full
+  printf '%s\n' "${!name}" | timeout 20 "$game" >/dev/full
   check "$name, full output" 1 $?
-  printf '%s\n' "${!name}" | timeout 60 "$game" >&-
+  printf '%s\n' "${!name}" | timeout 20 "$game" >&-
   check "$name, closed output" 1 $?
-  printf '%s\n' "${!name}" | timeout 60 "$game" | head -c 10 >/dev/null
+  printf '%s\n' "${!name}" | timeout 20 "$game" | head -c 10 >/dev/null
   check "$name, reader gone at once" 1 "${PIPESTATUS[1]}"
 done
 
@@ -81,11 +81,13 @@ for case in $'1\n1\n' $'1\n2\nAnn\nBob\n'; do
   for ((try = 0; try < 20; ++try)); do
     start=$EPOCHREALTIME
     shown=$(printf '%s' "$case" | timeout 10 "$game")
+    status=$?
     end=$EPOCHREALTIME
     second=${start%.*}
-    ((second == ${end%.*} && 10#${start#*.} >= 20000)) && break
+    ((status != 0 || (second == ${end%.*} && 10#${start#*.} >= 20000))) && break
     second=""
   done
+  check "clock" 0 "$status"
   if [[ -z "$second" ]]; then
     echo "FAIL clock: 20 runs each straddled a second"
     failures=$((failures + 1))

@@ -41,8 +41,12 @@ noise() {
 measure() {
   local input
   exec {input}<"$work/input"
-  /usr/bin/time -f '%M' -o "$work/time" timeout 60 "$game" <&"$input" >/dev/null 2>"$work/err"
+  /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >/dev/null 2>"$work/err"
   status=$?
+  if ((status == 124)); then
+    echo "FAIL: the game did not end within 20 s"
+    exit 1
+  fi
   peak_kib=$(tail -n 1 "$work/time")
   consumed=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$$/fdinfo/$input")
   exec {input}<&-
