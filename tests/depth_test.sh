@@ -3,9 +3,12 @@
 # keeps opening screens must end at the nesting bound with its message and
 # status 1: a stack overflow would show as a signal, or, under the address
 # sanitizer, as a report on standard error with status 1.
+#
+# Usage: depth_test.sh GAME [STACK_KIB]. Without a size the game runs in the
+# stack it gets by default; a Windows program's is set in its own header.
 set -u
 game="$1"
-stack_kib="$2"
+stack_kib="${2:-}"
 failures=0
 message='Too many screens are open, please start the game again.'
 work=$(mktemp -d)
@@ -22,7 +25,10 @@ play() {
   local lines
   lines=$(printf "$3")
   { printf "$2"; yes "$lines" | head -c $(($4 * (${#lines} + 1))); } >"$work/input"
-  (ulimit -s "$stack_kib" && exec timeout 20 "$game") <"$work/input" >"$work/out" 2>"$work/err"
+  (
+    [[ -z "$stack_kib" ]] || ulimit -s "$stack_kib" || exit
+    exec timeout 20 "$game"
+  ) <"$work/input" >"$work/out" 2>"$work/err"
   status=$?
   if ((status == 124)); then
     echo "FAIL $1: the game did not end within 20 s"

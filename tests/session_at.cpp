@@ -1,8 +1,11 @@
 // Plays standard input in memory with the clock stopped at the second given as
 // the argument, and writes the output and returns the status the game would
 // have then: lets the end-to-end tests know what the real clock should show.
+// Reads and writes through the game's own binding, which passes bytes as they
+// are on every system (the C++ streams would turn line feeds into CR LF on
+// Windows).
+#include <array>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "navigation.h"
@@ -12,8 +15,12 @@ int main(int argc, char** argv) {
     std::cerr << "usage: orvanell_session_at SECONDS <input\n";
     return 2;
   }
-  const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
+  const orvanell::ConsoleIo io = orvanell::StandardIo();
+  std::string input;
+  std::array<char, 65536> block{};
+  for (std::size_t count = 0; (count = io.read(block.data(), block.size())) > 0;)
+    input.append(block.data(), count);
   const orvanell::SessionResult result = orvanell::RunSession(input, std::stoll(argv[1]));
-  std::cout << result.output;
+  io.write(result.output);
   return result.status;
 }

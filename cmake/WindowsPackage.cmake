@@ -1,0 +1,36 @@
+# Installation on Windows, and what a player downloads: a zip to unpack
+# anywhere (`cpack -G ZIP`), or an installer with a Start-menu entry
+# (`cpack -G NSIS`, with Debian's nsis). Both hold the game, how to play it and
+# the licence, side by side in one folder.
+
+install(TARGETS orvanell RUNTIME DESTINATION .)
+
+# Notepad before Windows 10 shows a text without CR LF as one long line. The
+# ".txt" lets a double-click open the licence too.
+set(texts ${PROJECT_SOURCE_DIR}/packaging/windows/how-to-play.txt)
+if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
+  list(APPEND texts ${PROJECT_SOURCE_DIR}/LICENSE)
+endif()
+foreach(text ${texts})
+  get_filename_component(name ${text} NAME_WE)
+  file(READ ${text} content)
+  string(REPLACE "\n" "\r\n" content "${content}")
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/windows/${name}.txt "${content}")
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/windows/${name}.txt DESTINATION .)
+endforeach()
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME orvanell)
+set(CPACK_PACKAGE_VENDOR "The Orvanell developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Arithmetic practice game for children")
+set(CPACK_SYSTEM_NAME windows-x86_64)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Orvanell)
+set(CPACK_PACKAGE_EXECUTABLES orvanell Orvanell)
+set(CPACK_NSIS_DISPLAY_NAME Orvanell)
+set(CPACK_NSIS_MENU_LINKS how-to-play.txt "How to play Orvanell")
+if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
+  set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/windows/LICENSE.txt)
+endif()
+include(CPack)
