@@ -54,8 +54,7 @@ bool StandardInputReady() {
     case FILE_TYPE_PIPE: {
       DWORD available = 0;
       // Peeking at a broken pipe fails: showing the output first costs nothing then.
-      return ::PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr) != 0 &&
-             available > 0;
+      return ::PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr) != 0 && available > 0;
     }
     default:
       return false;
