@@ -28,7 +28,11 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Orvanell)
 set(CPACK_PACKAGE_EXECUTABLES orvanell Orvanell)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_DISPLAY_NAME Orvanell)
+# A 64-bit installer for the 64-bit game, installed where 64-bit programs go.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MENU_LINKS how-to-play.txt "How to play Orvanell")
 if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
   set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/windows/LICENSE.txt)
