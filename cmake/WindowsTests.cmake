@@ -31,10 +31,10 @@ add_custom_command(OUTPUT ${ORVANELL_WINE_PREFIX}/system.reg
 add_custom_target(orvanell_wine_prefix ALL DEPENDS ${ORVANELL_WINE_PREFIX}/system.reg)
 
 # The default stack is the one in the program's header, which Wine honours as
-# Windows does; ulimit does not reach it. The terminal test's tmux channel
-# ends the input with Ctrl+D, which a Windows console does not know.
+# Windows does; ulimit does not reach it. In the terminal, the game's input
+# ends with Ctrl+Z then Enter, at Wine's console.
 set(depth_stack_kib "")
-set(terminal_channels pipes)
+set(terminal_platform windows)
 
 # The nesting bound, also in an unoptimised build's bigger frames: the same
 # game compiled again without optimisation.

@@ -4,14 +4,17 @@
 # player game, a two-player game, the help menu and a tips screen, then quits
 # through the exit confirmation.
 #
-# Usage: terminal_test.sh GAME tmux|pipes
+# Usage: terminal_test.sh GAME tmux|pipes [windows]
 #   tmux:  in a real pseudo-terminal, typing with send-keys and reading the
 #          screen with capture-pane; the terminal echoes what is typed.
 #   pipes: over plain pipes, where nothing is echoed and every prompt must
 #          reach the pipe before the game waits for its answer.
+#   windows: GAME runs a Windows console program, whose input ends with
+#          Ctrl+Z then Enter rather than Ctrl+D.
 set -u
 game="$1"
 mode="$2"
+platform="${3:-posix}"
 wait_seconds=15
 failures=0
 
@@ -38,7 +41,8 @@ start_game() {
     rm -f "$status_file"
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
       new-session -d -x 120 -y 50 -s game \
-      "$(printf '%q; echo $? >%q' "$game" "$status_file")" \; \
+      "$([[ $platform == windows ]] && echo 'stty susp undef;') $(
+        printf '%q; echo $? >%q' "$game" "$status_file")" \; \
       set-option -t game remain-on-exit on || exit 1
     trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
   else
@@ -215,7 +219,7 @@ expect_end 1
 # sign, and a second Ctrl+D ends the input. The number has no digit, so the
 # main menu answers it and the run ends: once the input has ended the game
 # must not wait for a third Ctrl+D.
-if [[ $mode == tmux ]]; then
+if [[ $mode == tmux && $platform == posix ]]; then
   tmux_ kill-session -t game
   rm -f "$status_file"
   start_game
@@ -225,6 +229,25 @@ if [[ $mode == tmux ]]; then
   tmux_ send-keys -t game C-d
   tmux_ send-keys -t game C-d
   expect 'Please use one of the given options!$'
+  expect_end 0
+fi
+
+# At a Windows console Ctrl+Z then Enter ends the input. Where the first name
+# is due it leaves both players nameless and the game plays on to its end,
+# where a name made of the byte 26 would wait for the second one. The
+# terminal's suspend key is off, so that Ctrl+Z reaches the console.
+if [[ $mode == tmux && $platform == windows ]]; then
+  tmux_ kill-session -t game
+  rm -f "$status_file"
+  start_game
+  before=""
+  expect "$main_menu"
+  type_line 1
+  expect "$game_type"
+  type_line 2
+  expect '^Enter your name Player 1: ?'
+  tmux_ send-keys -t game C-z Enter
+  expect '^Neither of you answered the question!$'
   expect_end 0
 fi
 

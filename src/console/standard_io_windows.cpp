@@ -37,8 +37,9 @@ std::size_t ReadStandardInput(char* buffer, std::size_t capacity) {
                  nullptr) == 0) {
     return 0;
   }
-  // At the console the player ends the input with Ctrl+Z then Enter. Windows
-  // already reports that as nothing read, but some consoles hand the byte on.
+  // At the console the player ends the input with Ctrl+Z then Enter, a line
+  // that starts with the byte 26. Windows' own ReadFile may already report it
+  // as nothing read; Wine's console hands the byte on.
   if (count > 0 && buffer[0] == ControlZ && IsConsole(input)) return 0;
   return count;
 }
