@@ -86,5 +86,32 @@ INSTANTIATE_TEST_SUITE_P(Golden, TranscriptTest, testing::ValuesIn(TranscriptNam
                            return name;
                          });
 
+// One session leaves nothing behind for the next in the same process: after
+// each of these, which changes some run-wide state, the transcript must still
+// play exactly as recorded.
+struct AfterCase {
+  std::string_view first;
+  std::int64_t clock;
+  std::string_view transcript;
+};
+
+TEST(TranscriptTest, PlaysAsRecordedAfterAnotherSession) {
+  const std::vector<AfterCase> cases = {
+      {"4\n1\nx\n", 0, "help_input_ends_at_key"},   // the tips key left at x
+      {"x\n", 0, "exit_yes"},                       // the input left failed
+      {"5\ny\n4\n4\n", 0, "menu_empty_input"},      // input left unread
+      {"1\n1\n", 12345, "one_player_right_first"},  // another clock
+  };
+  for (const AfterCase& c : cases) {
+    SCOPED_TRACE(c.transcript);
+    const Transcript expected = LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) /
+                                               (std::string(c.transcript) + ".txt"));
+    RunSession(c.first, c.clock);
+    const SessionResult result = RunSession(expected.input, expected.clock);
+    EXPECT_EQ(result.output, expected.output);
+    EXPECT_EQ(result.status, expected.status);
+  }
+}
+
 }  // namespace
 }  // namespace orvanell
