@@ -30,6 +30,24 @@ Ahead SkipWhitespace(ConsoleChannel& ch) {
   return Look(ch);
 }
 
+// How every read starts: no value once the input has failed; otherwise past
+// the whitespace either a byte, nothing yet, or the end, which fails the input.
+enum class Start : std::uint8_t { AtByte, Waiting, NoValue };
+
+Start StartRead(ConsoleChannel& ch) {
+  if (ch.failed) return Start::NoValue;
+  switch (SkipWhitespace(ch)) {
+    case Ahead::Byte:
+      return Start::AtByte;
+    case Ahead::NothingYet:
+      return Start::Waiting;
+    case Ahead::End:
+      break;
+  }
+  ch.failed = true;
+  return Start::NoValue;
+}
+
 int DigitValue(char c, int base) {
   int value = 99;
   if (c >= '0' && c <= '9') value = c - '0';
@@ -123,13 +141,8 @@ void WriteChar(char character) {
 
 bool NumberRead::Advance(ConsoleChannel& ch) {
   if (taken.empty()) {
-    if (ch.failed) return true;
-    const Ahead ahead = SkipWhitespace(ch);
-    if (ahead == Ahead::NothingYet) return false;
-    if (ahead == Ahead::End) {
-      ch.failed = true;
-      return true;
-    }
+    const Start start = StartRead(ch);
+    if (start != Start::AtByte) return start == Start::NoValue;
   }
   while (taken.size() < NumberWidth) {
     const Ahead ahead = Look(ch);
@@ -147,29 +160,16 @@ bool NumberRead::Advance(ConsoleChannel& ch) {
 }
 
 bool KeyRead::Advance(ConsoleChannel& ch) {
-  if (ch.failed) return true;
-  switch (SkipWhitespace(ch)) {
-    case Ahead::NothingYet:
-      return false;
-    case Ahead::End:
-      ch.failed = true;
-      return true;
-    case Ahead::Byte:
-      break;
-  }
+  const Start start = StartRead(ch);
+  if (start != Start::AtByte) return start == Start::NoValue;
   result = ch.input[ch.next++];
   return true;
 }
 
 bool WordRead::Advance(ConsoleChannel& ch) {
   if (!started) {
-    if (ch.failed) return true;
-    const Ahead ahead = SkipWhitespace(ch);
-    if (ahead == Ahead::NothingYet) return false;
-    if (ahead == Ahead::End) {
-      ch.failed = true;
-      return true;
-    }
+    const Start start = StartRead(ch);
+    if (start != Start::AtByte) return start == Start::NoValue;
     started = true;
     result.emplace();
   }
