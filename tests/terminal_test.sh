@@ -39,10 +39,12 @@ start_game() {
     # so the pane's shell writes the status down itself.
     status_file=$(mktemp)
     rm -f "$status_file"
+    local command
+    command=$(printf '%q; echo $? >%q' "$game" "$status_file")
+    # Ctrl+Z must reach a Windows console rather than suspend the game.
+    [[ $platform == windows ]] && command="stty susp undef; $command"
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
-      new-session -d -x 120 -y 50 -s game \
-      "$([[ $platform == windows ]] && echo 'stty susp undef;') $(
-        printf '%q; echo $? >%q' "$game" "$status_file")" \; \
+      new-session -d -x 120 -y 50 -s game "$command" \; \
       set-option -t game remain-on-exit on || exit 1
     trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
   else
@@ -215,39 +217,34 @@ expect '^If you want to reamain and play more games press n$'
 type_line y
 expect_end 1
 
-# The end of input on a terminal: "-" and Ctrl+D hand the game a lone minus
-# sign, and a second Ctrl+D ends the input. The number has no digit, so the
-# main menu answers it and the run ends: once the input has ended the game
-# must not wait for a third Ctrl+D.
-if [[ $mode == tmux && $platform == posix ]]; then
+# The end of input on a terminal: once the input has ended the game must not
+# wait for more.
+if [[ $mode == tmux ]]; then
   tmux_ kill-session -t game
   rm -f "$status_file"
   start_game
   before=""
   expect "$main_menu"
-  tmux_ send-keys -t game -l -- -
-  tmux_ send-keys -t game C-d
-  tmux_ send-keys -t game C-d
-  expect 'Please use one of the given options!$'
-  expect_end 0
-fi
-
-# At a Windows console Ctrl+Z then Enter ends the input. Where the first name
-# is due it leaves both players nameless and the game plays on to its end,
-# where a name made of the byte 26 would wait for the second one. The
-# terminal's suspend key is off, so that Ctrl+Z reaches the console.
-if [[ $mode == tmux && $platform == windows ]]; then
-  tmux_ kill-session -t game
-  rm -f "$status_file"
-  start_game
-  before=""
-  expect "$main_menu"
-  type_line 1
-  expect "$game_type"
-  type_line 2
-  expect '^Enter your name Player 1: ?'
-  tmux_ send-keys -t game C-z Enter
-  expect '^Neither of you answered the question!$'
+  if [[ $platform == posix ]]; then
+    # "-" and Ctrl+D hand the game a lone minus sign, and a second Ctrl+D
+    # ends the input. The number has no digit, so the main menu answers it
+    # and the run ends, without waiting for a third Ctrl+D.
+    tmux_ send-keys -t game -l -- -
+    tmux_ send-keys -t game C-d
+    tmux_ send-keys -t game C-d
+    expect 'Please use one of the given options!$'
+  else
+    # At a Windows console Ctrl+Z then Enter ends the input. Where the first
+    # name is due it leaves both players nameless and the game plays on to its
+    # end, where a name made of the byte 26 would wait for the second one. The
+    # terminal's suspend key is off, so that Ctrl+Z reaches the console.
+    type_line 1
+    expect "$game_type"
+    type_line 2
+    expect '^Enter your name Player 1: ?'
+    tmux_ send-keys -t game C-z Enter
+    expect '^Neither of you answered the question!$'
+  fi
   expect_end 0
 fi
 
