@@ -14,8 +14,9 @@
 namespace orvanell {
 namespace {
 
-// Keeps each call's count within a DWORD, and within what the consoles of
-// Windows before 8 accept in one write.
+// Keeps each call's count within a DWORD, and well within the 64 KB heap
+// that a console before Windows 8 gives a process's reads and writes, where a
+// byte takes two as UTF-16.
 constexpr std::size_t MaxBytesPerCall = std::size_t{16} * 1024;
 constexpr char ControlZ = 26;
 
