@@ -58,7 +58,10 @@ list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 add_custom_command(OUTPUT ${site}/index.html
   COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
-    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/lib/xterm.mjs ${xterm}/css/xterm.css ${site}
+    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${site}
+  # The terminal as an ES module, under a name that every web server sends as
+  # JavaScript, as browsers demand for modules.
+  COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/lib/xterm.mjs ${site}/xterm.js
   COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${site}/xterm-LICENSE.txt
   DEPENDS ${pageSources} orvanell ${npmFolder}/node_modules/.package-lock.json
   COMMENT "Writing the web page to ${site}")

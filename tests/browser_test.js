@@ -9,12 +9,11 @@
 // Usage: node browser_test.js SITE NPM_FOLDER
 'use strict';
 const fs = require('fs');
-const http = require('http');
 const path = require('path');
 const zlib = require('zlib');
+const { serveSite, originOf, launchChromium } = require('./site_browser');
 
 const [site, npmFolder] = process.argv.slice(2);
-const chromiumPath = '/usr/bin/chromium';
 const maxSiteBytes = 200 * 1024;
 const waitMs = 15000;
 let failures = 0;
@@ -34,24 +33,6 @@ function weighSite() {
   }
   console.log(`site: ${total} bytes gzipped`);
   if (total > maxSiteBytes) fail(`the site weighs ${total} bytes gzipped, over ${maxSiteBytes}`);
-}
-
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.txt': 'text/plain' };
-
-// Serves the site's files on a loopback port of the system's choosing.
-function serveSite() {
-  const server = http.createServer((request, response) => {
-    const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
-    const file = path.join(site, path.basename(name));
-    if (name.includes('/') || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
 // What the terminal shows, one string per row, without the blank rows below.
@@ -161,18 +142,9 @@ async function play(page) {
 
 async function main() {
   weighSite();
-  if (!fs.existsSync(chromiumPath)) {
-    console.log(`FAIL: the browser test needs ${chromiumPath} (Debian package chromium)`);
-    process.exit(1);
-  }
-  const { chromium } = require(path.join(npmFolder, 'node_modules', 'playwright-core'));
-  const server = await serveSite();
-  const origin = `http://127.0.0.1:${server.address().port}`;
-  const browser = await chromium.launch({
-    executablePath: chromiumPath,
-    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+  const browser = await launchChromium(npmFolder);
+  const server = await serveSite(site);
+  const origin = originOf(server);
   try {
     const page = await browser.newPage();
     page.on('pageerror', (error) => fail(`page error: ${error.message}`));

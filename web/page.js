@@ -2,7 +2,7 @@
 // terminal's cooked mode between the keyboard and the game. The game's bytes
 // reach the terminal unchanged; only the terminal turns a line feed into a
 // new line on the screen (convertEol), as a terminal's driver would.
-import { Terminal } from './xterm.mjs';
+import { Terminal } from './xterm.js';
 
 const box = document.getElementById('terminal');
 const ended = document.getElementById('ended');
