@@ -45,6 +45,7 @@ file(CHMOD ${CMAKE_BINARY_DIR}/orvanell-node
 set(npmFolder ${CMAKE_BINARY_DIR}/npm)
 set(xterm ${npmFolder}/node_modules/@xterm/xterm)
 add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${npmFolder}
   COMMAND ${CMAKE_COMMAND} -E copy ${webSource}/package.json ${webSource}/package-lock.json
     ${npmFolder}
   COMMAND ${ORVANELL_NPM} ci --prefix ${npmFolder} --no-audit --no-fund --loglevel=error

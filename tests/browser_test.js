@@ -35,7 +35,8 @@ function weighSite() {
   if (total > maxSiteBytes) fail(`the site weighs ${total} bytes gzipped, over ${maxSiteBytes}`);
 }
 
-// What the terminal shows, one string per row, without the blank rows below.
+// What the terminal shows, one string per row without its trailing blanks,
+// and without the blank rows below.
 async function screenRows(page) {
   const rows = await page.$$eval('.xterm-accessibility-tree > div',
     (elements) => elements.map((element) => element.textContent.replace(/\s+$/, '')));
@@ -83,7 +84,7 @@ async function play(page) {
   await typeLine(page, '1');
   await expectBottom(page, ...gameType);
   await typeLine(page, '1');
-  let rows = await expectBottom(page, /^\d+ \+ \d+ = $/);
+  let rows = await expectBottom(page, /^\d+ \+ \d+ =$/);
   let [, first, operator, second] = rows[rows.length - 1].match(problem);
   const sum = answer(Number(first), operator, Number(second));
   await page.keyboard.type('99');
@@ -99,16 +100,16 @@ async function play(page) {
   await typeLine(page, '3');
   await expectBottom(page, ...gameType);
   await typeLine(page, '2');
-  await expectBottom(page, /^Welcome to 2 player Math Games!$/, /^$/, /^Enter your name Player 1: $/);
+  await expectBottom(page, /^Welcome to 2 player Math Games!$/, /^$/, /^Enter your name Player 1:$/);
   await typeLine(page, 'Ann');
-  await expectBottom(page, /^Enter your name Player 1: Ann$/, /^Enter your name Player 2: $/);
+  await expectBottom(page, /^Enter your name Player 1: Ann$/, /^Enter your name Player 2:$/);
   await typeLine(page, 'Bob');
-  rows = await expectBottom(page, /^Enter your name Player 2: Bob$/, problem, /^Ann: $/);
+  rows = await expectBottom(page, /^Enter your name Player 2: Bob$/, problem, /^Ann:$/);
   [, first, operator, second] = rows[rows.length - 2].match(problem);
   if (operator !== 'x') fail(`a multiplication was chosen, the screen shows ${first} ${operator} ${second}`);
   const product = answer(Number(first), operator, Number(second));
   await typeLine(page, String(product + 1));
-  await expectBottom(page, /^Sorry\.\.\.wrong answer,$/, /^Bob: $/);
+  await expectBottom(page, /^Sorry\.\.\.wrong answer,$/, /^Bob:$/);
   await typeLine(page, String(product));
   await expectBottom(page, /^Great job Bob$/, /^You WON!$/, ...continuePrompt);
   await typeLine(page, '1');

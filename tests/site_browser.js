@@ -36,7 +36,7 @@ function launchChromium(npmFolder) {
     console.log(`FAIL: ${chromiumPath} is needed (Debian package chromium)`);
     process.exit(1);
   }
-  const { chromium } = require(path.join(npmFolder, 'node_modules', 'playwright-core'));
+  const { chromium } = require(path.resolve(npmFolder, 'node_modules', 'playwright-core'));
   return chromium.launch({
     executablePath: chromiumPath,
     args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
