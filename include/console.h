@@ -5,14 +5,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+// Emscripten's libc++ still keeps coroutines under their experimental name.
+#if __has_include(<coroutine>)
+#include <coroutine>
+namespace orvanell::co {
+using std::coroutine_handle, std::noop_coroutine, std::suspend_always;
+}  // namespace orvanell::co
+#else
+#include <experimental/coroutine>
+namespace orvanell::co {
+using std::experimental::coroutine_handle, std::experimental::noop_coroutine,
+    std::experimental::suspend_always;
+}  // namespace orvanell::co
+#endif
 
 namespace orvanell {
 
-// Where the console's bytes come from and go to: the terminal in the game,
-// memory in tests.
+// Where the console's bytes come from and go to: the platform's terminal in
+// the game, memory in tests.
 struct ConsoleIo {
   // Waits for input if there is none yet; returns the count of bytes read, 0 at
   // the end of input (a read error counts as the end).
@@ -23,23 +39,95 @@ struct ConsoleIo {
   std::function<void(std::string_view bytes)> write;
 };
 
-// Starts a fresh channel: empty buffers and a good input condition.
-void OpenConsole(ConsoleIo io);
+// Output goes out in blocks of this size, or sooner when a read must wait.
+inline constexpr std::size_t OutputBlockSize = std::size_t{64} * 1024;
+inline constexpr std::size_t InputBlockSize = std::size_t{64} * 1024;
+
+struct ConsoleChannel;
+
+// A read that found too few bytes buffered and waits for more. `advance` goes
+// on with it and says whether it has finished.
+struct WaitingRead {
+  void* read = nullptr;
+  bool (*advance)(void* read, ConsoleChannel& channel) = nullptr;
+};
+
+// One session's channel: its buffers and its input condition.
+struct ConsoleChannel {
+  explicit ConsoleChannel(ConsoleIo io);
+
+  ConsoleIo io;
+  std::string output;
+  // Left uncleared: only bytes the binding has put there are ever looked at.
+  std::unique_ptr<char[]> input;
+  std::size_t next = 0;
+  std::size_t end = 0;
+  bool inputEnded = false;
+  bool failed = false;
+  WaitingRead waiting;
+};
+
+// The channel of the session being played (see navigation.h).
+ConsoleChannel& ActiveConsole();
+
 // Hands every pending output byte to the writer.
-void FlushConsole();
+void FlushConsole(ConsoleChannel& channel);
 
 void WriteText(std::string_view text);
 void WriteNumber(std::int32_t number);
 void WriteChar(char character);
 
+// The reads go on from where they stopped each time more bytes arrive: each
+// returns true once it has its result.
+struct NumberRead {
+  std::string taken;  // at most the 15 characters a number may have
+  std::optional<std::int32_t> result;
+  bool Advance(ConsoleChannel& channel);
+};
+
+struct KeyRead {
+  std::optional<char> result;
+  bool Advance(ConsoleChannel& channel);
+};
+
+struct WordRead {
+  std::size_t keepAtMost = 0;
+  bool started = false;
+  std::optional<std::string> result;
+  bool Advance(ConsoleChannel& channel);
+};
+
+// A screen awaits a read: it completes at once while enough input is
+// buffered, and otherwise the screen waits until the driver has more bytes.
+template <typename Read>
+struct ReadAwaiter {
+  Read read;
+
+  bool await_ready() { return read.Advance(ActiveConsole()); }
+  void await_suspend(co::coroutine_handle<> /*screen*/) {
+    ActiveConsole().waiting = {this, &AdvanceWaiting};
+  }
+  auto await_resume() { return std::move(read.result); }
+
+  static bool AdvanceWaiting(void* self, ConsoleChannel& channel) {
+    return static_cast<ReadAwaiter*>(self)->read.Advance(channel);
+  }
+};
+
 // A number in decimal, octal (leading 0) or hexadecimal (leading 0x), clamped
 // to the 32-bit range; 0 when no digit came; no value once the input has failed.
-std::optional<std::int32_t> ReadNumber();
+inline ReadAwaiter<NumberRead> ReadNumber() {
+  return {};
+}
 // The next byte that is not whitespace.
-std::optional<char> ReadKey();
+inline ReadAwaiter<KeyRead> ReadKey() {
+  return {};
+}
 // The next whitespace-free word, of which only the first `keepAtMost` bytes are
 // kept; the rest of the word is read and dropped.
-std::optional<std::string> ReadWord(std::size_t keepAtMost);
+inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost) {
+  return {WordRead{keepAtMost, false, std::nullopt}};
+}
 
 // Binds the channel to standard input and standard output.
 ConsoleIo StandardIo();

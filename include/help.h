@@ -1,14 +1,13 @@
 // The help menu and its three screens of arithmetic tips.
 #pragma once
 
+#include "navigation.h"
+
 namespace orvanell {
 
-void HelpMenu();
-void AdditionTips();
-void SubtractionTips();
-void MultiplicationTips();
-
-// Forgets the key the tips screens share, as at the start of a run.
-void ResetMenuKey();
+Screen HelpMenu();
+Screen AdditionTips();
+Screen SubtractionTips();
+Screen MultiplicationTips();
 
 }  // namespace orvanell

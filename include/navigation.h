@@ -1,51 +1,156 @@
-// The run's entry, the menus that lead to the games and the screens that
-// decide whether the run goes on.
+// The run's entry, the menus that lead to the games, the screens that decide
+// whether the run goes on, and the engine that carries the open screens.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "console.h"
-#include "quiz.h"
 #include "random.h"
 
 namespace orvanell {
 
+enum class ProblemKind : std::uint8_t;
+
 inline constexpr std::string_view InvalidOptionMessage = "Please use one of the given options!\n";
 
-// Screens open inside one another, one call deeper each time. Past this many
-// the run ends with `TooDeepMessage` and status 1 instead of running out of stack.
+// Screens open inside one another, one deeper with each choice. Past this many
+// the run ends with `TooDeepMessage` and status 1. A player meets the bound
+// only after some 10,000 menu choices in a row without finishing a game.
 //
-// Measured stack per open screen on the costliest loop (help menu and tips):
-// g++ -O3 about 55 bytes, clang -O3 40, clang with address and undefined
-// sanitizers 208, the same with fuzzer coverage 304, unoptimised 272. So
-// 10,000 screens take about 550 KiB of g++'s optimised stack (it overflows at
-// 500 KiB, runs in 600), 2 MiB of the sanitized build's and 3 MiB of the
-// fuzzing build's: within a 1 MiB stack for the optimised game and 8 MiB for
-// the others. Only an unoptimised build with sanitizers (1,250 bytes a
-// screen) needs more. A player meets the bound only after some 10,000 menu
-// choices in a row without finishing a game.
+// Open screens are coroutine frames on the heap, not native stack: measured
+// at 330 to 560 bytes of heap a screen with g++ -O3, allocator overhead
+// included (`orvanell_bench --benchmark_filter=OpenScreens`), so the bound
+// costs at most about 5.5 MiB, and the native stack stays that of one screen
+// at any depth.
 inline constexpr int MaxOpenScreens = 10000;
 inline constexpr std::string_view TooDeepMessage =
     "Too many screens are open, please start the game again.\n";
 
-// Every screen routine holds one of these while it runs.
-struct OpenScreen {
-  OpenScreen();
-  ~OpenScreen();
-  OpenScreen(const OpenScreen&) = delete;
-  OpenScreen& operator=(const OpenScreen&) = delete;
+// A screen: a coroutine that its caller awaits, `co_await HelpMenu();`, and
+// that returns to the line after it. See src/navigation/engine.cpp.
+class [[nodiscard]] Screen {
+ public:
+  struct promise_type;
+  using Handle = co::coroutine_handle<promise_type>;
+
+  // Closes the screen that has finished and goes straight back to its caller.
+  struct Finish {
+    bool await_ready() const noexcept { return false; }
+    co::coroutine_handle<> await_suspend(Handle finished) const noexcept;
+    void await_resume() const noexcept {}
+  };
+
+  struct promise_type {
+    Handle caller;  // none for the run's first screen
+    Screen get_return_object() noexcept { return Screen(Handle::from_promise(*this)); }
+    co::suspend_always initial_suspend() const noexcept { return {}; }
+    Finish final_suspend() const noexcept { return {}; }
+    void return_void() const noexcept {}
+    // The game throws nothing; a failed allocation ends the process.
+    void unhandled_exception() const noexcept;
+  };
+
+  Screen(Screen&& other) noexcept;
+  Screen& operator=(Screen&&) = delete;
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+  ~Screen();
+
+  // Opens the screen inside `caller`, or ends the run if too many are open.
+  bool await_ready() const noexcept { return false; }
+  co::coroutine_handle<> await_suspend(Handle caller) noexcept;
+  void await_resume() const noexcept {}
+
+  // Hands the not yet started screen over to the engine.
+  Handle Release() noexcept;
+
+ private:
+  explicit Screen(Handle handle) noexcept : handle(handle) {}
+  Handle handle;  // owned until it is opened
 };
 
-// Ends the run at once with status 1. Thrown rather than exiting so that a
-// whole session, quitting included, runs inside a test.
-struct QuitGame {};
+// Ends the run with status 1, closing every open screen: `co_await QuitGame();`.
+struct QuitGame {
+  bool await_ready() const noexcept { return false; }
+  void await_suspend(Screen::Handle quitting) const noexcept;
+  void await_resume() const noexcept {}
+};
 
-void MainMenu();
-void GameTypePrompt(ProblemKind kind);
-void ContinuePrompt();
-void ExitConfirmation();
+// Closes every open screen and opens a fresh main menu in their place; the
+// run ends with status 1 once that menu returns.
+struct ReopenMainMenu {
+  bool await_ready() const noexcept { return false; }
+  void await_suspend(Screen::Handle reopening) const noexcept;
+  void await_resume() const noexcept {}
+};
+
+Screen MainMenu();
+Screen GameTypePrompt(ProblemKind kind);
+Screen ContinuePrompt();
+Screen ExitConfirmation();
+
+// Everything one run owns. It lives for that run alone, and several can be
+// played side by side.
+struct Session {
+  Session(ConsoleIo io, Clock clock);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+  // Closes the screens still open, if the host gives up on a waiting run.
+  ~Session();
+
+  ConsoleChannel console;
+  OperandGenerator generator;
+  // Shared by the three tips screens for the whole run.
+  char menuKey = '\0';
+  int openScreens = 0;
+
+  // The engine's part: the screen running or waiting, innermost of all.
+  Screen::Handle innermost;
+  enum class Request : std::uint8_t { None, Quit, ReopenMainMenu } request = Request::None;
+  bool reopened = false;
+  bool ended = false;
+  int status = 0;
+};
+
+// The session whose screens are running; only valid inside them.
+Session& ActiveSession();
+
+// Makes `session` the active one for as long as it lives.
+class SessionScope {
+ public:
+  explicit SessionScope(Session& session);
+  SessionScope(const SessionScope&) = delete;
+  SessionScope& operator=(const SessionScope&) = delete;
+  ~SessionScope();
+
+ private:
+  Session* previous;
+};
+
+// Driving a run from a host that must not block, such as a web page:
+//
+// Opens `first`, by default the main menu, and plays until a read must wait
+// for input, or the run ends.
+void StartRun(Session& session);
+void StartRun(Session& session, Screen first);
+// While the run waits: where the host puts the next input bytes.
+std::span<char> InputSpace(Session& session);
+// `count` bytes were put at the start of `InputSpace`; 0 means the input has
+// ended for good. Plays on until the next read that must wait, or the end.
+void ContinueRun(Session& session, std::size_t count);
+bool RunEnded(const Session& session);
+// 0 or 1, once the run has ended.
+int RunStatus(const Session& session);
+// Shows all pending output. A run that stops to wait leaves it pending, so
+// that piped input still makes large writes; the host flushes before it
+// really waits. A run that ends has flushed it all.
+void FlushConsole(Session& session);
+
+// Plays a started run to its end on the blocking binding; returns the status.
+int PlayToEnd(Session& session);
 
 // Plays one run on the given channel and clock; returns the exit status.
 int RunGame(ConsoleIo io, Clock clock);

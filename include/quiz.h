@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "navigation.h"
+
 namespace orvanell {
 
 // Coded as the main menu's option numbers.
@@ -19,8 +21,8 @@ struct Problem {
 Problem MakeProblem(ProblemKind kind, GameMode mode);
 void ShowProblem(Problem problem, ProblemKind kind, GameMode mode);
 
-void OnePlayerQuiz(ProblemKind kind);
-void AwardPoints(int attemptIndex);
-void TwoPlayerQuiz(ProblemKind kind);
+Screen OnePlayerQuiz(ProblemKind kind);
+Screen AwardPoints(int attemptIndex);
+Screen TwoPlayerQuiz(ProblemKind kind);
 
 }  // namespace orvanell

@@ -10,21 +10,20 @@ namespace orvanell {
 // Seconds since 1970-01-01 00:00:00 UTC.
 using Clock = std::function<std::int64_t()>;
 
-// Sets the clock that `SeedFromClock` reads and puts the state back to 1.
-void ResetOperandGenerator(Clock clock);
+struct OperandGenerator {
+  std::uint32_t state = 1;
+  Clock clock;
+};
+
+// The generator of the session being played (see navigation.h).
+OperandGenerator& ActiveGenerator();
 
 void Seed(std::uint32_t value);
 void SeedFromClock();
 // 0 to 32767.
 std::int32_t NextValue();
-// 0 to `limit`, both included, by redrawing until a value fits. Returns the
-// same value and leaves the same state as `DrawAtMostStepwise`, only sooner.
+// 0 to `limit`, both included, by redrawing until a value fits.
 std::int32_t DrawAtMost(std::int32_t limit);
-// The plain redraw loop, one `NextValue` at a time: the reference that
-// `DrawAtMost` must match, kept for the tests and the benchmarks.
-std::int32_t DrawAtMostStepwise(std::int32_t limit);
-// What the next `NextValue` steps from; lets tests compare where draws leave it.
-std::uint32_t GeneratorState();
 
 // The calendar clock of the machine.
 std::int64_t SystemClock();

@@ -1,32 +1,51 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "console.h"
+#include "navigation.h"
+#include "random.h"
 
 namespace orvanell {
 namespace {
 
 constexpr std::string_view kNone = "<none>";
 
+// A binding that hands the input over at most `chunk` bytes at a time, as a
+// terminal or a pipe may.
+ConsoleIo Trickle(std::string_view input, std::size_t chunk, std::string& output) {
+  ConsoleIo io = MemoryIo(input, output);
+  io.read = [read = io.read, chunk](char* buffer, std::size_t capacity) {
+    return read(buffer, std::min(capacity, chunk));
+  };
+  return io;
+}
+
 // Each read is N (number), K (key) or W (word, kept up to 5 bytes); its result
 // is shown as text, or <none> for no value.
-std::vector<std::string> ReadAll(std::string_view input, std::string_view reads) {
-  std::string output;
-  OpenConsole(MemoryIo(input, output));
-  std::vector<std::string> results;
+Screen ReadScreen(std::string_view reads, std::vector<std::string>& results) {
   for (const char read : reads) {
     std::optional<std::string> shown;
     if (read == 'N') {
-      if (auto number = ReadNumber()) shown = std::to_string(*number);
+      if (auto number = co_await ReadNumber()) shown = std::to_string(*number);
     } else if (read == 'K') {
-      if (auto key = ReadKey()) shown = std::string(1, *key);
-    } else if (auto word = ReadWord(5)) {
+      if (auto key = co_await ReadKey()) shown = std::string(1, *key);
+    } else if (auto word = co_await ReadWord(5)) {
       shown = *word;
     }
     results.emplace_back(shown.value_or(std::string(kNone)));
   }
+}
+
+std::vector<std::string> ReadAll(std::string_view input, std::string_view reads,
+                                 std::size_t chunk = InputBlockSize) {
+  std::string output;
+  std::vector<std::string> results;
+  Session session(Trickle(input, chunk, output), SystemClock);
+  StartRun(session, ReadScreen(reads, results));
+  PlayToEnd(session);
   return results;
 }
 
@@ -86,8 +105,13 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       // Once failed, every read yields nothing, even with input left.
       {"q 1 y word\n", "NNKW", {"0", "<none>", "<none>", "<none>"}},
   };
-  for (const ReadCase& c : cases) {
-    EXPECT_EQ(ReadAll(c.input, c.reads), c.expected) << "input: " << c.input;
+  // Whichever way the input arrives, a read that runs out of bytes goes on
+  // where it stopped.
+  for (const std::size_t chunk : {InputBlockSize, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
+    for (const ReadCase& c : cases) {
+      EXPECT_EQ(ReadAll(c.input, c.reads, chunk), c.expected)
+          << "input: " << c.input << ", chunk " << chunk;
+    }
   }
 }
 
@@ -103,14 +127,17 @@ TEST(ConsoleRead, LongRunsCostNoMemoryAndKeepTheirLimits) {
 
 TEST(ConsoleWrite, WritesNumbersInPlainDecimal) {
   std::string output;
-  OpenConsole(MemoryIo("", output));
-  WriteNumber(0);
-  WriteChar(' ');
-  WriteNumber(-2147483647 - 1);
-  WriteChar(' ');
-  WriteNumber(2147483647);
-  WriteText("\a\n");
-  FlushConsole();
+  Session session(MemoryIo("", output), SystemClock);
+  {
+    const SessionScope scope(session);
+    WriteNumber(0);
+    WriteChar(' ');
+    WriteNumber(-2147483647 - 1);
+    WriteChar(' ');
+    WriteNumber(2147483647);
+    WriteText("\a\n");
+  }
+  FlushConsole(session);
   EXPECT_EQ(output, "0 -2147483648 2147483647\a\n");
 }
 
@@ -119,24 +146,32 @@ TEST(ConsoleWrite, ShowsOutputBeforeWaitingAndOnlyThen) {
   std::vector<std::size_t> shownAtRead;
   std::string_view input = "1\n2\n";
   bool ready = false;
-  OpenConsole(ConsoleIo{
-      [&](char* buffer, std::size_t) {
-        shownAtRead.push_back(output.size());
-        if (input.empty()) return std::size_t{0};
-        buffer[0] = input[0];
-        input.remove_prefix(1);
-        return std::size_t{1};
-      },
-      [&] { return ready; },
-      [&](std::string_view bytes) { output.append(bytes); },
-  });
-  WriteText("first? ");
-  ASSERT_EQ(ReadNumber(), 1);  // waited: the prompt went out first
-  ready = true;
-  WriteText("second? ");
-  ASSERT_EQ(ReadNumber(), 2);  // input was there: nothing forced out
-  EXPECT_EQ(output, "first? ");
-  FlushConsole();
+  Session session(ConsoleIo{
+                      [&](char* buffer, std::size_t) {
+                        shownAtRead.push_back(output.size());
+                        if (input.empty()) return std::size_t{0};
+                        buffer[0] = input[0];
+                        input.remove_prefix(1);
+                        return std::size_t{1};
+                      },
+                      [&] { return ready; },
+                      [&](std::string_view bytes) { output.append(bytes); },
+                  },
+                  SystemClock);
+  std::vector<std::optional<std::int32_t>> answers;
+  std::string shownBeforeEnd;
+  auto questions = [&]() -> Screen {
+    WriteText("first? ");
+    answers.push_back(co_await ReadNumber());  // waited: the prompt went out first
+    ready = true;
+    WriteText("second? ");
+    answers.push_back(co_await ReadNumber());  // input was there: nothing forced out
+    shownBeforeEnd = output;
+  };
+  StartRun(session, questions());
+  PlayToEnd(session);
+  EXPECT_EQ(answers, (std::vector<std::optional<std::int32_t>>{1, 2}));
+  EXPECT_EQ(shownBeforeEnd, "first? ");
   EXPECT_EQ(output, "first? second? ");
   EXPECT_EQ(shownAtRead.front(), 7U);
 }

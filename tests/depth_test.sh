@@ -22,8 +22,12 @@ play() {
   local lines
   lines=$(printf "$3")
   { printf "$2"; yes "$lines" | head -c $(($4 * (${#lines} + 1))); } >"$work/input"
-  (ulimit -s "$stack_kib" && exec "$game") <"$work/input" >"$work/out" 2>"$work/err"
+  (ulimit -s "$stack_kib" && exec timeout 20 "$game") <"$work/input" >"$work/out" 2>"$work/err"
   status=$?
+  if ((status == 124)); then
+    echo "FAIL $1: the game did not end within 20 s"
+    exit 1
+  fi
 }
 
 # The loops end long before their input does.

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Feeds the built game huge and hostile inputs and checks that every run ends
 # normally, with status 0 or 1, and that its peak memory stays within a few MiB
-# of an empty session's: nothing the player types may be kept whole.
+# of an empty session's: nothing the player types may be kept whole. Each case
+# also checks how much of its input the game read: all of it where the rules
+# keep it reading (names, whitespace, game after game), so that the memory
+# figure covers the whole input, and only the start where they make it stop
+# (the first byte that is not a number fails the input), so that a game which
+# gulps its input whole fails too.
 set -u
-shopt -s lastpipe  # so that `... | measure` sets its results here
 game="$1"
 failures=0
 allowance_kib=4096
@@ -11,9 +15,9 @@ mib64=$((64 * 1024 * 1024))
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for tool in /usr/bin/time openssl; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is needed"
+for tool in /usr/bin/time:time openssl:openssl; do
+  if ! command -v "${tool%:*}" >/dev/null; then
+    echo "FAIL: ${tool%:*} is needed (Debian package ${tool#*:})"
     exit 1
   fi
 done
@@ -31,54 +35,77 @@ noise() {
     openssl enc -aes-128-ctr -K 0123456789abcdef0123456789abcdef -iv 0 -nosalt 2>/dev/null
 }
 
-# Plays standard input; leaves the status in $status and the peak in $peak_kib.
+# Plays the file $work/input; leaves the status in $status, the peak in
+# $peak_kib, and in $consumed how many of the file's bytes the game read, from
+# the offset it leaves in the open file it shares with this shell.
 measure() {
-  /usr/bin/time -f '%M' -o "$work/time" "$game" >/dev/null 2>"$work/err"
+  local input
+  exec {input}<"$work/input"
+  /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >/dev/null 2>"$work/err"
   status=$?
+  if ((status == 124)); then
+    echo "FAIL: the game did not end within 20 s"
+    exit 1
+  fi
   peak_kib=$(tail -n 1 "$work/time")
+  consumed=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$$/fdinfo/$input")
+  exec {input}<&-
 }
 
-measure </dev/null
+: >"$work/input"
+measure
 baseline_kib=$peak_kib
 limit_kib=$((baseline_kib + allowance_kib))
 
-check() {  # name
+# name, whole|start: plays $work/input, which the game must read to its end,
+# or of which it must read only the start, by its rules stopping within the
+# first MiB.
+check() {
+  measure
+  local size
+  size=$(stat -c %s "$work/input")
   if [[ $status != 0 && $status != 1 ]] || [[ -s "$work/err" ]]; then
     echo "FAIL $1: status $status, errors: $(head -c 500 "$work/err")"
-    failures=$((failures + 1))
   elif ((peak_kib > limit_kib)); then
     echo "FAIL $1: peak $peak_kib KiB, an empty session takes $baseline_kib KiB"
-    failures=$((failures + 1))
+  elif [[ $2 == whole && $consumed != "$size" ]] || [[ $2 == start && $consumed -gt $((1 << 20)) ]]; then
+    echo "FAIL $1: read $consumed of $size bytes, expected the $2"
   else
-    echo "ok $1: status $status, peak $peak_kib KiB"
+    echo "ok $1: status $status, peak $peak_kib KiB, read $consumed of $size bytes"
+    return
   fi
+  failures=$((failures + 1))
 }
 
-{ printf '1\n2\n'; repeat_byte w "$mib64"; } | measure
-check "64 MiB name"
-{ printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; printf ' 1 1 2\n'; } | measure
-check "64 MiB second name, then a game"
-repeat_byte w "$mib64" | measure
-check "64 MiB word at the main menu"
-{ printf '5\n'; repeat_byte n "$mib64"; } | measure
-check "64 MiB word at the exit confirmation"
-{ printf '1\n1\n'; repeat_byte 7 "$mib64"; } | measure
-check "64 MiB of digits at a guess"
-{ printf '4\n'; repeat_byte 0 "$mib64"; } | measure
-check "64 MiB of zeros at the help menu"
-yes $' \t\r\v\f' | head -c "$mib64" | measure
-check "64 MiB of whitespace"
-{ printf '4\n'; yes '' | head -c "$mib64"; printf '1\nb\n'; } | measure
-check "64 MiB of empty lines between choices"
-repeat_byte '\0' "$mib64" | measure
-check "64 MiB of NUL bytes"
-noise "$mib64" | measure
-check "64 MiB of noise"
+{ printf '1\n2\n'; repeat_byte w "$mib64"; } >"$work/input"
+check "64 MiB name" whole
+{ printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; printf ' 1 1 2\n'; } >"$work/input"
+check "64 MiB second name, then a game" whole
+repeat_byte w "$mib64" >"$work/input"
+check "64 MiB word at the main menu" start
+{ printf '5\n'; repeat_byte n "$mib64"; } >"$work/input"
+check "64 MiB word at the exit confirmation" start
+{ printf '1\n1\n'; repeat_byte 7 "$mib64"; } >"$work/input"
+check "64 MiB of digits at a guess" start
+{ printf '4\n'; repeat_byte 0 "$mib64"; } >"$work/input"
+check "64 MiB of zeros at the help menu" start
+yes $' \t\r\v\f' | head -c "$mib64" >"$work/input"
+check "64 MiB of whitespace" whole
+{ printf '4\n'; yes '' | head -c "$mib64"; printf '1\nb\n'; } >"$work/input"
+check "64 MiB of empty lines between choices" whole
+repeat_byte '\0' "$mib64" >"$work/input"
+check "64 MiB of NUL bytes" start
+{ printf '1\n2\n'; repeat_byte '\0' "$mib64"; } >"$work/input"
+check "64 MiB of NUL bytes as a name" whole
+noise "$mib64" >"$work/input"
+check "64 MiB of noise" start
+{ printf '1\n2\n'; noise "$mib64" | tr -d ' \t\n\r\v\f'; } >"$work/input"
+check "64 MiB of noise without whitespace as a name" whole
 # Endless games, and endless navigation up to the nesting bound.
-yes 1 | head -c $((256 * 1024)) | measure
-check "games without end"
-yes 4 | head -c $((1024 * 1024)) | measure
-check "help menus without end"
+yes 1 | head -c $((256 * 1024)) >"$work/input"
+check "games without end" whole
+yes 4 | head -c $((8 * 1024 * 1024)) >"$work/input"
+check "help menus without end" start
 
 echo "empty session: $baseline_kib KiB; $failures failures"
 [[ $failures -eq 0 ]]

@@ -4,26 +4,37 @@
 #include <set>
 #include <utility>
 
+#include "navigation.h"
 #include "quiz.h"
 #include "random.h"
 
 namespace orvanell {
 namespace {
 
+// A session of its own for the generator, with the clock stopped at `clock`.
+struct GeneratorSession {
+  explicit GeneratorSession(std::int64_t clock)
+      : session(MemoryIo("", output), [clock] { return clock; }) {}
+  std::string output;
+  Session session;
+  SessionScope scope{session};
+};
+
 TEST(OperandGenerator, FollowsTheLinearCongruence) {
-  ResetOperandGenerator([] { return 0; });
+  const GeneratorSession fresh(0);
   EXPECT_EQ(NextValue(), 41);  // state 1 before any seeding
   Seed(1);
   EXPECT_EQ(NextValue(), 41);
   EXPECT_EQ(NextValue(), 18467);
   EXPECT_EQ(NextValue(), 6334);
   // The clock is taken modulo 2^32.
-  ResetOperandGenerator([] { return (std::int64_t{1} << 32) + 1; });
+  const GeneratorSession wrapped((std::int64_t{1} << 32) + 1);
   SeedFromClock();
   EXPECT_EQ(NextValue(), 41);
 }
 
 TEST(OperandGenerator, DrawsEveryValueUpToTheLimitAndNoMore) {
+  const GeneratorSession fresh(0);
   for (const std::int32_t limit : {40, 12}) {
     Seed(12345);
     std::set<std::int32_t> seen;
@@ -55,7 +66,7 @@ TEST(MakeProblem, KeepsEachKindsLimitsAndOrderOverManySeconds) {
     std::set<std::int32_t> firsts;
     bool secondExceeded = false;
     for (std::int64_t second = 1'700'000'000; second < 1'700'003'000; ++second) {
-      ResetOperandGenerator([second] { return second; });
+      const GeneratorSession atSecond(second);
       const Problem p = MakeProblem(c.kind, c.mode);
       ASSERT_GE(p.second, 0);
       ASSERT_LE(p.first, c.limit);

@@ -10,6 +10,11 @@
 namespace orvanell {
 namespace {
 
+// Written out rather than taken from the game's constants, so that a wrong
+// bound or message fails here.
+constexpr int kBound = 10'000;
+constexpr std::string_view kTooDeep = "Too many screens are open, please start the game again.\n";
+
 // Each step is one choice or key that opens exactly one more screen; the
 // cycle repeats after the lead-in.
 struct DeepeningLoop {
@@ -52,19 +57,72 @@ TEST(ScreenDepth, TheRunEndsExactlyWhenOneScreenMoreThanTheBoundWouldOpen) {
     SCOPED_TRACE(loop.name);
     // The last choice is one no screen offers, so the deepest screen closes
     // without opening another and every screen unwinds normally.
-    const SessionResult atBound = RunSession(InputOpening(loop, MaxOpenScreens) + "9\n", 0);
+    const SessionResult atBound = RunSession(InputOpening(loop, kBound) + "9\n", 0);
     EXPECT_EQ(atBound.status, 0);
-    EXPECT_EQ(CountOf(atBound.output, TooDeepMessage), 0U);
+    EXPECT_EQ(CountOf(atBound.output, kTooDeep), 0U);
 
-    const SessionResult past = RunSession(InputOpening(loop, MaxOpenScreens + 1), 0);
+    const SessionResult past = RunSession(InputOpening(loop, kBound + 1), 0);
     EXPECT_EQ(past.status, 1);
-    ASSERT_TRUE(past.output.ends_with(TooDeepMessage));
-    EXPECT_EQ(CountOf(past.output, TooDeepMessage), 1U);
+    ASSERT_TRUE(past.output.ends_with(kTooDeep));
+    EXPECT_EQ(CountOf(past.output, kTooDeep), 1U);
     // Up to the message the run looked like any other: the message replaces
     // the screen that would not open, and nothing is written on the way out.
     const std::string_view beforeMessage =
-        std::string_view(past.output).substr(0, past.output.size() - TooDeepMessage.size());
+        std::string_view(past.output).substr(0, past.output.size() - kTooDeep.size());
     EXPECT_TRUE(atBound.output.starts_with(beforeMessage));
+  }
+}
+
+// The input after which a main menu is open as the `depth`th screen: help and
+// main menus alternate, and the addition tips' x lets an even depth start.
+std::string MainMenuAt(int depth) {
+  std::string input = depth % 2 == 0 ? "4\n1\nx\n" : "";
+  for (int open = depth % 2 == 0 ? 4 : 1; open < depth; open += 2)
+    input += "4\n4\n";
+  return input;
+}
+
+// A screen that a game or the exit confirmation opens `offset` screens deeper
+// than the main menu where `input` starts; `shows` is its first text.
+struct ScreenCase {
+  std::string_view name;
+  std::string_view input;
+  std::string_view shows;
+  int offset;
+};
+
+TEST(ScreenDepth, EveryKindOfScreenCountsTowardTheBound) {
+  // At second 0 both addition games pose 38 + 1.
+  const std::vector<ScreenCase> cases = {
+      {"game type", "1\n9\n", "What type of game would you like to play?\n", 1},
+      {"one-player game", "1\n1\n39\n2\n", "38 + 1 = \n", 2},
+      {"points", "1\n1\n39\n2\n", "You got 5 points good job!\n", 3},
+      {"continue prompt after points", "1\n1\n39\n9\n", "To go to the Main Menu Press 1.\n", 4},
+      {"two-player game", "1\n2\nAnn\nBob\n39\n2\n", "Welcome to 2 player Math Games!\n", 2},
+      {"continue prompt after a win", "1\n2\nAnn\nBob\n39\n2\n",
+       "To go to the Main Menu Press 1.\n", 3},
+      {"exit confirmation", "5\nn\n", "Are you sure you want to leave?\n", 1},
+  };
+  for (const ScreenCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    // What the game shows from its main menu up to the screen, played shallow.
+    const std::string shallow = RunSession(c.input, 0).output;
+    const std::size_t at = shallow.find(c.shows);
+    ASSERT_NE(at, std::string::npos);
+    const std::string before = shallow.substr(0, at);
+
+    // As the 10,000th open screen it is shown before any message.
+    const SessionResult last = RunSession(MainMenuAt(kBound - c.offset) + std::string(c.input), 0);
+    const std::size_t shown = last.output.find(before + std::string(c.shows));
+    ASSERT_NE(shown, std::string::npos);
+    EXPECT_GT(last.output.find(kTooDeep), shown);
+
+    // One deeper, the message takes its place and ends the run.
+    const SessionResult past =
+        RunSession(MainMenuAt(kBound + 1 - c.offset) + std::string(c.input), 0);
+    EXPECT_TRUE(past.output.ends_with(before + std::string(kTooDeep)));
+    EXPECT_EQ(CountOf(past.output, kTooDeep), 1U);
+    EXPECT_EQ(past.status, 1);
   }
 }
 
@@ -73,10 +131,27 @@ TEST(ScreenDepth, AFinishedGameLeavesNoScreenOpen) {
   // the game's screens all closed, so the full bound is available again.
   const std::string oneGame = "1\n1\n39\n1\n";  // 38 + 1 at second 0
   const SessionResult result =
-      RunSession(oneGame + InputOpening({"", {}, {"4\n"}}, MaxOpenScreens) + "9\n", 0);
+      RunSession(oneGame + InputOpening({"", {}, {"4\n"}}, kBound) + "9\n", 0);
   EXPECT_NE(result.output.find("Correct!!\n"), std::string::npos);
-  EXPECT_EQ(CountOf(result.output, TooDeepMessage), 0U);
+  EXPECT_EQ(CountOf(result.output, kTooDeep), 0U);
   EXPECT_EQ(result.status, 1);  // the main menu reopened by the continue prompt returned
+}
+
+// However a session ends deep down, the next one in the same process starts
+// with no screen open.
+TEST(ScreenDepth, ADeepSessionLeavesNoScreenOpenForTheNext) {
+  const DeepeningLoop help = {"", {}, {"4\n"}};
+  const std::vector<std::string> deepEndings = {
+      InputOpening(help, 5001) + "5\ny\n",         // quit at the exit confirmation
+      InputOpening(help, 5001) + "1\n1\n39\n2\n",  // quit at the continue prompt
+      InputOpening(help, kBound + 1),              // the nesting bound
+  };
+  for (const std::string& input : deepEndings) {
+    EXPECT_EQ(RunSession(input, 0).status, 1);
+    const SessionResult next = RunSession(InputOpening(help, kBound) + "9\n", 0);
+    EXPECT_EQ(next.status, 0);
+    EXPECT_EQ(CountOf(next.output, kTooDeep), 0U);
+  }
 }
 
 }  // namespace

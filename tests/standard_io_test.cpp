@@ -7,7 +7,9 @@
 
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "navigation.h"
@@ -27,6 +29,14 @@ int ReplaceWithNonBlockingPipe(int descriptor, bool readEnd) {
   EXPECT_EQ(::dup2(mine, descriptor), descriptor);
   ::close(mine);
   return theirs;
+}
+
+// The game holds the test's own standard input and output: if it never lets
+// go, the test must say so and end rather than hang.
+void GiveUp(int /*signal*/) {
+  constexpr std::string_view message = "FAIL: the game did not end within 30 s\n";
+  static_cast<void>(::write(STDERR_FILENO, message.data(), message.size()));
+  ::_exit(1);
 }
 
 TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
@@ -53,11 +63,14 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
       output.append(block.data(), static_cast<std::size_t>(count));
     }
   });
+  static_cast<void>(std::signal(SIGALRM, GiveUp));
+  ::alarm(30);
   const int status = RunGame(StandardIo(), [] { return 0; });
   ::dup2(savedOutput, STDOUT_FILENO);  // lets the screen thread see the end
   ::dup2(savedInput, STDIN_FILENO);
   player.join();
   screen.join();
+  ::alarm(0);
   ::close(reader);
   ::close(savedInput);
   ::close(savedOutput);

@@ -84,6 +84,17 @@ check_ended() {
   fi
 }
 
+# Waits for the game to end; fails unless it ends with the given status.
+expect_end() {
+  local deadline=$((SECONDS + wait_seconds))
+  check_ended
+  while [[ -z "$status" ]] && ((SECONDS < deadline)); do
+    sleep 0.05
+    check_ended
+  done
+  [[ "$status" == "$1" ]] || fail "the game ended with status [$status], expected $1"
+}
+
 # --- Playing ------------------------------------------------------------------
 
 before=""  # the transcript when the player last typed
@@ -144,7 +155,7 @@ continue_prompt='^To quit press 2\.$'
 help_menu='^4\. Exit$'
 
 if [[ $mode == tmux ]] && ! command -v tmux >/dev/null; then
-  echo "FAIL: tmux is needed"
+  echo "FAIL: tmux is needed (Debian package tmux)"
   exit 1
 fi
 start_game
@@ -198,14 +209,24 @@ expect "$main_menu"
 type_line 5
 expect '^If you want to reamain and play more games press n$'
 type_line y
+expect_end 1
 
-deadline=$((SECONDS + wait_seconds))
-check_ended
-while [[ -z "$status" ]] && ((SECONDS < deadline)); do
-  sleep 0.05
-  check_ended
-done
-[[ "$status" == 1 ]] || fail "the game ended with status [$status], expected 1"
+# The end of input on a terminal: "-" and Ctrl+D hand the game a lone minus
+# sign, and a second Ctrl+D ends the input. The number has no digit, so the
+# main menu answers it and the run ends: once the input has ended the game
+# must not wait for a third Ctrl+D.
+if [[ $mode == tmux ]]; then
+  tmux_ kill-session -t game
+  rm -f "$status_file"
+  start_game
+  before=""
+  expect "$main_menu"
+  tmux_ send-keys -t game -l -- -
+  tmux_ send-keys -t game C-d
+  tmux_ send-keys -t game C-d
+  expect 'Please use one of the given options!$'
+  expect_end 0
+fi
 
 echo "$mode: $failures failures"
 [[ $failures -eq 0 ]]

@@ -16,6 +16,7 @@ std::string Unescape(std::string_view text) {
     const char escaped = text[++i];
     if (escaped == 'a') bytes += '\a';
     if (escaped == '0') bytes += '\0';
+    if (escaped == 'r') bytes += '\r';
     if (escaped == '\\') bytes += '\\';
   }
   return bytes;

@@ -3,8 +3,9 @@
 //
 // A transcript file holds "clock: N" and "status: N" lines, then an "== input"
 // and an "== output" section, each the lines up to the next section. In the
-// sections "\a" is the bell, "\0" a NUL byte, "\\" a backslash, and a
-// backslash at the end of a line joins it to the next one with no line feed.
+// sections "\a" is the bell, "\0" a NUL byte, "\r" a carriage return, "\\" a
+// backslash, and a backslash at the end of a line joins it to the next one
+// with no line feed.
 #pragma once
 
 #include <cstdint>

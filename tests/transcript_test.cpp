@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <span>
+#include <string_view>
 
 #include "navigation.h"
 #include "transcript_file.h"
@@ -20,15 +22,59 @@ std::vector<std::string> TranscriptNames() {
   return names;
 }
 
-class TranscriptTest : public testing::TestWithParam<std::string> {};
+// A run driven step by step, as a host that must not block drives it, fed at
+// most `chunk` input bytes a step.
+struct SteppedRun {
+  SteppedRun(const Transcript& transcript, std::size_t chunk)
+      : unread(transcript.input),
+        chunk(chunk),
+        session(ConsoleIo{{}, {}, [this](std::string_view bytes) { output.append(bytes); }},
+                [clock = transcript.clock] { return clock; }) {
+    StartRun(session);
+  }
+
+  void Step() {
+    if (RunEnded(session)) return;
+    const std::span<char> space = InputSpace(session);
+    const std::size_t count = unread.copy(space.data(), std::min(chunk, space.size()));
+    unread.remove_prefix(count);
+    ContinueRun(session, count);
+  }
+
+  std::string_view unread;
+  std::size_t chunk;
+  std::string output;
+  Session session;
+};
+
+class TranscriptTest : public testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override {
+    expected = LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) / (GetParam() + ".txt"));
+    ASSERT_NE(expected.status, -1) << "no status line";
+  }
+  Transcript expected;
+};
 
 TEST_P(TranscriptTest, PlaysAsRecorded) {
-  const Transcript expected =
-      LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) / (GetParam() + ".txt"));
-  ASSERT_NE(expected.status, -1) << "no status line";
   const SessionResult result = RunSession(expected.input, expected.clock);
   EXPECT_EQ(result.output, expected.output);
   EXPECT_EQ(result.status, expected.status);
+}
+
+// Reads that run out of bytes go on where they stopped, and two sessions
+// played side by side in one process share nothing.
+TEST_P(TranscriptTest, PlaysTheSameInStepsBesideAnotherSession) {
+  SteppedRun byteByByte(expected, 1);
+  SteppedRun inSevens(expected, 7);
+  while (!RunEnded(byteByByte.session) || !RunEnded(inSevens.session)) {
+    byteByByte.Step();
+    inSevens.Step();
+  }
+  for (const SteppedRun* run : {&byteByByte, &inSevens}) {
+    EXPECT_EQ(run->output, expected.output) << "chunk " << run->chunk;
+    EXPECT_EQ(RunStatus(run->session), expected.status) << "chunk " << run->chunk;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, TranscriptTest, testing::ValuesIn(TranscriptNames()),
@@ -39,6 +85,33 @@ INSTANTIATE_TEST_SUITE_P(Golden, TranscriptTest, testing::ValuesIn(TranscriptNam
                            }
                            return name;
                          });
+
+// One session leaves nothing behind for the next in the same process: after
+// each of these, which changes some run-wide state, the transcript must still
+// play exactly as recorded.
+struct AfterCase {
+  std::string_view first;
+  std::int64_t clock;
+  std::string_view transcript;
+};
+
+TEST(TranscriptTest, PlaysAsRecordedAfterAnotherSession) {
+  const std::vector<AfterCase> cases = {
+      {"4\n1\nx\n", 0, "help_input_ends_at_key"},   // the tips key left at x
+      {"x\n", 0, "exit_yes"},                       // the input left failed
+      {"5\ny\n4\n4\n", 0, "menu_empty_input"},      // input left unread
+      {"1\n1\n", 12345, "one_player_right_first"},  // another clock
+  };
+  for (const AfterCase& c : cases) {
+    SCOPED_TRACE(c.transcript);
+    const Transcript expected = LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) /
+                                               (std::string(c.transcript) + ".txt"));
+    RunSession(c.first, c.clock);
+    const SessionResult result = RunSession(expected.input, expected.clock);
+    EXPECT_EQ(result.output, expected.output);
+    EXPECT_EQ(result.status, expected.status);
+  }
+}
 
 }  // namespace
 }  // namespace orvanell

@@ -4,73 +4,48 @@
 #include <array>
 #include <charconv>
 #include <limits>
-#include <utility>
 
 namespace orvanell {
 namespace {
 
-// Output goes out in blocks of this size, or sooner when a read must wait.
-constexpr std::size_t OutputBlockSize = std::size_t{64} * 1024;
-constexpr std::size_t InputBlockSize = std::size_t{64} * 1024;
 // A number takes at most this many characters, sign and hexadecimal x included.
-constexpr int NumberWidth = 15;
-
-struct Channel {
-  ConsoleIo io;
-  std::string output;
-  // Left unset: only bytes a read has put there are ever looked at, and
-  // clearing 64 KiB would cost the start-up a page fault per 4 KiB.
-  std::array<char, InputBlockSize> input;
-  std::size_t next = 0;
-  std::size_t end = 0;
-  bool inputEnded = false;
-  bool failed = false;
-};
-
-Channel& TheChannel() {
-  static Channel channel;
-  return channel;
-}
+constexpr std::size_t NumberWidth = 15;
 
 bool IsWhitespace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Makes sure at least one unread byte is buffered; false at the end of input.
-// The pending output is shown first only if the read would have to wait, so
-// that a prompt is on screen before the player types and piped input does not
-// cost a write per prompt.
-bool Fill() {
-  Channel& ch = TheChannel();
-  if (ch.next < ch.end) return true;
-  if (ch.inputEnded) return false;
-  if (!ch.io.inputReady()) FlushConsole();
-  ch.next = 0;
-  ch.end = ch.io.read(ch.input.data(), ch.input.size());
-  if (ch.end == 0) ch.inputEnded = true;
-  return ch.end > 0;
+// What comes next in the input: a buffered byte, nothing until the binding
+// brings more, or the end of input.
+enum class Ahead : std::uint8_t { Byte, NothingYet, End };
+
+Ahead Look(const ConsoleChannel& ch) {
+  if (ch.next < ch.end) return Ahead::Byte;
+  return ch.inputEnded ? Ahead::End : Ahead::NothingYet;
 }
 
-std::optional<char> Peek() {
-  if (!Fill()) return std::nullopt;
-  Channel& ch = TheChannel();
-  return ch.input[ch.next];
+Ahead SkipWhitespace(ConsoleChannel& ch) {
+  while (ch.next < ch.end && IsWhitespace(ch.input[ch.next]))
+    ++ch.next;
+  return Look(ch);
 }
 
-void Take() {
-  ++TheChannel().next;
-}
+// How every read starts: no value once the input has failed; otherwise past
+// the whitespace either a byte, nothing yet, or the end, which fails the input.
+enum class Start : std::uint8_t { AtByte, Waiting, NoValue };
 
-// False when the input ends first, which fails the input.
-bool SkipWhitespace() {
-  Channel& ch = TheChannel();
-  while (Fill()) {
-    while (ch.next < ch.end && IsWhitespace(ch.input[ch.next]))
-      ++ch.next;
-    if (ch.next < ch.end) return true;
+Start StartRead(ConsoleChannel& ch) {
+  if (ch.failed) return Start::NoValue;
+  switch (SkipWhitespace(ch)) {
+    case Ahead::Byte:
+      return Start::AtByte;
+    case Ahead::NothingYet:
+      return Start::Waiting;
+    case Ahead::End:
+      break;
   }
   ch.failed = true;
-  return false;
+  return Start::NoValue;
 }
 
 int DigitValue(char c, int base) {
@@ -81,12 +56,52 @@ int DigitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
+// The digits of a number's characters, after the sign and any 0x, and the
+// base their first digit chose.
+struct Digits {
+  std::string_view text;
+  int base = 10;
+};
+
+Digits DigitsOf(std::string_view taken) {
+  if (!taken.empty() && (taken[0] == '+' || taken[0] == '-')) taken.remove_prefix(1);
+  if (taken.size() >= 2 && taken[0] == '0' && (taken[1] == 'x' || taken[1] == 'X'))
+    return {taken.substr(2), 16};
+  if (!taken.empty() && taken[0] == '0') return {taken, 8};
+  return {taken, 10};
+}
+
+// Whether `c` can go on with the number whose characters so far are `taken`.
+bool ContinuesNumber(std::string_view taken, char c) {
+  if (taken.empty() && (c == '+' || c == '-')) return true;
+  const Digits digits = DigitsOf(taken);
+  if (digits.base == 8 && digits.text == "0" && (c == 'x' || c == 'X')) return true;
+  return DigitValue(c, digits.base) >= 0;
+}
+
 std::int32_t Clamp(std::int64_t value) {
   using Limits = std::numeric_limits<std::int32_t>;
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, Limits::min(), Limits::max()));
 }
 
+// 0 when no digit came, which fails the input; otherwise the value, clamped.
+std::int32_t NumberOf(ConsoleChannel& ch, std::string_view taken) {
+  const Digits digits = DigitsOf(taken);
+  if (digits.text.empty()) {
+    ch.failed = true;
+    return 0;
+  }
+  std::int64_t value = 0;
+  for (const char c : digits.text)
+    value = value * digits.base + DigitValue(c, digits.base);
+  return Clamp(taken[0] == '-' ? -value : value);
+}
+
 }  // namespace
+
+ConsoleChannel::ConsoleChannel(ConsoleIo io) : io(std::move(io)), input(new char[InputBlockSize]) {
+  output.reserve(OutputBlockSize);
+}
 
 ConsoleIo MemoryIo(std::string_view input, std::string& output) {
   return ConsoleIo{
@@ -100,27 +115,16 @@ ConsoleIo MemoryIo(std::string_view input, std::string& output) {
   };
 }
 
-void OpenConsole(ConsoleIo io) {
-  Channel& ch = TheChannel();
-  ch.io = std::move(io);
-  ch.output.clear();
-  ch.output.reserve(OutputBlockSize);
-  ch.next = ch.end = 0;
-  ch.inputEnded = false;
-  ch.failed = false;
-}
-
-void FlushConsole() {
-  Channel& ch = TheChannel();
-  if (ch.output.empty()) return;
-  ch.io.write(ch.output);
-  ch.output.clear();
+void FlushConsole(ConsoleChannel& channel) {
+  if (channel.output.empty()) return;
+  channel.io.write(channel.output);
+  channel.output.clear();
 }
 
 void WriteText(std::string_view text) {
-  Channel& ch = TheChannel();
+  ConsoleChannel& ch = ActiveConsole();
   // Flushing first keeps the buffer within the block it was given at the start.
-  if (ch.output.size() + text.size() > OutputBlockSize) FlushConsole();
+  if (ch.output.size() + text.size() > OutputBlockSize) FlushConsole(ch);
   ch.output.append(text);
 }
 
@@ -135,76 +139,52 @@ void WriteChar(char character) {
   WriteText(std::string_view(&character, 1));
 }
 
-std::optional<std::int32_t> ReadNumber() {
-  Channel& ch = TheChannel();
-  if (ch.failed || !SkipWhitespace()) return std::nullopt;
-  int taken = 0;
-  bool negative = false;
-  std::optional<char> c = Peek();
-  if (*c == '+' || *c == '-') {
-    negative = *c == '-';
-    Take();
-    ++taken;
-    c = Peek();
+bool NumberRead::Advance(ConsoleChannel& ch) {
+  if (taken.empty()) {
+    const Start start = StartRead(ch);
+    if (start != Start::AtByte) return start == Start::NoValue;
   }
-  int base = 10;
-  int digits = 0;
-  if (c == '0') {
-    Take();
-    ++taken;
-    ++digits;
-    base = 8;
-    c = Peek();
-    if (c == 'x' || c == 'X') {
-      Take();
-      ++taken;
-      digits = 0;  // the 0 was only the prefix
-      base = 16;
+  while (taken.size() < NumberWidth) {
+    const Ahead ahead = Look(ch);
+    if (ahead == Ahead::NothingYet) return false;
+    // Meeting the end while taking a number still counts its digits, but fails the input.
+    if (ahead == Ahead::End) {
+      ch.failed = true;
+      break;
     }
+    if (!ContinuesNumber(taken, ch.input[ch.next])) break;
+    taken.push_back(ch.input[ch.next++]);
   }
-  std::int64_t value = 0;
-  bool metEnd = false;
-  while (taken < NumberWidth) {
-    c = Peek();
-    const int digit = c.has_value() ? DigitValue(*c, base) : -1;
-    metEnd = !c.has_value();
-    if (digit < 0) break;
-    value = value * base + digit;
-    Take();
-    ++taken;
-    ++digits;
-  }
-  // Meeting the end while collecting still counts the digits, but fails the input.
-  if (metEnd) ch.failed = true;
-  if (digits == 0) {
-    ch.failed = true;
-    return 0;
-  }
-  return Clamp(negative ? -value : value);
+  result = NumberOf(ch, taken);
+  return true;
 }
 
-std::optional<char> ReadKey() {
-  Channel& ch = TheChannel();
-  if (ch.failed || !SkipWhitespace()) return std::nullopt;
-  const char key = ch.input[ch.next];
-  Take();
-  return key;
+bool KeyRead::Advance(ConsoleChannel& ch) {
+  const Start start = StartRead(ch);
+  if (start != Start::AtByte) return start == Start::NoValue;
+  result = ch.input[ch.next++];
+  return true;
 }
 
-std::optional<std::string> ReadWord(std::size_t keepAtMost) {
-  Channel& ch = TheChannel();
-  if (ch.failed || !SkipWhitespace()) return std::nullopt;
-  std::string word;
-  while (Fill()) {
-    const std::size_t start = ch.next;
-    while (ch.next < ch.end && !IsWhitespace(ch.input[ch.next]))
-      ++ch.next;
-    const std::size_t room = keepAtMost - word.size();
-    word.append(ch.input.data() + start, std::min(room, ch.next - start));
-    if (ch.next < ch.end) return word;
+bool WordRead::Advance(ConsoleChannel& ch) {
+  if (!started) {
+    const Start start = StartRead(ch);
+    if (start != Start::AtByte) return start == Start::NoValue;
+    started = true;
+    result.emplace();
   }
-  ch.failed = true;  // the end of input ended the word
-  return word;
+  for (;;) {
+    const Ahead ahead = Look(ch);
+    if (ahead == Ahead::NothingYet) return false;
+    if (ahead == Ahead::End) {
+      ch.failed = true;  // the end of input ended the word, which still counts
+      return true;
+    }
+    const char c = ch.input[ch.next];
+    if (IsWhitespace(c)) return true;
+    if (result->size() < keepAtMost) result->push_back(c);
+    ++ch.next;
+  }
 }
 
 }  // namespace orvanell

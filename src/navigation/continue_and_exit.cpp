@@ -1,38 +1,30 @@
 #include "navigation.h"
-#include "session.h"
 
 namespace orvanell {
 
-void ContinuePrompt() {
-  const OpenScreen screen;
+Screen ContinuePrompt() {
   WriteText("To go to the Main Menu Press 1.\n");
   WriteText("To quit press 2.\n");
-  switch (ReadNumber().value_or(0)) {
+  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  switch (choice) {
     case 1:
-      throw ReopenMainMenu{};
+      co_await ReopenMainMenu();
+      break;
     case 2:
-      throw QuitGame{};
+      co_await QuitGame();
+      break;
     default:
       WriteText(InvalidOptionMessage);
   }
 }
 
-void ExitConfirmation() {
-  const OpenScreen screen;
+Screen ExitConfirmation() {
   WriteText("Are you sure you want to leave?\n");
   WriteText("If you are sure you want to exit press y\n");
   WriteText("If you want to reamain and play more games press n\n");
-  switch (ReadKey().value_or('\0')) {
-    case 'Y':
-    case 'y':
-      throw QuitGame{};
-    case 'N':
-    case 'n':
-      MainMenu();
-      break;
-    default:
-      break;
-  }
+  const char key = (co_await ReadKey()).value_or('\0');
+  if (key == 'Y' || key == 'y') co_await QuitGame();
+  if (key == 'N' || key == 'n') co_await MainMenu();
 }
 
 }  // namespace orvanell

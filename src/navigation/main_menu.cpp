@@ -1,10 +1,10 @@
 #include "help.h"
 #include "navigation.h"
+#include "quiz.h"
 
 namespace orvanell {
 
-void MainMenu() {
-  const OpenScreen screen;
+Screen MainMenu() {
   WriteText("     Orvanell                \n");
   WriteText("Kestrova+ Level 1 v.1.0\n\n");
   WriteText("1:  Addition Problems\n");
@@ -12,38 +12,39 @@ void MainMenu() {
   WriteText("3:  Multiplication problems\n");
   WriteText("4.  Help and Tips\n");
   WriteText("5:  Exit\n");
-  switch (ReadNumber().value_or(0)) {
+  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  switch (choice) {
     case 1:
-      GameTypePrompt(ProblemKind::Addition);
+      co_await GameTypePrompt(ProblemKind::Addition);
       break;
     case 2:
-      GameTypePrompt(ProblemKind::Subtraction);
+      co_await GameTypePrompt(ProblemKind::Subtraction);
       break;
     case 3:
-      GameTypePrompt(ProblemKind::Multiplication);
+      co_await GameTypePrompt(ProblemKind::Multiplication);
       break;
     case 4:
-      HelpMenu();
+      co_await HelpMenu();
       break;
     case 5:
-      ExitConfirmation();
+      co_await ExitConfirmation();
       break;
     default:
       WriteText(InvalidOptionMessage);
   }
 }
 
-void GameTypePrompt(ProblemKind kind) {
-  const OpenScreen screen;
+Screen GameTypePrompt(ProblemKind kind) {
   WriteText("What type of game would you like to play?\n");
   WriteText("1. One Player\n");
   WriteText("2. Two Player\n");
-  switch (ReadNumber().value_or(0)) {
+  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  switch (choice) {
     case 1:
-      OnePlayerQuiz(kind);
+      co_await OnePlayerQuiz(kind);
       break;
     case 2:
-      TwoPlayerQuiz(kind);
+      co_await TwoPlayerQuiz(kind);
       break;
     default:
       WriteText(InvalidOptionMessage);

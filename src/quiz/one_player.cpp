@@ -41,8 +41,7 @@ constexpr std::array<std::string_view, Attempts> PointsTexts = {
 
 }  // namespace
 
-void OnePlayerQuiz(ProblemKind kind) {
-  const OpenScreen screen;
+Screen OnePlayerQuiz(ProblemKind kind) {
   const Problem problem = MakeProblem(kind, GameMode::OnePlayer);
   ShowProblem(problem, kind, GameMode::OnePlayer);
   const OnePlayerTexts texts = TextsOf(kind);
@@ -50,10 +49,10 @@ void OnePlayerQuiz(ProblemKind kind) {
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
   for (int attempt = 0; attempt < Attempts; ++attempt) {
-    if (const auto read = ReadNumber()) guess = read;
+    if (auto read = co_await ReadNumber()) guess = read;
     if (guess == problem.answer) {
       WriteText(texts.right);
-      AwardPoints(attempt);
+      co_await AwardPoints(attempt);
     }
     if (guess != problem.answer) WriteText(texts.wrong);
     if (attempt == Attempts - 1) {
@@ -61,15 +60,14 @@ void OnePlayerQuiz(ProblemKind kind) {
       WriteNumber(problem.answer);
       WriteChar('\n');
       WriteChar('\n');
-      AwardPoints(attempt);
+      co_await AwardPoints(attempt);
     }
   }
 }
 
-void AwardPoints(int attemptIndex) {
-  const OpenScreen screen;
+Screen AwardPoints(int attemptIndex) {
   WriteText(PointsTexts.at(static_cast<std::size_t>(attemptIndex)));
-  ContinuePrompt();
+  co_await ContinuePrompt();
 }
 
 }  // namespace orvanell

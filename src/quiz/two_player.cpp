@@ -1,3 +1,4 @@
+#include <array>
 #include <optional>
 #include <string>
 
@@ -11,52 +12,50 @@ namespace {
 constexpr std::size_t NameLength = 79;
 constexpr int Rounds = 4;
 
-std::string ReadName() {
-  return ReadWord(NameLength).value_or("");
-}
-
-// One player's turn; true if the guess was right.
-bool TakeTurn(const std::string& name, std::optional<std::int32_t>& guess, std::int32_t answer) {
-  WriteText(name);
-  WriteText(": ");
-  if (const auto read = ReadNumber()) guess = read;
-  if (guess != answer) WriteText("Sorry...wrong answer,\n");
-  return guess == answer;
-}
-
-void Congratulate(const std::string& name, std::string_view wonText) {
-  WriteText("Great job ");
-  WriteText(name);
-  WriteChar('\n');
-  WriteText(wonText);
-  ContinuePrompt();
-}
+struct Player {
+  std::string name;
+  std::string_view wonText;
+  // Kept from turn to turn: a read that yields nothing leaves the last guess.
+  std::optional<std::int32_t> guess;
+};
 
 }  // namespace
 
-void TwoPlayerQuiz(ProblemKind kind) {
-  const OpenScreen screen;
+Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteText("Welcome to 2 player Math Games!\n\n");
   WriteText("Enter your name Player 1: ");
-  const std::string name1 = ReadName();
+  std::string name1 = (co_await ReadWord(NameLength)).value_or("");
   WriteChar('\n');
   WriteText("Enter your name Player 2: ");
-  const std::string name2 = ReadName();
+  std::string name2 = (co_await ReadWord(NameLength)).value_or("");
   const Problem problem = MakeProblem(kind, GameMode::TwoPlayer);
   ShowProblem(problem, kind, GameMode::TwoPlayer);
-  std::optional<std::int32_t> guess1;
-  std::optional<std::int32_t> guess2;
+  std::array<Player, 2> players = {
+      Player{std::move(name1), "You Won!\n", std::nullopt},
+      Player{std::move(name2), "You WON!\n", std::nullopt},
+  };
   // Play goes on after a win when the continue prompt gets an invalid choice.
   for (int round = 0; round < Rounds; ++round) {
-    if (TakeTurn(name1, guess1, problem.answer)) Congratulate(name1, "You Won!\n");
-    if (TakeTurn(name2, guess2, problem.answer)) Congratulate(name2, "You WON!\n");
+    for (Player& player : players) {
+      WriteText(player.name);
+      WriteText(": ");
+      if (auto read = co_await ReadNumber()) player.guess = read;
+      if (player.guess != problem.answer) WriteText("Sorry...wrong answer,\n");
+      if (player.guess == problem.answer) {
+        WriteText("Great job ");
+        WriteText(player.name);
+        WriteChar('\n');
+        WriteText(player.wonText);
+        co_await ContinuePrompt();
+      }
+    }
     if (round == Rounds - 1) {
       WriteChar('\a');
       WriteText("Neither of you answered the question!\n");
       WriteText("The correct answer was: ");
       WriteNumber(problem.answer);
       WriteChar('\n');
-      ContinuePrompt();
+      co_await ContinuePrompt();
     }
   }
 }

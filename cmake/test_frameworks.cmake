@@ -1,0 +1,61 @@
+# GoogleTest for the tests and Google Benchmark for the benchmarks, both
+# optional: the game itself needs only a compiler. A build without GoogleTest
+# still registers a test that fails with the package to install, so that a
+# test run can never pass on nothing.
+#
+# Cross builds (MinGW, libc++) cannot link Debian's prebuilt GoogleTest and set
+# ORVANELL_GTEST_FROM_SOURCE to build it from Debian's sources (package
+# googletest). Where the sources are installed but the library is not, they
+# are used too, unless GoogleTest was hidden on purpose with
+# CMAKE_DISABLE_FIND_PACKAGE_GTest.
+option(ORVANELL_GTEST_FROM_SOURCE "Build GoogleTest from its sources instead of the installed library" OFF)
+set(ORVANELL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources (Debian package googletest)")
+
+set(ORVANELL_GTEST OFF)
+if(BUILD_TESTING)
+  if(NOT ORVANELL_GTEST_FROM_SOURCE)
+    find_package(GTest QUIET)
+  endif()
+  set(haveSources OFF)
+  if(EXISTS ${ORVANELL_GTEST_SOURCE_DIR}/CMakeLists.txt)
+    set(haveSources ON)
+  endif()
+  if(GTest_FOUND)
+    set(ORVANELL_GTEST ON)
+  elseif(haveSources AND (ORVANELL_GTEST_FROM_SOURCE OR NOT CMAKE_DISABLE_FIND_PACKAGE_GTest))
+    set(BUILD_GMOCK OFF)
+    set(INSTALL_GTEST OFF)
+    # SYSTEM: GoogleTest's headers must not trip the tests' warnings.
+    add_subdirectory(${ORVANELL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    foreach(target gtest gtest_main)
+      # Our warnings-as-errors is for our code, not for GoogleTest's.
+      get_target_property(options ${target} COMPILE_OPTIONS)
+      if(options)
+        list(REMOVE_ITEM options -Werror)
+        set_target_properties(${target} PROPERTIES COMPILE_OPTIONS "${options}")
+      endif()
+    endforeach()
+    if(NOT TARGET GTest::gtest_main)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+    endif()
+    set(ORVANELL_GTEST ON)
+    message(STATUS "GoogleTest is built from ${ORVANELL_GTEST_SOURCE_DIR}")
+  elseif(ORVANELL_GTEST_FROM_SOURCE)
+    message(FATAL_ERROR "ORVANELL_GTEST_FROM_SOURCE needs GoogleTest's sources in "
+                        "ORVANELL_GTEST_SOURCE_DIR (${ORVANELL_GTEST_SOURCE_DIR}): install Debian's googletest")
+  endif()
+endif()
+
+find_package(benchmark QUIET)
+
+set(missing "")
+if(BUILD_TESTING AND NOT ORVANELL_GTEST)
+  list(APPEND missing "unit tests (need GoogleTest, Debian package libgtest-dev)")
+endif()
+if(NOT benchmark_FOUND)
+  list(APPEND missing "benchmarks (need Google Benchmark, Debian package libbenchmark-dev)")
+endif()
+if(missing)
+  list(JOIN missing " and " missing)
+  message(STATUS "Not built: ${missing}")
+endif()

@@ -1,0 +1,216 @@
+// How screens nest, close and quit.
+//
+// Every screen is a coroutine, a `Screen`. A screen opens another by awaiting
+// it: the caller suspends, the new screen runs, and when it finishes it closes
+// itself and goes straight back to the line after its caller's `co_await`.
+// Both hops are symmetric transfers, that is tail calls, so the native stack
+// holds one screen however deep the player goes. The frames live on the heap
+// and each knows its caller: the open screens form a chain from the innermost
+// back to the run's first main menu, and the session counts them against the
+// nesting bound.
+//
+// A read whose bytes are buffered completes without suspending. One that must
+// wait suspends the innermost screen, which hands control back to the driver
+// (`StartRun`, `ContinueRun`); the driver gets more bytes from the binding,
+// lets the read go on with them and resumes the innermost screen once the
+// read has its result.
+//
+// Quitting, and the continue prompt's way back to the main menu, are requests
+// to the driver: the asking screen suspends, and the driver closes the chain
+// innermost first, so that closing 10,000 screens takes no more stack than
+// closing one. For the main menu it then opens a fresh one as the only open
+// screen: nothing beneath that prompt could ever run again, because the run
+// quits once that menu returns.
+//
+// Screens read a choice into a variable before switching on it: g++ 12
+// miscompiles a `co_await` inside a `switch` condition.
+#include <exception>
+#include <utility>
+
+#include "navigation.h"
+
+namespace orvanell {
+namespace {
+
+thread_local Session* active = nullptr;
+
+void CloseAllScreens(Session& session) {
+  for (Screen::Handle screen = session.innermost; screen;) {
+    const Screen::Handle caller = screen.promise().caller;
+    screen.destroy();
+    screen = caller;
+  }
+  session.innermost = {};
+  session.openScreens = 0;
+  session.console.waiting = {};
+}
+
+void OpenFirst(Session& session, Screen first) {
+  session.innermost = first.Release();
+  session.openScreens = 1;
+}
+
+void End(Session& session, int status) {
+  FlushConsole(session.console);
+  session.ended = true;
+  session.status = status;
+}
+
+// Resumes the innermost screen until a read waits for input or the run ends.
+void PlayOn(Session& session) {
+  const SessionScope scope(session);
+  for (;;) {
+    session.innermost.resume();
+    switch (std::exchange(session.request, Session::Request::None)) {
+      case Session::Request::Quit:
+        CloseAllScreens(session);
+        End(session, 1);
+        return;
+      case Session::Request::ReopenMainMenu:
+        CloseAllScreens(session);
+        session.reopened = true;
+        OpenFirst(session, MainMenu());
+        continue;
+      case Session::Request::None:
+        if (!session.innermost) End(session, session.reopened ? 1 : 0);
+        return;
+    }
+  }
+}
+
+}  // namespace
+
+Screen::Screen(Screen&& other) noexcept : handle(std::exchange(other.handle, {})) {}
+
+Screen::~Screen() {
+  if (handle) handle.destroy();
+}
+
+Screen::Handle Screen::Release() noexcept {
+  return std::exchange(handle, {});
+}
+
+co::coroutine_handle<> Screen::await_suspend(Handle caller) noexcept {
+  Session& session = ActiveSession();
+  const Handle opening = Release();
+  if (session.openScreens == MaxOpenScreens) {
+    opening.destroy();
+    WriteText(TooDeepMessage);
+    session.request = Session::Request::Quit;
+    return co::noop_coroutine();
+  }
+  ++session.openScreens;
+  opening.promise().caller = caller;
+  session.innermost = opening;
+  return opening;
+}
+
+co::coroutine_handle<> Screen::Finish::await_suspend(Handle finished) const noexcept {
+  Session& session = ActiveSession();
+  const Handle caller = finished.promise().caller;
+  finished.destroy();
+  --session.openScreens;
+  session.innermost = caller;
+  if (caller) return caller;
+  return co::noop_coroutine();
+}
+
+void Screen::promise_type::unhandled_exception() const noexcept {
+  std::terminate();
+}
+
+void QuitGame::await_suspend(Screen::Handle /*quitting*/) const noexcept {
+  ActiveSession().request = Session::Request::Quit;
+}
+
+void ReopenMainMenu::await_suspend(Screen::Handle /*reopening*/) const noexcept {
+  ActiveSession().request = Session::Request::ReopenMainMenu;
+}
+
+Session::Session(ConsoleIo io, Clock clock)
+    : console(std::move(io)), generator{1, std::move(clock)} {}
+
+Session::~Session() {
+  CloseAllScreens(*this);
+}
+
+Session& ActiveSession() {
+  return *active;
+}
+
+ConsoleChannel& ActiveConsole() {
+  return active->console;
+}
+
+OperandGenerator& ActiveGenerator() {
+  return active->generator;
+}
+
+SessionScope::SessionScope(Session& session) : previous(std::exchange(active, &session)) {}
+
+SessionScope::~SessionScope() {
+  active = previous;
+}
+
+void StartRun(Session& session) {
+  StartRun(session, MainMenu());
+}
+
+void StartRun(Session& session, Screen first) {
+  OpenFirst(session, std::move(first));
+  PlayOn(session);
+}
+
+std::span<char> InputSpace(Session& session) {
+  return {session.console.input.get(), InputBlockSize};
+}
+
+void ContinueRun(Session& session, std::size_t count) {
+  ConsoleChannel& channel = session.console;
+  const WaitingRead waiting = channel.waiting;
+  if (session.ended || waiting.read == nullptr) return;
+  channel.next = 0;
+  channel.end = count;
+  if (count == 0) channel.inputEnded = true;
+  if (!waiting.advance(waiting.read, channel)) return;
+  channel.waiting = {};
+  PlayOn(session);
+}
+
+bool RunEnded(const Session& session) {
+  return session.ended;
+}
+
+int RunStatus(const Session& session) {
+  return session.status;
+}
+
+void FlushConsole(Session& session) {
+  FlushConsole(session.console);
+}
+
+int PlayToEnd(Session& session) {
+  ConsoleChannel& channel = session.console;
+  while (!session.ended) {
+    // The prompt must be on screen before the player types, but input that is
+    // already there needs no write per prompt.
+    if (!channel.io.inputReady()) FlushConsole(channel);
+    const std::span<char> space = InputSpace(session);
+    ContinueRun(session, channel.io.read(space.data(), space.size()));
+  }
+  return session.status;
+}
+
+int RunGame(ConsoleIo io, Clock clock) {
+  Session session(std::move(io), std::move(clock));
+  StartRun(session);
+  return PlayToEnd(session);
+}
+
+SessionResult RunSession(std::string_view input, std::int64_t clock) {
+  SessionResult result;
+  result.status = RunGame(MemoryIo(input, result.output), [clock] { return clock; });
+  return result;
+}
+
+}  // namespace orvanell
