@@ -8,6 +8,10 @@
 const fs = require('fs');
 const { spawnSync } = require('child_process');
 
+const escapes = { a: '\x07', 0: '\0', r: '\r', '\\': '\\' };
+
+// Any other escaped character, the line feed after a final backslash
+// included, stands for nothing.
 function unescape(text) {
   let bytes = '';
   for (let i = 0; i < text.length; ++i) {
@@ -15,10 +19,7 @@ function unescape(text) {
       bytes += text[i];
       continue;
     }
-    const escaped = text[++i];
-    if (escaped === 'a') bytes += '\x07';
-    if (escaped === '0') bytes += '\0';
-    if (escaped === '\\') bytes += '\\';
+    bytes += escapes[text[++i]] ?? '';
   }
   return Buffer.from(bytes, 'latin1');
 }
