@@ -2,10 +2,10 @@
 // prompt at the bottom of the terminal, reads the problems off it and types
 // the answers. A one-player game answered right, a two-player game with two
 // names, a tips screen left with x, quitting through the exit confirmation,
-// then playing again and ending the input with Ctrl+D. It reads the rows the
-// terminal draws, checks that a screen reader gets the same text, that the
-// page never reaches outside its own site, weighs the site and saves a
-// screenshot beside it.
+// then playing again and ending the input with Ctrl+D, which rings the bell.
+// It reads the rows the terminal draws, checks that a screen reader gets the
+// same text, that the page never reaches outside its own site, weighs the site
+// and saves a screenshot beside it.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER
 'use strict';
@@ -152,14 +152,24 @@ async function play(page) {
   await expectReaderToMatchScreen(page);
   await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
 
-  // Again, and Ctrl+D at the first menu ends the input: the menu writes its
-  // message and the run ends by itself.
+  // Again: a two-player game whose input ends with Ctrl+D at the first guess.
+  // Every round then runs through without waiting, and the last rings the bell.
   await page.click('#again');
   await expectBottom(page, ...mainMenu);
   if (await page.isVisible('#ended')) fail('the end stays shown after playing again');
+  await page.evaluate(() => {
+    window.bellRung = false;
+    new MutationObserver(() => {
+      window.bellRung ||= document.getElementById('terminal').classList.contains('bell');
+    }).observe(document.getElementById('terminal'), { attributes: true });
+  });
+  for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
+  await expectBottom(page, problem, /^Ann:$/);
   await page.keyboard.press('Control+D');
-  await expectBottom(page, ...mainMenu, /^Please use one of the given options!$/);
+  await expectBottom(page, /^Neither of you answered the question!$/, /^The correct answer was: \d+$/,
+    ...continuePrompt, /^Please use one of the given options!$/);
   await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
 }
 
 async function main() {
