@@ -49,14 +49,14 @@
     wasmBinary: fs.readFileSync(path.join(__dirname, 'orvanell.wasm')),
     writeOutput: writeStandardOutput,
   }).then((game) => {
-    game._orvanell_start();
-    while (game._orvanell_status() < 0) {
+    game._WebStart();
+    while (game._WebStatus() < 0) {
       // The read may wait: whatever the player should see before answering goes out first.
-      game._orvanell_flush();
-      const start = game._orvanell_input_buffer();
-      const space = game.HEAPU8.subarray(start, start + game._orvanell_input_capacity());
-      game._orvanell_input_arrived(readStandardInput(space));
+      game._WebFlush();
+      const start = game._WebInputBuffer();
+      const space = game.HEAPU8.subarray(start, start + game._WebInputCapacity());
+      game._WebInputArrived(readStandardInput(space));
     }
-    process.exit(game._orvanell_status());
+    process.exit(game._WebStatus());
   });
 })();

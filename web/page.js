@@ -34,7 +34,7 @@ let queue = [];  // sent, but not yet taken by the game
 let inputEnded = false;
 
 function running() {
-  return game !== null && game._orvanell_status() < 0;
+  return game !== null && game._WebStatus() < 0;
 }
 
 // Hands the game what was sent, as much as it takes at a time, then shows
@@ -42,18 +42,18 @@ function running() {
 function feed() {
   while (running() && (queue.length > 0 || inputEnded)) {
     if (queue.length === 0) {
-      game._orvanell_input_arrived(0);
+      game._WebInputArrived(0);
       break;
     }
     const bytes = queue[0];
-    const count = Math.min(bytes.length, game._orvanell_input_capacity());
-    game.HEAPU8.set(bytes.subarray(0, count), game._orvanell_input_buffer());
+    const count = Math.min(bytes.length, game._WebInputCapacity());
+    game.HEAPU8.set(bytes.subarray(0, count), game._WebInputBuffer());
     if (count === bytes.length) queue.shift();
     else queue[0] = bytes.subarray(count);
-    game._orvanell_input_arrived(count);
+    game._WebInputArrived(count);
   }
   if (running()) {
-    game._orvanell_flush();
+    game._WebFlush();
   } else {
     ended.hidden = false;
   }
@@ -102,7 +102,7 @@ function play() {
   inputEnded = false;
   terminal.reset();
   terminal.focus();
-  game._orvanell_start();
+  game._WebStart();
   feed();
 }
 

@@ -26,31 +26,31 @@ void WriteToHost(std::string_view bytes) {
 extern "C" {
 
 // Starts a fresh run, ending any earlier one, and plays until it waits or ends.
-EMSCRIPTEN_KEEPALIVE void orvanell_start() {
+EMSCRIPTEN_KEEPALIVE void WebStart() {
   run.reset();
   run = std::make_unique<Session>(ConsoleIo{{}, {}, WriteToHost}, SystemClock);
   StartRun(*run);
 }
 
 // While the run waits: where to put the next input bytes, and how many fit.
-EMSCRIPTEN_KEEPALIVE char* orvanell_input_buffer() {
+EMSCRIPTEN_KEEPALIVE char* WebInputBuffer() {
   return InputSpace(*run).data();
 }
-EMSCRIPTEN_KEEPALIVE std::size_t orvanell_input_capacity() {
+EMSCRIPTEN_KEEPALIVE std::size_t WebInputCapacity() {
   return InputSpace(*run).size();
 }
 
 // `count` bytes were put in the input buffer; 0 ends the input.
-EMSCRIPTEN_KEEPALIVE void orvanell_input_arrived(std::size_t count) {
+EMSCRIPTEN_KEEPALIVE void WebInputArrived(std::size_t count) {
   ContinueRun(*run, count);
 }
 
-EMSCRIPTEN_KEEPALIVE void orvanell_flush() {
+EMSCRIPTEN_KEEPALIVE void WebFlush() {
   FlushConsole(*run);
 }
 
 // -1 while the run goes on, then its exit status.
-EMSCRIPTEN_KEEPALIVE int orvanell_status() {
+EMSCRIPTEN_KEEPALIVE int WebStatus() {
   return RunEnded(*run) ? RunStatus(*run) : -1;
 }
 
