@@ -92,14 +92,16 @@ Screen::Handle Screen::Release() noexcept {
 
 co::coroutine_handle<> Screen::await_suspend(Handle caller) noexcept {
   Session& session = ActiveSession();
-  const Handle opening = Release();
   if (session.openScreens == MaxOpenScreens) {
-    opening.destroy();
+    // Emscripten's libc++ destroys a coroutine only through a handle that is
+    // not const.
+    Release().destroy();
     WriteText(TooDeepMessage);
     session.request = Session::Request::Quit;
     return co::noop_coroutine();
   }
   ++session.openScreens;
+  const Handle opening = Release();
   opening.promise().caller = caller;
   session.innermost = opening;
   return opening;

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The web edition's figures: the page's load event to its first main menu in
+# headless Chromium, and the node command's start-up on empty input beside
+# the native game's and node's own with nothing to run (bench/startup.sh).
+#
+# Usage: bench/web.sh [page-loads] [start-up-runs]
+# The build folder is build/web, or ORVANELL_WEB_BUILD_DIR.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+loads=${1:-50}
+runs=${2:-200}
+build=${ORVANELL_WEB_BUILD_DIR:-build/web}
+
+source .ci/need
+need emcc emscripten /usr/bin/chromium chromium
+if [[ -z "${ORVANELL_WEB_BUILD_DIR:-}" ]]; then
+  cmake --preset web >/dev/null
+fi
+cmake --build "$build" --target site >/dev/null
+
+node bench/page_load.js "$build/site" "$build/npm" "$loads"
+bench/startup.sh "$runs" "node -e 0" "node $build/orvanell.js"

@@ -1,0 +1,106 @@
+# The browser edition, built with Emscripten (the `web` preset): one
+# WebAssembly module that the page runs in a terminal and that node runs as a
+# command on standard input and output (`node build/web/orvanell.js`).
+#
+# Reads never block here. When the game waits for input, the driver returns to
+# JavaScript, which calls back in when bytes arrive. Symmetric transfer between
+# screens needs WebAssembly tail calls.
+
+set(webSource ${PROJECT_SOURCE_DIR}/web)
+
+target_compile_options(orvanell_core PUBLIC -mtail-call
+  # Emscripten 3.1's libc++ has only <experimental/coroutine>, whose clang
+  # warns that it will go away.
+  -Wno-deprecated-experimental-coroutine)
+
+add_executable(orvanell src/console/web_io.cpp)
+target_link_libraries(orvanell PRIVATE orvanell_core)
+target_link_options(orvanell PRIVATE -mtail-call
+  -sMODULARIZE -sEXPORT_NAME=createOrvanell -sENVIRONMENT=web,node
+  -sALLOW_MEMORY_GROWTH -sFILESYSTEM=0 -sNODEJS_CATCH_EXIT=0 -sNODEJS_CATCH_REJECTION=0
+  "SHELL:--extern-post-js ${webSource}/command.js")
+set_property(TARGET orvanell APPEND PROPERTY LINK_DEPENDS ${webSource}/command.js)
+# Debian's Emscripten minifies the JavaScript with the first node on PATH,
+# which finds Debian's node modules only when told where they are.
+if(EXISTS /usr/share/nodejs)
+  set_property(TARGET orvanell PROPERTY CXX_LINKER_LAUNCHER
+    ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+endif()
+
+find_program(ORVANELL_NODE node)
+find_program(ORVANELL_NPM npm)
+if(NOT ORVANELL_NODE OR NOT ORVANELL_NPM)
+  message(FATAL_ERROR "The web edition needs node and npm (Debian's nodejs and npm)")
+endif()
+
+# The command as one executable file, for the scripts that test the native
+# game; and the same with the clock stopped at the second given, which is how
+# they learn what the real clock should show.
+set(command ${CMAKE_BINARY_DIR}/orvanell-node)
+set(commandAt ${CMAKE_BINARY_DIR}/orvanell-node-at)
+set(fixedClock ${PROJECT_SOURCE_DIR}/tests/fixed_clock.js)
+file(CONFIGURE OUTPUT ${command} CONTENT
+  "#!/bin/sh\nexec '${ORVANELL_NODE}' \"$(dirname \"$0\")/orvanell.js\" \"$@\"\n")
+file(CONFIGURE OUTPUT ${commandAt} CONTENT "#!/bin/sh\nTRANSCRIPT_CLOCK=\"$1\" exec '${ORVANELL_NODE}' \
+--require '${fixedClock}' \"$(dirname \"$0\")/orvanell.js\"\n")
+file(CHMOD ${command} ${commandAt}
+  PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The terminal and the test's browser driver, at the versions the lock file
+# pins, installed in the build folder rather than the source tree.
+set(npmFolder ${CMAKE_BINARY_DIR}/npm)
+set(xterm ${npmFolder}/node_modules/@xterm/xterm)
+add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${npmFolder}
+  COMMAND ${CMAKE_COMMAND} -E copy ${webSource}/package.json ${webSource}/package-lock.json
+    ${npmFolder}
+  COMMAND ${ORVANELL_NPM} ci --prefix ${npmFolder} --no-audit --no-fund --loglevel=error
+  DEPENDS ${webSource}/package.json ${webSource}/package-lock.json
+  COMMENT "Installing the web page's npm packages")
+
+# The page: a static site with nothing from outside it.
+set(site ${CMAKE_BINARY_DIR}/site)
+set(pageFiles index.html page.js favicon.svg)
+list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
+add_custom_command(OUTPUT ${site}/index.html
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
+  COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
+    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${site}
+  # The terminal as an ES module, under a name that every web server sends as
+  # JavaScript, as browsers demand for modules.
+  COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/lib/xterm.mjs ${site}/xterm.js
+  COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${site}/xterm-LICENSE.txt
+  DEPENDS ${pageSources} orvanell ${npmFolder}/node_modules/.package-lock.json
+  COMMENT "Writing the web page to ${site}")
+add_custom_target(site ALL DEPENDS ${site}/index.html)
+
+if(NOT BUILD_TESTING)
+  return()
+endif()
+enable_testing()
+set(tests ${PROJECT_SOURCE_DIR}/tests)
+
+# The golden transcripts, played through the command with the clock stopped
+# at each one's second.
+file(GLOB transcripts CONFIGURE_DEPENDS ${tests}/transcripts/*.txt)
+foreach(transcript IN LISTS transcripts)
+  get_filename_component(name ${transcript} NAME_WE)
+  add_test(NAME transcript_${name} COMMAND ${ORVANELL_NODE} ${tests}/play_transcript.js
+    ${transcript} ${ORVANELL_NODE} --require ${fixedClock} ${CMAKE_BINARY_DIR}/orvanell.js)
+endforeach()
+
+# The native game's end-to-end scripts, on the command. Node's own stack
+# limit is about 1 MiB, whatever the system gives; the game's screens take
+# none of it. Node pages in more of itself as its compiler warms up, about
+# 4.5 MiB over a long session, on top of what the game uses.
+add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command} ${commandAt})
+add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
+add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
+foreach(channel tmux pipes)
+  add_test(NAME terminal_${channel} COMMAND bash ${tests}/terminal_test.sh ${command} ${channel})
+endforeach()
+
+# The page in headless Chromium, played as a person would.
+add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder})
+set_tests_properties(executable depth memory terminal_tmux terminal_pipes browser
+  PROPERTIES TIMEOUT 300)
