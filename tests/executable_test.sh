@@ -59,13 +59,14 @@ pid=$GAME_PID
 exec {to_game}>&"${GAME[1]}" {from_game}<&"${GAME[0]}"
 printf '1\n1\n' >&"$to_game"
 problem=""
+answer=""
 while IFS= read -r -t 5 line <&"$from_game"; do
   if [[ "$line" =~ ^([0-9]+)\ \+\ ([0-9]+)\ =\ $ ]]; then
     problem="$line"
+    answer=$((BASH_REMATCH[1] + BASH_REMATCH[2]))
     break
   fi
 done
-answer=$((BASH_REMATCH[1] + BASH_REMATCH[2]))
 printf '%s\n2\n' "$answer" >&"$to_game"
 rest=$(timeout 5 cat <&"$from_game")
 wait "$pid"; status=$?
