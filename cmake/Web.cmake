@@ -43,7 +43,10 @@ file(CONFIGURE OUTPUT ${command} CONTENT
   "#!/bin/sh\nexec '${ORVANELL_NODE}' \"$(dirname \"$0\")/orvanell.js\" \"$@\"\n")
 file(CONFIGURE OUTPUT ${commandAt} CONTENT "#!/bin/sh\nTRANSCRIPT_CLOCK=\"$1\" exec '${ORVANELL_NODE}' \
 --require '${fixedClock}' \"$(dirname \"$0\")/orvanell.js\"\n")
-file(CHMOD ${command} ${commandAt}
+set(transcriptInput ${CMAKE_BINARY_DIR}/orvanell-transcript-input)
+file(CONFIGURE OUTPUT ${transcriptInput} CONTENT
+  "#!/bin/sh\nexec '${ORVANELL_NODE}' '${PROJECT_SOURCE_DIR}/tests/play_transcript.js' --input \"$1\"\n")
+file(CHMOD ${command} ${commandAt} ${transcriptInput}
   PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The terminal and the test's browser driver, at the versions the lock file
@@ -93,7 +96,11 @@ endforeach()
 # limit is about 1 MiB, whatever the system gives; the game's screens take
 # none of it. Node pages in more of itself as its compiler warms up, about
 # 4.5 MiB over a long session, on top of what the game uses.
-add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command} ${commandAt})
+add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
+# Every transcript's input at the real clock, against the command with its
+# clock stopped at the second the run took place in.
+add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
+  ${transcriptInput} ${transcripts})
 add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
 foreach(channel tmux pipes)
@@ -102,5 +109,5 @@ endforeach()
 
 # The page in headless Chromium, played as a person would.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder})
-set_tests_properties(executable depth memory terminal_tmux terminal_pipes browser
+set_tests_properties(executable sessions depth memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)

@@ -4,6 +4,7 @@
 // transcript_file.h describes.
 //
 // Usage: node play_transcript.js TRANSCRIPT COMMAND [ARGUMENT...]
+//        node play_transcript.js --input TRANSCRIPT  (writes its input bytes)
 'use strict';
 const fs = require('fs');
 const { spawnSync } = require('child_process');
@@ -55,6 +56,10 @@ function firstDifference(actual, expected) {
     `  expected ${around(expected)}\n  played   ${around(actual)}`;
 }
 
+if (process.argv[2] === '--input') {
+  process.stdout.write(loadTranscript(process.argv[3]).input);
+  return;
+}
 const [path, command, ...args] = process.argv.slice(2);
 const expected = loadTranscript(path);
 const played = spawnSync(command, args, {

@@ -2,7 +2,8 @@
 # Plays every golden transcript's input to the built game, once through a pipe
 # and once from a file, and compares the whole output and the status with an
 # in-memory session at the clock second the run took place in: the real
-# channel adds, drops and reorders nothing, whatever kind of input it reads.
+# channel adds, drops and reorders nothing, whatever kind of input it reads,
+# and the problems come from the system's calendar clock.
 #
 # Usage: sessions_test.sh GAME SESSION_AT TRANSCRIPT_INPUT TRANSCRIPT...
 #   SESSION_AT plays its standard input in memory at the second given;
