@@ -48,6 +48,42 @@ endif()
 
 find_package(benchmark QUIET)
 
+# A prebuilt Google Benchmark serves only builds on the standard library it was
+# built for: Debian's, built for GNU's, links under clang's -stdlib=libc++ but
+# crashes. So the benchmarks are built only where a trivial one runs with this
+# build's flags. The fuzz build has none: its instrumentation makes figures
+# meaningless.
+set(ORVANELL_BENCHMARK_RUNS OFF)
+if(benchmark_FOUND AND NOT CMAKE_CROSSCOMPILING AND NOT ORVANELL_FUZZ)
+  if(NOT DEFINED CACHE{ORVANELL_BENCHMARK_CHECKED})
+    get_directory_property(options COMPILE_OPTIONS)
+    list(REMOVE_ITEM options -Werror)
+    get_directory_property(linkOptions LINK_OPTIONS)
+    try_run(runStatus builds
+      SOURCE_FROM_CONTENT benchmark_check.cpp [=[
+#include <benchmark/benchmark.h>
+static void Nothing(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(state.iterations());
+}
+BENCHMARK(Nothing);
+BENCHMARK_MAIN();
+]=]
+      NO_CACHE
+      COMPILE_DEFINITIONS ${options}
+      LINK_OPTIONS ${linkOptions}
+      LINK_LIBRARIES benchmark::benchmark
+      CXX_STANDARD 20
+      RUN_OUTPUT_VARIABLE runOutput
+      ARGS --benchmark_min_time=0.001)
+    set(runs OFF)
+    if(builds AND runStatus EQUAL 0)
+      set(runs ON)
+    endif()
+    set(ORVANELL_BENCHMARK_CHECKED ${runs} CACHE INTERNAL "A trivial benchmark runs with this build's flags")
+  endif()
+  set(ORVANELL_BENCHMARK_RUNS ${ORVANELL_BENCHMARK_CHECKED})
+endif()
+
 set(missing "")
 if(BUILD_TESTING AND NOT ORVANELL_GTEST)
   list(APPEND missing "unit tests (need GoogleTest, Debian package libgtest-dev)")
@@ -55,6 +91,8 @@ endif()
 # Cross builds have no benchmarks: the figures are the native game's.
 if(NOT benchmark_FOUND AND NOT CMAKE_CROSSCOMPILING)
   list(APPEND missing "benchmarks (need Google Benchmark, Debian package libbenchmark-dev)")
+elseif(benchmark_FOUND AND NOT ORVANELL_BENCHMARK_RUNS AND NOT CMAKE_CROSSCOMPILING AND NOT ORVANELL_FUZZ)
+  list(APPEND missing "benchmarks (the installed Google Benchmark does not run with this compiler and standard library)")
 endif()
 if(missing)
   list(JOIN missing " and " missing)

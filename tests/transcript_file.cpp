@@ -1,6 +1,8 @@
 #include "transcript_file.h"
 
 #include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string_view>
 
 namespace orvanell {
@@ -20,6 +22,22 @@ std::string Unescape(std::string_view text) {
     if (escaped == '\\') bytes += '\\';
   }
   return bytes;
+}
+
+std::string Escape(std::string_view bytes) {
+  using namespace std::string_view_literals;
+  std::string text;
+  for (const char byte : bytes) {
+    const std::size_t special = "\a\0\r\\"sv.find(byte);
+    if (special == std::string_view::npos) {
+      text += byte;
+    } else {
+      text += '\\';
+      text += "a0r\\"[special];
+    }
+  }
+  if (!bytes.empty() && !bytes.ends_with('\n')) text += "\\\n";
+  return text;
 }
 
 }  // namespace
@@ -47,6 +65,40 @@ Transcript LoadTranscript(const std::filesystem::path& path) {
   transcript.input = Unescape(input);
   transcript.output = Unescape(output);
   return transcript;
+}
+
+bool UpdateTranscript(const std::filesystem::path& path, int status, std::string_view output) {
+  std::ifstream file(path, std::ios::binary);
+  const std::string old{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  file.clear();
+  file.seekg(0);
+  const std::string statusLine = "status: " + std::to_string(status);
+  std::string updated;
+  std::string line;
+  bool inInput = false;
+  bool hasStatus = false;
+  while (std::getline(file, line) && line != "== output") {
+    if (line == "== input") {
+      if (!hasStatus) updated += statusLine + '\n';
+      inInput = hasStatus = true;
+    } else if (!inInput && line.starts_with("status: ")) {
+      line = statusLine;
+      hasStatus = true;
+    }
+    updated += line + '\n';
+  }
+  updated += "== output\n" + Escape(output);
+  if (updated == old) return false;
+  // Written beside it and renamed over it: an interrupted update leaves the
+  // old file whole.
+  std::filesystem::path written = path;
+  written += ".new";
+  std::ofstream out(written, std::ios::binary);
+  out << updated;
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + written.string());
+  std::filesystem::rename(written, path);
+  return true;
 }
 
 }  // namespace orvanell

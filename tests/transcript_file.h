@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace orvanell {
 
@@ -22,5 +23,10 @@ struct Transcript {
 };
 
 Transcript LoadTranscript(const std::filesystem::path& path);
+
+// Gives the file the status line and output section of a run, keeping every
+// other byte, and says whether anything changed. A missing status line goes
+// just before the input.
+bool UpdateTranscript(const std::filesystem::path& path, int status, std::string_view output);
 
 }  // namespace orvanell
