@@ -75,4 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Orvanell developers <dev@orvanell.inval
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+if(CMAKE_CROSSCOMPILING)
+  include(cmake/DebianCrossPackage.cmake)
+endif()
 include(CPack)
