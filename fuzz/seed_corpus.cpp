@@ -1,7 +1,8 @@
 // Writes the fuzzer's seeds: one per golden transcript, the transcript's clock
-// as the four leading bytes the fuzz target reads it from, then its input;
-// and runs that go past the nesting bound, which the fuzzer's coverage
-// feedback alone never climbs to.
+// as the four leading bytes the fuzz target reads it from, a zero host byte,
+// then its input; runs that go past the nesting bound, which the fuzzer's
+// coverage feedback alone never climbs to; and one game played in steps,
+// with a wrong call of each kind.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -41,13 +42,19 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path outputDir = argv[1];
   std::filesystem::create_directories(outputDir);
-  bool written = WriteSeed(outputDir / "past_the_bound_exit", 0, PastTheBound("", "5n")) &&
-                 WriteSeed(outputDir / "past_the_bound_tips", 0, PastTheBound("4 ", "1b"));
+  const std::string inOneGo(1, '\0');
+  // Three steps: a count beyond the input space, calls back in from the
+  // writer, then a single byte; the rest in one go.
+  const std::string steps("\x03\xF0\xFE\x00", 4);
+  bool written =
+      WriteSeed(outputDir / "past_the_bound_exit", 0, inOneGo + PastTheBound("", "5n")) &&
+      WriteSeed(outputDir / "past_the_bound_tips", 0, inOneGo + PastTheBound("4 ", "1b")) &&
+      WriteSeed(outputDir / "stepped_game", 0, steps + "1\n1\n39\n1\n1\n2\n");
   for (int i = 2; i < argc && written; ++i) {
     const std::filesystem::path path = argv[i];
     const orvanell::Transcript transcript = orvanell::LoadTranscript(path);
     written = WriteSeed(outputDir / path.stem(), static_cast<std::uint32_t>(transcript.clock),
-                        transcript.input);
+                        inOneGo + transcript.input);
   }
   return written ? 0 : 1;
 }

@@ -31,6 +31,9 @@ inline constexpr std::string_view TooDeepMessage =
 
 // A screen: a coroutine that its caller awaits, `co_await HelpMenu();`, and
 // that returns to the line after it. See src/navigation/engine.cpp.
+//
+// A screen reads a choice into a variable before switching on it: g++ 12
+// miscompiles a `co_await` inside a `switch` condition.
 class [[nodiscard]] Screen {
  public:
   struct promise_type;
@@ -45,6 +48,9 @@ class [[nodiscard]] Screen {
 
   struct promise_type {
     Handle caller;  // none for the run's first screen
+    // Counted for `LiveScreens`.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* frame) noexcept;
     Screen get_return_object() noexcept { return Screen(Handle::from_promise(*this)); }
     co::suspend_always initial_suspend() const noexcept { return {}; }
     Finish final_suspend() const noexcept { return {}; }
@@ -87,6 +93,10 @@ struct ReopenMainMenu {
   void await_resume() const noexcept {}
 };
 
+// Screens alive in this process, open or not yet opened, each a frame on the
+// heap. No run leaves one behind, however long it went on.
+int LiveScreens();
+
 Screen MainMenu();
 Screen GameTypePrompt(ProblemKind kind);
 Screen ContinuePrompt();
@@ -115,7 +125,9 @@ struct Session {
   int status = 0;
 };
 
-// The session whose screens are running; only valid inside them.
+// The session whose screens are running. Anywhere else, as in a screen or a
+// read started outside a run, the process ends with a message on standard
+// error rather than go on without a session.
 Session& ActiveSession();
 
 // Makes `session` the active one for as long as it lives.
@@ -130,24 +142,33 @@ class SessionScope {
   Session* previous;
 };
 
-// Driving a run from a host that must not block, such as a web page:
+// Driving a run from a host that must not block, such as a web page.
+//
+// A call that comes at the wrong time, or with a count the input space cannot
+// hold, is refused: it changes nothing and returns false. This in-process
+// interface has no error channel of its own, so the host reports a refusal as
+// suits it (the web binding writes to standard error). Calls back in from the
+// host's writer, while the game is playing, are refused the same way.
 //
 // Opens `first`, by default the main menu, and plays until a read must wait
-// for input, or the run ends.
-void StartRun(Session& session);
-void StartRun(Session& session, Screen first);
-// While the run waits: where the host puts the next input bytes.
+// for input, or the run ends. Refused if the session has started a run before.
+bool StartRun(Session& session);
+bool StartRun(Session& session, Screen first);
+// Where the host puts the next input bytes while a read waits; empty at any
+// other time.
 std::span<char> InputSpace(Session& session);
 // `count` bytes were put at the start of `InputSpace`; 0 means the input has
 // ended for good. Plays on until the next read that must wait, or the end.
-void ContinueRun(Session& session, std::size_t count);
+// Refused unless a read waits and `count` is at most the space's size.
+bool ContinueRun(Session& session, std::size_t count);
 bool RunEnded(const Session& session);
 // 0 or 1, once the run has ended.
 int RunStatus(const Session& session);
 // Shows all pending output. A run that stops to wait leaves it pending, so
 // that piped input still makes large writes; the host flushes before it
-// really waits. A run that ends has flushed it all.
-void FlushConsole(Session& session);
+// really waits. A run that ends has flushed it all. Refused while the game
+// is playing.
+bool FlushConsole(Session& session);
 
 // Plays a started run to its end on the blocking binding; returns the status.
 int PlayToEnd(Session& session);

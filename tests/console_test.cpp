@@ -115,32 +115,6 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
   }
 }
 
-TEST(ConsoleRead, LongRunsCostNoMemoryAndKeepTheirLimits) {
-  const std::string digits(3'000'000, '7');
-  const std::string spaces(3'000'000, ' ');
-  const std::string longWord(3'000'000, 'w');
-  EXPECT_EQ(ReadAll(spaces + "5\n", "N"), std::vector<std::string>{"5"});
-  EXPECT_EQ(ReadAll(longWord + " 4\n", "WN"), (std::vector<std::string>{"wwwww", "4"}));
-  // 15 digits clamp, then every further 15 digits do too.
-  EXPECT_EQ(ReadAll(digits, "NN"), (std::vector<std::string>{"2147483647", "2147483647"}));
-}
-
-TEST(ConsoleWrite, WritesNumbersInPlainDecimal) {
-  std::string output;
-  Session session(MemoryIo("", output), SystemClock);
-  {
-    const SessionScope scope(session);
-    WriteNumber(0);
-    WriteChar(' ');
-    WriteNumber(-2147483647 - 1);
-    WriteChar(' ');
-    WriteNumber(2147483647);
-    WriteText("\a\n");
-  }
-  FlushConsole(session);
-  EXPECT_EQ(output, "0 -2147483648 2147483647\a\n");
-}
-
 TEST(ConsoleWrite, ShowsOutputBeforeWaitingAndOnlyThen) {
   std::string output;
   std::vector<std::size_t> shownAtRead;

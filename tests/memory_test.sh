@@ -6,7 +6,8 @@
 # keep it reading (names, whitespace, game after game), so that the memory
 # figure covers the whole input, and only the start where they make it stop
 # (the first byte that is not a number fails the input), so that a game which
-# gulps its input whole fails too.
+# gulps its input whole fails too. Some also check a line of the output: that
+# after a long run of input the game still keeps its limits and its place.
 #
 # Usage: memory_test.sh GAME [ALLOWANCE_KIB]
 set -u
@@ -39,12 +40,12 @@ noise() {
 }
 
 # Plays the file $work/input; leaves the status in $status, the peak in
-# $peak_kib, and in $consumed how many of the file's bytes the game read, from
+# $peak_kib, the output in $work/out, and in $consumed how many of the file's bytes the game read, from
 # the offset it leaves in the open file it shares with this shell.
 measure() {
   local input
   exec {input}<"$work/input"
-  /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >/dev/null 2>"$work/err"
+  /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >"$work/out" 2>"$work/err"
   status=$?
   if ((status == 124)); then
     echo "FAIL: the game did not end within 20 s"
@@ -60,9 +61,9 @@ measure
 baseline_kib=$peak_kib
 limit_kib=$((baseline_kib + allowance_kib))
 
-# name, whole|start: plays $work/input, which the game must read to its end,
-# or of which it must read only the start, by its rules stopping within the
-# first MiB.
+# name, whole|start[, line]: plays $work/input, which the game must read to
+# its end, or of which it must read only the start, by its rules stopping
+# within the first MiB; the output must hold the line, if one is given.
 check() {
   measure
   local size
@@ -73,6 +74,8 @@ check() {
     echo "FAIL $1: peak $peak_kib KiB, an empty session takes $baseline_kib KiB"
   elif [[ $2 == whole && $consumed != "$size" ]] || [[ $2 == start && $consumed -gt $((1 << 20)) ]]; then
     echo "FAIL $1: read $consumed of $size bytes, expected the $2"
+  elif [[ -n ${3-} ]] && ! grep -q -x -F -- "$3" "$work/out"; then
+    echo "FAIL $1: no line [$3] in the output"
   else
     echo "ok $1: status $status, peak $peak_kib KiB, read $consumed of $size bytes"
     return
@@ -83,7 +86,7 @@ check() {
 { printf '1\n2\n'; repeat_byte w "$mib64"; } >"$work/input"
 check "64 MiB name" whole
 { printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; printf ' 1 1 2\n'; } >"$work/input"
-check "64 MiB second name, then a game" whole
+check "64 MiB second name, then a game" whole "$(repeat_byte w 79): Sorry...wrong answer,"
 repeat_byte w "$mib64" >"$work/input"
 check "64 MiB word at the main menu" start
 { printf '5\n'; repeat_byte n "$mib64"; } >"$work/input"
@@ -95,7 +98,7 @@ check "64 MiB of zeros at the help menu" start
 yes $' \t\r\v\f' | head -c "$mib64" >"$work/input"
 check "64 MiB of whitespace" whole
 { printf '4\n'; yes '' | head -c "$mib64"; printf '1\nb\n'; } >"$work/input"
-check "64 MiB of empty lines between choices" whole
+check "64 MiB of empty lines between choices" whole "Press b to go back to the previous menu"
 repeat_byte '\0' "$mib64" >"$work/input"
 check "64 MiB of NUL bytes" start
 { printf '1\n2\n'; repeat_byte '\0' "$mib64"; } >"$work/input"

@@ -126,15 +126,24 @@ TEST(ScreenDepth, EveryKindOfScreenCountsTowardTheBound) {
   }
 }
 
-TEST(ScreenDepth, AFinishedGameLeavesNoScreenOpen) {
+TEST(ScreenDepth, ClosedScreensCountNoLonger) {
   // A one-player game with a right first answer, then back to the main menu:
   // the game's screens all closed, so the full bound is available again.
   const std::string oneGame = "1\n1\n39\n1\n";  // 38 + 1 at second 0
-  const SessionResult result =
+  const SessionResult reopened =
       RunSession(oneGame + InputOpening({"", {}, {"4\n"}}, kBound) + "9\n", 0);
-  EXPECT_NE(result.output.find("Correct!!\n"), std::string::npos);
-  EXPECT_EQ(CountOf(result.output, kTooDeep), 0U);
-  EXPECT_EQ(result.status, 1);  // the main menu reopened by the continue prompt returned
+  EXPECT_NE(reopened.output.find("Correct!!\n"), std::string::npos);
+  EXPECT_EQ(CountOf(reopened.output, kTooDeep), 0U);
+  EXPECT_EQ(reopened.status, 1);  // the main menu reopened by the continue prompt returned
+
+  // Within one main menu: an invalid choice closes the continue prompt and
+  // its points, and the next right answer opens both again, as the 9,999th
+  // and the 10,000th screen.
+  const SessionResult returned = RunSession(MainMenuAt(kBound - 4) + "1\n1\n39\n9\n39\n9\n", 0);
+  EXPECT_NE(
+      returned.output.find("You got 4 points, you could have done better!\nTo go to the Main"),
+      std::string::npos);
+  EXPECT_EQ(CountOf(returned.output, kTooDeep), 0U);
 }
 
 // However a session ends deep down, the next one in the same process starts

@@ -1,6 +1,8 @@
 // The game bound to standard input and output when another program has made
 // both non-blocking: it must wait for the player and for a slow reader rather
-// than take "try again" for the end of input or a lost output.
+// than take "try again" for the end of input or a lost output. And the
+// binding must tell whether input is there, or piped input costs a write per
+// prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -77,6 +79,21 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   EXPECT_EQ(status, expected.status);
   EXPECT_TRUE(output == expected.output)
       << "got " << output.size() << " of " << expected.output.size() << " bytes";
+}
+
+TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
+  const int savedInput = ::dup(STDIN_FILENO);
+  const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
+  const ConsoleIo io = StandardIo();
+  EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
+  EXPECT_EQ(::write(writer, "1\n", 2), 2);
+  EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
+  ::close(writer);
+  std::array<char, 2> line{};
+  EXPECT_EQ(io.read(line.data(), line.size()), 2U);
+  EXPECT_TRUE(io.inputReady());  // the end of input
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
 }
 
 }  // namespace

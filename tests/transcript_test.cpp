@@ -25,19 +25,30 @@ std::vector<std::string> TranscriptNames() {
 }
 
 // A run driven step by step, as a host that must not block drives it, fed at
-// most `chunk` input bytes a step.
+// most `chunk` input bytes a step. Its wrong calls on the way, refused, must
+// change nothing.
 struct SteppedRun {
   SteppedRun(const Transcript& transcript, std::size_t chunk)
       : unread(transcript.input),
         chunk(chunk),
-        session(ConsoleIo{{}, {}, [this](std::string_view bytes) { output.append(bytes); }},
+        session(ConsoleIo{{}, {}, [this](std::string_view bytes) { Write(bytes); }},
                 [clock = transcript.clock] { return clock; }) {
     StartRun(session);
   }
 
+  void Write(std::string_view bytes) {
+    output.append(bytes);
+    EXPECT_FALSE(StartRun(session) || ContinueRun(session, 0) || FlushConsole(session));
+  }
+
   void Step() {
-    if (RunEnded(session)) return;
+    if (RunEnded(session)) {
+      EXPECT_FALSE(ContinueRun(session, 0));
+      return;
+    }
+    EXPECT_FALSE(StartRun(session));
     const std::span<char> space = InputSpace(session);
+    EXPECT_FALSE(ContinueRun(session, space.size() + 1));
     const std::size_t count = unread.copy(space.data(), std::min(chunk, space.size()));
     unread.remove_prefix(count);
     ContinueRun(session, count);
@@ -77,6 +88,7 @@ TEST_P(TranscriptTest, PlaysAsRecorded) {
   }
   EXPECT_EQ(result.output, expected.output);
   EXPECT_EQ(result.status, expected.status);
+  EXPECT_EQ(LiveScreens(), 0);
 }
 
 // Reads that run out of bytes go on where they stopped, and two sessions

@@ -21,10 +21,11 @@
 // closing one. For the main menu it then opens a fresh one as the only open
 // screen: nothing beneath that prompt could ever run again, because the run
 // quits once that menu returns.
-//
-// Screens read a choice into a variable before switching on it: g++ 12
-// miscompiles a `co_await` inside a `switch` condition.
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <new>
 #include <utility>
 
 #include "navigation.h"
@@ -33,6 +34,12 @@ namespace orvanell {
 namespace {
 
 thread_local Session* active = nullptr;
+// Sessions may be played side by side on several threads.
+std::atomic<int> liveScreens = 0;
+
+bool Playing(const Session& session) {
+  return active == &session;
+}
 
 void CloseAllScreens(Session& session) {
   for (Screen::Handle screen = session.innermost; screen;) {
@@ -117,6 +124,21 @@ co::coroutine_handle<> Screen::Finish::await_suspend(Handle finished) const noex
   return co::noop_coroutine();
 }
 
+void* Screen::promise_type::operator new(std::size_t size) {
+  void* frame = ::operator new(size);
+  liveScreens.fetch_add(1, std::memory_order_relaxed);
+  return frame;
+}
+
+void Screen::promise_type::operator delete(void* frame) noexcept {
+  liveScreens.fetch_sub(1, std::memory_order_relaxed);
+  ::operator delete(frame);
+}
+
+int LiveScreens() {
+  return liveScreens.load(std::memory_order_relaxed);
+}
+
 void Screen::promise_type::unhandled_exception() const noexcept {
   std::terminate();
 }
@@ -137,15 +159,20 @@ Session::~Session() {
 }
 
 Session& ActiveSession() {
+  if (active == nullptr) {
+    static_cast<void>(
+        std::fputs("orvanell: a screen, a read or a write ran outside a run\n", stderr));
+    std::abort();
+  }
   return *active;
 }
 
 ConsoleChannel& ActiveConsole() {
-  return active->console;
+  return ActiveSession().console;
 }
 
 OperandGenerator& ActiveGenerator() {
-  return active->generator;
+  return ActiveSession().generator;
 }
 
 SessionScope::SessionScope(Session& session) : previous(std::exchange(active, &session)) {}
@@ -154,29 +181,35 @@ SessionScope::~SessionScope() {
   active = previous;
 }
 
-void StartRun(Session& session) {
-  StartRun(session, MainMenu());
+bool StartRun(Session& session) {
+  return StartRun(session, MainMenu());
 }
 
-void StartRun(Session& session, Screen first) {
+bool StartRun(Session& session, Screen first) {
+  if (session.innermost || session.ended || Playing(session)) return false;
   OpenFirst(session, std::move(first));
   PlayOn(session);
+  return true;
 }
 
 std::span<char> InputSpace(Session& session) {
+  // A read waits only once every byte handed over before has been taken.
+  if (session.ended || session.console.waiting.read == nullptr || Playing(session)) return {};
   return {session.console.input.get(), InputBlockSize};
 }
 
-void ContinueRun(Session& session, std::size_t count) {
+bool ContinueRun(Session& session, std::size_t count) {
+  const std::span<char> space = InputSpace(session);
+  if (space.empty() || count > space.size()) return false;
   ConsoleChannel& channel = session.console;
   const WaitingRead waiting = channel.waiting;
-  if (session.ended || waiting.read == nullptr) return;
   channel.next = 0;
   channel.end = count;
   if (count == 0) channel.inputEnded = true;
-  if (!waiting.advance(waiting.read, channel)) return;
+  if (!waiting.advance(waiting.read, channel)) return true;
   channel.waiting = {};
   PlayOn(session);
+  return true;
 }
 
 bool RunEnded(const Session& session) {
@@ -187,8 +220,12 @@ int RunStatus(const Session& session) {
   return session.status;
 }
 
-void FlushConsole(Session& session) {
+bool FlushConsole(Session& session) {
+  // The writer may call back in: as while the game plays, it is refused.
+  if (Playing(session)) return false;
+  const SessionScope scope(session);
   FlushConsole(session.console);
+  return true;
 }
 
 int PlayToEnd(Session& session) {
@@ -196,9 +233,11 @@ int PlayToEnd(Session& session) {
   while (!session.ended) {
     // The prompt must be on screen before the player types, but input that is
     // already there needs no write per prompt.
-    if (!channel.io.inputReady()) FlushConsole(channel);
+    if (!channel.io.inputReady()) FlushConsole(session);
     const std::span<char> space = InputSpace(session);
-    ContinueRun(session, channel.io.read(space.data(), space.size()));
+    // A binding that claims more bytes than it was given room for is broken:
+    // its input has ended, as after a read error.
+    if (!ContinueRun(session, channel.io.read(space.data(), space.size()))) ContinueRun(session, 0);
   }
   return session.status;
 }
