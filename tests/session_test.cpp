@@ -1,8 +1,11 @@
 // A run the host gives up on while it waits must close every screen it has
 // open, however many; the sanitized build reports any frame left behind.
+// Runs in a window of their own follow one another, each fresh.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "navigation.h"
 
@@ -25,6 +28,52 @@ TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
     EXPECT_EQ(session.openScreens, 10'000);
   }
   EXPECT_EQ(output.find(TooDeepMessage), std::string::npos);
+}
+
+// A line the player types at a terminal; `typedAhead` if it is already there
+// when the game looks.
+struct TypedLine {
+  std::string text;
+  bool typedAhead = false;
+};
+
+struct WindowCase {
+  const char* name;
+  std::deque<TypedLine> lines;  // then the end of input
+  std::string expected;
+  int status;
+};
+
+TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
+  const auto run = [](std::string_view input) { return RunSession(input, 0).output; };
+  const std::string held(GameEndedLine);
+  const std::vector<WindowCase> cases = {
+      {"a mistyped choice fails only that run's input",
+       {{"x\n"}, {"\n"}, {"5\n"}, {"y\n"}},
+       run("x\n") + held + run("5\ny\n") + held,
+       1},
+      {"what was typed before the line shows is dropped",
+       {{"x\n"}, {"\n", true}, {"\n"}, {"5\n"}},
+       run("x\n") + held + run("5\n"),
+       0},
+      {"the end of input during a run closes at once", {{"1\n"}}, run("1\n"), 0},
+  };
+  for (const WindowCase& window : cases) {
+    std::deque<TypedLine> lines = window.lines;
+    std::string output;
+    const int status = PlayInOwnWindow(
+        ConsoleIo{[&lines](char* buffer, std::size_t capacity) {
+                    if (lines.empty()) return std::size_t{0};
+                    const std::size_t count = lines.front().text.copy(buffer, capacity);
+                    lines.pop_front();
+                    return count;
+                  },
+                  [&lines] { return !lines.empty() && lines.front().typedAhead; },
+                  [&output](std::string_view bytes) { output += bytes; }},
+        [] { return 0; });
+    EXPECT_EQ(output, window.expected) << window.name;
+    EXPECT_EQ(status, window.status) << window.name;
+  }
 }
 
 }  // namespace

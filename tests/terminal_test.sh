@@ -6,32 +6,30 @@
 #
 # In a window of the game's own, the window then holds: Enter brings a fresh
 # main menu, where a mistyped choice ends that run too, and the end of input
-# closes the window. Wine's console for a program started from a terminal is
-# the program's alone, as after a double-click on Windows, so there the
-# Windows game holds in tmux.
+# closes the window.
 #
-# Usage: terminal_test.sh GAME tmux|pipes [windows]
+# Usage: terminal_test.sh GAME tmux|pipes [posix|windows] [holds]
 #   GAME:  the game, or a desktop entry, whose Exec line is started instead
-#          as a desktop does, in a terminal of its own.
+#          as a desktop does, in a terminal of its own; that one holds.
 #   tmux:  in a real pseudo-terminal, typing with send-keys and reading the
 #          screen with capture-pane; the terminal echoes what is typed.
 #   pipes: over plain pipes, where nothing is echoed and every prompt must
 #          reach the pipe before the game waits for its answer.
 #   windows: GAME runs a Windows console program, whose input ends with
 #          Ctrl+Z then Enter rather than Ctrl+D.
+#   holds: GAME has a window of its own, and holds it at the end.
 set -u
 game="$1"
 mode="$2"
 platform="${3:-posix}"
 wait_seconds=15
 failures=0
-holds=no
+holds="${4:-}"
 if [[ $game == *.desktop ]]; then
   exec_line=$(sed -n 's/^Exec=//p' "$game")
-  holds=yes
+  holds=holds
 else
   exec_line=$(printf '%q' "$game")
-  [[ $mode == tmux && $platform == windows ]] && holds=yes
 fi
 
 fail() {
@@ -231,7 +229,7 @@ expect "$main_menu"
 type_line 5
 expect '^If you want to reamain and play more games press n$'
 type_line y
-if [[ $holds == yes ]]; then
+if [[ $holds == holds ]]; then
   expect '^The game has ended\. Press Enter to play again, or close this window\.$'
   check_ended
   [[ -z $status ]] || fail "the window closed with status $status"
