@@ -28,6 +28,7 @@ foreach(page man/orvanell.6 packaging/changelog)
 endforeach()
 add_custom_target(orvanell_compressed_docs ALL DEPENDS ${compressedFiles})
 # The desktop menu's program has the game's manual page.
+file(MAKE_DIRECTORY ${packagingDir})
 file(CREATE_LINK orvanell.6.gz ${packagingDir}/orvanell-window.6.gz SYMBOLIC)
 configure_file(packaging/orvanell.metainfo.xml.in
   ${packagingDir}/${ORVANELL_APP_ID}.metainfo.xml @ONLY)
