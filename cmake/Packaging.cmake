@@ -27,26 +27,44 @@ foreach(page man/orvanell.6 packaging/changelog)
   list(APPEND compressedFiles ${packagingDir}/${name}.gz)
 endforeach()
 add_custom_target(orvanell_compressed_docs ALL DEPENDS ${compressedFiles})
+# The desktop menu's program has the game's manual page.
+file(MAKE_DIRECTORY ${packagingDir})
+file(CREATE_LINK orvanell.6.gz ${packagingDir}/orvanell-window.6.gz SYMBOLIC)
 configure_file(packaging/orvanell.metainfo.xml.in
   ${packagingDir}/${ORVANELL_APP_ID}.metainfo.xml @ONLY)
 
-# The menu starts the package's game by its full path: /usr/games is on a
-# user's PATH in Debian, but not on root's, and desktops hide an entry whose
-# program they cannot find. A user's own install relies on PATH, as it is
-# meant to.
-set(ORVANELL_EXEC orvanell)
+# The menu starts orvanell-window, which keeps the terminal it opens from
+# closing with the game, and starts the package's by its full path:
+# /usr/games is on a user's PATH in Debian, but not on root's, and desktops
+# hide an entry whose program they cannot find. A user's own install relies on
+# PATH, as it is meant to.
+set(ORVANELL_EXEC orvanell-window)
 configure_file(packaging/orvanell.desktop.in ${packagingDir}/user/${ORVANELL_APP_ID}.desktop @ONLY)
-set(ORVANELL_EXEC ${CPACK_PACKAGING_INSTALL_PREFIX}/games/orvanell)
+set(ORVANELL_EXEC ${CPACK_PACKAGING_INSTALL_PREFIX}/games/orvanell-window)
 configure_file(packaging/orvanell.desktop.in ${packagingDir}/debian/${ORVANELL_APP_ID}.desktop @ONLY)
 
-install(TARGETS orvanell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+# The entry's Exec line, started in a terminal as a desktop does, keeps the
+# window open at the end.
+if(BUILD_TESTING AND TARGET orvanell_window)
+  add_test(NAME desktop_entry COMMAND bash ${PROJECT_SOURCE_DIR}/tests/terminal_test.sh
+    ${packagingDir}/user/${ORVANELL_APP_ID}.desktop tmux)
+  set_tests_properties(desktop_entry PROPERTIES TIMEOUT 300
+    ENVIRONMENT_MODIFICATION "PATH=path_list_prepend:$<TARGET_FILE_DIR:orvanell_window>")
+endif()
+
+# The web build has no terminal program of its own.
+set(programs orvanell)
+if(TARGET orvanell_window)
+  list(APPEND programs orvanell_window)
+endif()
+install(TARGETS ${programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(FILES ${packagingDir}/user/${ORVANELL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT program)
-install(TARGETS orvanell RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
+install(TARGETS ${programs} RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
 install(FILES ${packagingDir}/debian/${ORVANELL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT debian_program EXCLUDE_FROM_ALL)
-install(FILES ${packagingDir}/orvanell.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
-  COMPONENT data)
+install(FILES ${packagingDir}/orvanell.6.gz ${packagingDir}/orvanell-window.6.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT data)
 install(FILES packaging/orvanell.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT data)
 install(FILES ${packagingDir}/${ORVANELL_APP_ID}.metainfo.xml

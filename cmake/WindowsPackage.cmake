@@ -26,11 +26,15 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Arithmetic practice game for children")
 set(CPACK_SYSTEM_NAME windows-x86_64)
 set(CPACK_STRIP_FILES ON)
 
+# The installer's script is the project's own (packaging/windows/NSIS.template.in):
+# CPack's asks for administrator rights, which a pupil's account lacks.
+list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Orvanell)
 set(CPACK_PACKAGE_EXECUTABLES orvanell Orvanell)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_DISPLAY_NAME Orvanell)
-# A 64-bit installer for the 64-bit game, installed where 64-bit programs go.
+# A 64-bit installer for the 64-bit game; installed for all users, where
+# 64-bit programs go.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MENU_LINKS how-to-play.txt "How to play Orvanell")

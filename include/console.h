@@ -131,6 +131,13 @@ inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost) {
 
 // Binds the channel to standard input and standard output.
 ConsoleIo StandardIo();
+#ifdef _WIN32
+// Whether the console window is the game's alone, as after a double-click or
+// from the Start menu, and standard input and output are both that console.
+// Typed at a prompt, the prompt's shell shares the window; a pipe or a file
+// has none.
+bool HasConsoleWindowOfItsOwn();
+#endif
 // Binds the channel to `input`, all of it there from the start, and appends
 // the output to `output`, which must outlive the channel's use.
 ConsoleIo MemoryIo(std::string_view input, std::string& output);

@@ -184,4 +184,14 @@ struct SessionResult {
 // Plays one run in memory on the given input and a clock stopped at `clock`.
 SessionResult RunSession(std::string_view input, std::int64_t clock);
 
+// Where the game has a window of its own, which would close with the game
+// before the player could read its last screen: after each run this line
+// waits for Enter, which starts a fresh run.
+inline constexpr std::string_view GameEndedLine =
+    "The game has ended. Press Enter to play again, or close this window.\n";
+
+// Plays runs on the channel until its input ends, each followed by
+// `GameEndedLine`; returns the last run's status.
+int PlayInOwnWindow(const ConsoleIo& io, const Clock& clock);
+
 }  // namespace orvanell

@@ -1,8 +1,11 @@
 // A run dropped halfway, and what may not happen outside a run: the stepped
 // calls' other refusals are checked on every transcript played in steps.
+// Runs in a window of their own follow one another, each fresh.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "navigation.h"
 
@@ -27,6 +30,52 @@ TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
 TEST(SessionDeathTest, ScreensAndReadsOutsideARunEndTheProcess) {
   EXPECT_DEATH_IF_SUPPORTED(ActiveSession(), "outside a run");
   EXPECT_DEATH_IF_SUPPORTED(static_cast<void>(ReadKey().await_ready()), "outside a run");
+}
+
+// A line the player types at a terminal; `typedAhead` if it is already there
+// when the game looks.
+struct TypedLine {
+  std::string text;
+  bool typedAhead = false;
+};
+
+struct WindowCase {
+  const char* name;
+  std::deque<TypedLine> lines;  // then the end of input
+  std::string expected;
+  int status;
+};
+
+TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
+  const auto run = [](std::string_view input) { return RunSession(input, 0).output; };
+  const std::string held(GameEndedLine);
+  const std::vector<WindowCase> cases = {
+      {"a mistyped choice fails only that run's input",
+       {{"x\n"}, {"\n"}, {"5\n"}, {"y\n"}},
+       run("x\n") + held + run("5\ny\n") + held,
+       1},
+      {"what was typed before the line shows is dropped",
+       {{"x\n"}, {"\n", true}, {"\n"}, {"5\n"}},
+       run("x\n") + held + run("5\n"),
+       0},
+      {"the end of input during a run closes at once", {{"1\n"}}, run("1\n"), 0},
+  };
+  for (const WindowCase& window : cases) {
+    std::deque<TypedLine> lines = window.lines;
+    std::string output;
+    const int status = PlayInOwnWindow(
+        ConsoleIo{[&lines](char* buffer, std::size_t capacity) {
+                    if (lines.empty()) return std::size_t{0};
+                    const std::size_t count = lines.front().text.copy(buffer, capacity);
+                    lines.pop_front();
+                    return count;
+                  },
+                  [&lines] { return !lines.empty() && lines.front().typedAhead; },
+                  [&output](std::string_view bytes) { output += bytes; }},
+        [] { return 0; });
+    EXPECT_EQ(output, window.expected) << window.name;
+    EXPECT_EQ(status, window.status) << window.name;
+  }
 }
 
 }  // namespace

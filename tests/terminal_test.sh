@@ -4,19 +4,33 @@
 # player game, a two-player game, the help menu and a tips screen, then quits
 # through the exit confirmation.
 #
-# Usage: terminal_test.sh GAME tmux|pipes [windows]
+# In a window of the game's own, the window then holds: Enter brings a fresh
+# main menu, where a mistyped choice ends that run too, and the end of input
+# closes the window.
+#
+# Usage: terminal_test.sh GAME tmux|pipes [posix|windows] [holds]
+#   GAME:  the game, or a desktop entry, whose Exec line is started instead
+#          as a desktop does, in a terminal of its own; that one holds.
 #   tmux:  in a real pseudo-terminal, typing with send-keys and reading the
 #          screen with capture-pane; the terminal echoes what is typed.
 #   pipes: over plain pipes, where nothing is echoed and every prompt must
 #          reach the pipe before the game waits for its answer.
 #   windows: GAME runs a Windows console program, whose input ends with
 #          Ctrl+Z then Enter rather than Ctrl+D.
+#   holds: GAME has a window of its own, and holds it at the end.
 set -u
 game="$1"
 mode="$2"
 platform="${3:-posix}"
 wait_seconds=15
 failures=0
+holds="${4:-}"
+if [[ $game == *.desktop ]]; then
+  exec_line=$(sed -n 's/^Exec=//p' "$game")
+  holds=holds
+else
+  exec_line=$(printf '%q' "$game")
+fi
 
 fail() {
   echo "FAIL $*"
@@ -40,7 +54,7 @@ start_game() {
     status_file=$(mktemp)
     rm -f "$status_file"
     local command
-    command=$(printf '%q; echo $? >%q' "$game" "$status_file")
+    command=$(printf '%s; echo $? >%q' "$exec_line" "$status_file")
     # Ctrl+Z must reach a Windows console rather than suspend the game.
     [[ $platform == windows ]] && command="stty susp undef; $command"
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
@@ -72,7 +86,7 @@ refresh() {
 
 send_line() {
   if [[ $mode == tmux ]]; then
-    tmux_ send-keys -t game -l "$1"
+    [[ -z $1 ]] || tmux_ send-keys -t game -l "$1"
     tmux_ send-keys -t game Enter
   else
     printf '%s\n' "$1" >&"$to_game"
@@ -215,7 +229,24 @@ expect "$main_menu"
 type_line 5
 expect '^If you want to reamain and play more games press n$'
 type_line y
-expect_end 1
+if [[ $holds == holds ]]; then
+  expect '^The game has ended\. Press Enter to play again, or close this window\.$'
+  check_ended
+  [[ -z $status ]] || fail "the window closed with status $status"
+  type_line ""
+  expect "$main_menu"
+  type_line x
+  expect 'Please use one of the given options!$'
+  expect '^The game has ended\.'
+  if [[ $platform == windows ]]; then
+    tmux_ send-keys -t game C-z Enter
+  else
+    tmux_ send-keys -t game C-d
+  fi
+  expect_end 0
+else
+  expect_end 1
+fi
 
 # The end of input on a terminal: once the input has ended the game must not
 # wait for more.

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 
 #include "console.h"
 
@@ -79,6 +80,13 @@ void WriteStandardOutput(std::string_view bytes) {
 
 ConsoleIo StandardIo() {
   return ConsoleIo{ReadStandardInput, StandardInputReady, WriteStandardOutput};
+}
+
+bool HasConsoleWindowOfItsOwn() {
+  std::array<DWORD, 2> attached{};
+  // The count of processes attached, even if more than there is room for.
+  if (::GetConsoleProcessList(attached.data(), attached.size()) != 1) return false;
+  return IsConsole(StandardInput()) && IsConsole(::GetStdHandle(STD_OUTPUT_HANDLE));
 }
 
 }  // namespace orvanell
