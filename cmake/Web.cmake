@@ -77,12 +77,12 @@ add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
-    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${xterm}/lib/xterm.js
-    ${fitAddon}/lib/addon-fit.js ${site}
+    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${site}/xterm-LICENSE.txt
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 192 -h 192 -o ${site}/icon-192.png ${icon}
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 512 -h 512 -o ${site}/icon-512.png ${icon}
-  COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${webSource}/service-worker.js ${onePage}
+  COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${xterm}/lib/xterm.mjs
+    ${fitAddon}/lib/addon-fit.mjs ${webSource}/service-worker.js ${onePage}
   DEPENDS ${pageSources} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
     ${npmFolder}/node_modules/.package-lock.json
   COMMENT "Writing the web page to ${site} and ${onePage}")

@@ -1,16 +1,31 @@
-// Run by the build once the site folder is complete: writes the site's
-// service worker, then the one-file page, `orvanell.html`, which carries
-// every file it needs inline and so plays from a folder, as file://.
+// Run by the build once the site folder holds everything else: writes the
+// terminal and its fit add-on as classic scripts, the site's service worker,
+// then the one-file page, `orvanell.html`, which carries every file it needs
+// inline and so plays from a folder, as file://.
 //
-// Usage: node build_site.js SITE SERVICE_WORKER_TEMPLATE ONE_FILE_PAGE
+// Usage: node build_site.js SITE XTERM_MODULE FIT_ADDON_MODULE SERVICE_WORKER_TEMPLATE ONE_FILE_PAGE
 'use strict';
 const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 
-const [site, workerTemplate, onePage] = process.argv.slice(2);
+const [site, xtermModule, fitAddonModule, workerTemplate, onePage] = process.argv.slice(2);
 const workerName = 'service-worker.js';
 const read = (name) => fs.readFileSync(path.join(site, name));
+
+// file:// refuses modules, and xterm's classic build is a third larger than
+// its module, which imports nothing and ends in one export: the module runs
+// in a function of its own and hands its export to the page's scope.
+function writeClassicScript(module, name) {
+  const text = fs.readFileSync(module, 'utf8').replace(/^\/\/# sourceMappingURL=.*$/gm, '').trimEnd();
+  const ending = /export\s*\{\s*([\w$]+) as ([\w$]+)\s*\};?$/.exec(text);
+  if (!ending || /\bimport\b\s*[({"'*\w]|import\.meta/.test(text.slice(0, ending.index))) {
+    throw new Error(`${module} is no longer a module with one export and no imports`);
+  }
+  const body = text.slice(0, ending.index);
+  fs.writeFileSync(path.join(site, name), `var ${ending[2]} = (function () {\n'use strict';\n${body}\n` +
+    `return ${ending[1]};\n})();\n`);
+}
 
 function writeServiceWorker() {
   const names = fs.readdirSync(site).filter((name) => name !== workerName).sort();
@@ -56,5 +71,7 @@ function writeOnePage() {
   fs.writeFileSync(onePage, page);
 }
 
+writeClassicScript(xtermModule, 'xterm.js');
+writeClassicScript(fitAddonModule, 'addon-fit.js');
 writeServiceWorker();
 writeOnePage();

@@ -29,7 +29,7 @@
   const terminal = new Terminal({
     convertEol: true, screenReaderMode: true, cursorBlink: true, fontSize: storedSize(),
   });
-  const fit = new FitAddon.FitAddon();
+  const fit = new FitAddon();
   terminal.loadAddon(fit);
   terminal.open(box);
   fit.fit();
