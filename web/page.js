@@ -15,7 +15,7 @@
   // The text size is the one thing the page remembers; where storage is
   // refused, it is simply forgotten.
   const sizeKey = 'orvanell-font-size';
-  const sizes = { least: 12, usual: 20, most: 40, step: 2 };
+  const sizes = { least: 12, usual: 18, most: 40, step: 2 };
   function storedSize() {
     try {
       const size = Number(localStorage.getItem(sizeKey));
