@@ -42,10 +42,13 @@
   }
   focusUnlessTouch();
 
+  // The page's buttons hand the keyboard back to the terminal, where the
+  // next answer is typed.
   function resize(change) {
     const size = Math.min(sizes.most, Math.max(sizes.least, terminal.options.fontSize + change));
     terminal.options.fontSize = size;
     fit.fit();
+    focusUnlessTouch();
     try {
       localStorage.setItem(sizeKey, String(size));
     } catch {
@@ -157,8 +160,10 @@
     keypadToggle.setAttribute('aria-expanded', String(shown));
   }
   showKeypad(touch);
-  keypadToggle.addEventListener('click',
-    () => showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true'));
+  keypadToggle.addEventListener('click', () => {
+    showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true');
+    focusUnlessTouch();
+  });
   // For the names, which the keypad can't spell: the terminal takes the
   // focus, and a touch screen opens its keyboard.
   document.getElementById('keyboard').addEventListener('click', () => terminal.focus());
