@@ -64,7 +64,12 @@ function writeOnePage() {
   const policy = `default-src 'none'; script-src ${scriptHashes.join(' ')} 'wasm-unsafe-eval'; ` +
     "style-src 'unsafe-inline'; img-src data:";
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`)
-    .replace('<html lang="en">', () => `<html lang="en">\n<!-- xterm.js and its fit add-on:\n${read('xterm-LICENSE.txt')}-->`);
+    // After the character set, which a browser looks for in the first 1024 bytes.
+    .replace('<meta charset="utf-8">\n',
+      () => `<meta charset="utf-8">\n<!-- xterm.js and its fit add-on:\n${read('xterm-LICENSE.txt')}-->\n`);
+  if (Buffer.from(page).indexOf('<meta charset="utf-8">') > 1024 - 30) {
+    throw new Error('the one-file page names its character set too late for a browser to see it');
+  }
   if (/ (src|href)="(?!data:)/.test(page)) {
     throw new Error('the one-file page still refers to another file');
   }
