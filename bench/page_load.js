@@ -1,13 +1,24 @@
-// Times the web page in headless Chromium: from its load event, and from the
-// start of navigation, to the first main menu drawn in the terminal. Each
-// load is in a fresh browser context, so nothing comes from a cache.
+// Times the web page in headless Chromium, from the start of navigation and
+// from its load event to the first main menu drawn in the terminal: the
+// served site, each load in a fresh browser context so nothing comes from a
+// cache; the one-file page as file://; and the installed site reloaded with
+// the network cut, from its service worker's cache. Each again with the CPU
+// slowed four times (CDP Emulation.setCPUThrottlingRate), as the mobile
+// profile of browser audits does. On a shared machine the times move with
+// the other jobs, so it also reports the CPU time the page's main thread
+// spent until then (CDP Performance.getMetrics in thread time, which starts
+// again with each document).
 //
-// Usage: node bench/page_load.js SITE NPM_FOLDER [loads]
+// Usage: node bench/page_load.js SITE NPM_FOLDER ONE_FILE_PAGE [loads]
 'use strict';
-const { serveSite, originOf, launchChromium } = require('../tests/site_browser');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { serveSite, stopServing, originOf, launchChromium } = require('../tests/site_browser');
 
-const [site, npmFolder, loadsText] = process.argv.slice(2);
+const [site, npmFolder, onePage, loadsText] = process.argv.slice(2);
 const loads = Number(loadsText ?? 50);
+const slowdowns = [1, 4];
 
 // The page marks when the frame after its first output has been drawn.
 function menuTimes() {
@@ -24,23 +35,76 @@ function describe(name, values) {
     `max ${sorted[sorted.length - 1].toFixed(1)}`);
 }
 
+async function slowDown(context, page, slowdown) {
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
+  await cdp.send('Performance.enable', { timeDomain: 'threadTicks' });
+  return cdp;
+}
+
+async function busyMs(cdp) {
+  const { metrics } = await cdp.send('Performance.getMetrics');
+  return metrics.find((metric) => metric.name === 'TaskDuration').value * 1000;
+}
+
+// `load` navigates the page and calls back once it has; the times come from
+// `loads` of them.
+async function timeLoads(what, slowdown, load) {
+  const times = [];
+  for (let i = 0; i < loads; ++i) {
+    await load(async (page, cdp) => {
+      const handle = await page.waitForFunction(menuTimes, null, { timeout: 60000 });
+      times.push({ ...await handle.jsonValue(), busy: await busyMs(cdp) });
+    });
+  }
+  console.log(`first main menu shown, ${what}, ${loads} loads in headless Chromium, CPU slowed ${slowdown}×:`);
+  describe('after navigation start', times.map((time) => time.afterStart));
+  describe('after the load event', times.map((time) => time.afterLoad));
+  describe('main thread CPU time', times.map((time) => time.busy));
+}
+
+async function inFreshContexts(browser, slowdown, url) {
+  return async (measure) => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    const cdp = await slowDown(context, page, slowdown);
+    await page.goto(url);
+    await measure(page, cdp);
+    await context.close();
+  };
+}
+
 async function main() {
   const browser = await launchChromium(npmFolder);
   const server = await serveSite(site);
-  const times = [];
-  for (let i = 0; i < loads; ++i) {
-    const context = await browser.newContext();
-    const page = await context.newPage();
-    await page.goto(`${originOf(server)}/`);
-    const handle = await page.waitForFunction(menuTimes, null, { timeout: 15000 });
-    times.push(await handle.jsonValue());
-    await context.close();
+  const origin = `${originOf(server)}/`;
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-bench-'));
+  try {
+    for (const slowdown of slowdowns) {
+      await timeLoads('served site', slowdown, await inFreshContexts(browser, slowdown, origin));
+      await timeLoads('one file as file://', slowdown,
+        await inFreshContexts(browser, slowdown, `file://${path.resolve(onePage)}`));
+    }
+    // Installed by one visit, then reloaded with the server gone.
+    const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
+    const page = await installed.newPage();
+    await page.goto(origin);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    stopServing(server);
+    await installed.setOffline(true);
+    for (const slowdown of slowdowns) {
+      const cdp = await slowDown(installed, page, slowdown);
+      await timeLoads('installed site reloaded offline', slowdown, async (measure) => {
+        await page.reload();
+        await measure(page, cdp);
+      });
+    }
+    await installed.close();
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(folder, { recursive: true, force: true });
   }
-  await browser.close();
-  server.close();
-  console.log(`first main menu shown, ${loads} page loads in headless Chromium:`);
-  describe('after the load event', times.map((time) => time.afterLoad));
-  describe('after navigation start', times.map((time) => time.afterStart));
 }
 
 main();

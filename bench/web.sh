@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The web edition's figures: the page's load event to its first main menu in
-# headless Chromium, and the node command's start-up on empty input beside
-# the native game's and node's own with nothing to run (bench/startup.sh).
+# The web edition's figures: the page's first main menu in headless Chromium,
+# served, as one file from file:// and installed and reloaded offline
+# (bench/page_load.js), the one file's weight, and the node command's start-up
+# on empty input beside the native game's and node's own with nothing to run
+# (bench/startup.sh).
 #
 # Usage: bench/web.sh [page-loads] [start-up-runs]
 # The build folder is build/web, or ORVANELL_WEB_BUILD_DIR.
@@ -12,11 +14,13 @@ runs=${2:-200}
 build=${ORVANELL_WEB_BUILD_DIR:-build/web}
 
 source .ci/need
-need emcc emscripten /usr/bin/chromium chromium
+need emcc emscripten rsvg-convert librsvg2-bin
+[[ -n "${CHROMIUM:-}" ]] || need chromium chromium
 if [[ -z "${ORVANELL_WEB_BUILD_DIR:-}" ]]; then
   cmake --preset web >/dev/null
 fi
 cmake --build "$build" --target site >/dev/null
 
-node bench/page_load.js "$build/site" "$build/npm" "$loads"
+node bench/page_load.js "$build/site" "$build/npm" "$build/orvanell.html" "$loads"
+echo "orvanell.html: $(wc -c <"$build/orvanell.html") bytes, $(gzip -9c "$build/orvanell.html" | wc -c) gzipped"
 bench/startup.sh "$runs" "node -e 0" "node $build/orvanell.js"

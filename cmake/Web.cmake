@@ -61,20 +61,31 @@ add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json
   DEPENDS ${webSource}/package.json ${webSource}/package-lock.json
   COMMENT "Installing the web page's npm packages")
 
-# The page: a static site with nothing from outside it.
+# The page: a static site with nothing from outside it, installable and
+# playable offline; and the same page as one file that plays from a folder.
+find_program(ORVANELL_RSVG_CONVERT rsvg-convert)
+if(NOT ORVANELL_RSVG_CONVERT)
+  message(FATAL_ERROR "The web edition's icons need rsvg-convert (Debian's librsvg2-bin)")
+endif()
 set(site ${CMAKE_BINARY_DIR}/site)
-set(pageFiles index.html page.js favicon.svg)
+set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
+set(fitAddon ${npmFolder}/node_modules/@xterm/addon-fit)
+set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
+set(pageFiles index.html page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
-add_custom_command(OUTPUT ${site}/index.html
+add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
     $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${site}
-  # The terminal as an ES module, under a name that every web server sends as
-  # JavaScript, as browsers demand for modules.
-  COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/lib/xterm.mjs ${site}/xterm.js
   COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${site}/xterm-LICENSE.txt
-  DEPENDS ${pageSources} orvanell ${npmFolder}/node_modules/.package-lock.json
-  COMMENT "Writing the web page to ${site}")
+  COMMAND ${ORVANELL_RSVG_CONVERT} -w 192 -h 192 -o ${site}/icon-192.png ${icon}
+  COMMAND ${ORVANELL_RSVG_CONVERT} -w 512 -h 512 -o ${site}/icon-512.png ${icon}
+  COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${xterm}/lib/xterm.mjs
+    ${fitAddon}/lib/addon-fit.mjs ${webSource}/service-worker.js ${onePage}
+  DEPENDS ${pageSources} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
+    ${npmFolder}/node_modules/.package-lock.json
+  COMMENT "Writing the web page to ${site} and ${onePage}")
 add_custom_target(site ALL DEPENDS ${site}/index.html)
 
 if(NOT BUILD_TESTING)
@@ -108,6 +119,6 @@ foreach(channel tmux pipes)
 endforeach()
 
 # The page in headless Chromium, played as a person would.
-add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder})
+add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
 set_tests_properties(executable sessions depth memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)

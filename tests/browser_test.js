@@ -5,16 +5,22 @@
 // then playing again and ending the input with Ctrl+D, which rings the bell.
 // It reads the rows the terminal draws, checks that a screen reader gets the
 // same text, that the page never reaches outside its own site, weighs the site
-// and saves a screenshot beside it.
+// and saves screenshots beside it.
 //
-// Usage: node browser_test.js SITE NPM_FOLDER
+// Then shorter games the other ways in: the site installed and reloaded with
+// the network cut; the one-file page alone in a folder, as file://; and a
+// tablet played by taps on the keypad alone. A phone's narrow screen is
+// checked for its layout, and axe-core checks the page's accessibility.
+//
+// Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveSite, originOf, launchChromium } = require('./site_browser');
+const { serveSite, stopServing, originOf, launchChromium } = require('./site_browser');
 
-const [site, npmFolder] = process.argv.slice(2);
+const [site, npmFolder, onePage] = process.argv.slice(2);
 const maxSiteBytes = 200 * 1024;
 const waitMs = 15000;
 let failures = 0;
@@ -24,16 +30,19 @@ function fail(message) {
   ++failures;
 }
 
-// Every file of the site, gzipped as a server would send it.
+// Every file of the site, and the one-file page, gzipped as a server would send them.
 function weighSite() {
+  const gzipped = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
   let total = 0;
   for (const name of fs.readdirSync(site).sort()) {
-    const bytes = zlib.gzipSync(fs.readFileSync(path.join(site, name)), { level: 9 });
-    console.log(`  ${name}: ${bytes.length} bytes gzipped`);
-    total += bytes.length;
+    const bytes = gzipped(path.join(site, name));
+    console.log(`  ${name}: ${bytes} bytes gzipped`);
+    total += bytes;
   }
-  console.log(`site: ${total} bytes gzipped`);
-  if (total > maxSiteBytes) fail(`the site weighs ${total} bytes gzipped, over ${maxSiteBytes}`);
+  for (const [name, bytes] of [['site', total], [path.basename(onePage), gzipped(onePage)]]) {
+    console.log(`${name}: ${bytes} bytes gzipped`);
+    if (bytes > maxSiteBytes) fail(`${name} weighs ${bytes} bytes gzipped, over ${maxSiteBytes}`);
+  }
 }
 
 // The rows of text under `selector`, without their trailing blanks, and
@@ -85,6 +94,13 @@ async function typeLine(page, text) {
   await page.keyboard.type(text);
   await page.keyboard.press('Enter');
 }
+
+// Typed on the keyboard, or tapped on the keypad's keys, found by their names.
+async function tapKeys(page, ...keys) {
+  for (const key of keys) await page.getByRole('button', { name: key, exact: true }).tap();
+}
+const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
+const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
 
 function answer(first, operator, second) {
   if (operator === '+') return first + second;
@@ -172,27 +188,130 @@ async function play(page) {
   if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
 }
 
+// A one-player addition, a wrong answer erased before Enter, then out through
+// the exit confirmation: typed, or tapped.
+async function playOneGame(page, input) {
+  const line = async (text) => {
+    await input.type(page, text);
+    await input.press(page, 'Enter');
+  };
+  await expectBottom(page, ...mainMenu);
+  await line('1');
+  await expectBottom(page, ...gameType);
+  await line('1');
+  const rows = await expectBottom(page, /^\d+ \+ \d+ =$/);
+  const [, first, operator, second] = rows[rows.length - 1].match(problem);
+  const sum = String(answer(Number(first), operator, Number(second)));
+  await input.type(page, `${sum}1`);
+  for (let i = 0; i <= sum.length; ++i) await input.press(page, 'Backspace');
+  await line(sum);
+  await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
+    /^You got 5 points good job!$/, ...continuePrompt);
+  await line('1');
+  await expectBottom(page, ...mainMenu);
+  await line('5');
+  await expectBottom(page, /^If you want to reamain and play more games press n$/);
+  await line('y');
+  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+}
+
+function watch(page, allowed) {
+  page.on('pageerror', (error) => fail(`page error: ${error.message}`));
+  page.on('console', (message) => {
+    if (message.type() === 'error') fail(`console error: ${message.text()}`);
+  });
+  page.on('request', (request) => {
+    if (!allowed(request.url())) fail(`the page asked for ${request.url()}`);
+  });
+  return page;
+}
+
+// No serious or critical finding from axe-core, with the keypad hidden and shown.
+async function checkAccessibility(page) {
+  await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
+  for (let i = 0; i < 2; ++i) {
+    const shown = await page.isVisible('#keypad');
+    const { violations } = await page.evaluate(() => axe.run());
+    for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
+      fail(`axe, keypad ${shown ? 'shown' : 'hidden'}: ${violation.id}: ${violation.help}, at ` +
+        violation.nodes.map((node) => node.target.join(' ')).join(', '));
+    }
+    await page.click('#keypad-toggle');
+  }
+  // Back to the keyboard: the terminal takes it again.
+  await page.click('#keyboard');
+}
+
+// At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
+// keys of 44 px at least, and the size the player picks kept for next time.
+async function checkNarrowScreen(page) {
+  await expectBottom(page, ...mainMenu);
+  const fontSize = () => page.$eval('.xterm-rows', (rows) => parseFloat(getComputedStyle(rows).fontSize));
+  const layout = await page.evaluate(() => ({
+    width: document.documentElement.scrollWidth,
+    keys: Array.from(document.querySelectorAll('#keypad button'), (key) => key.getBoundingClientRect())
+      .map(({ width, height }) => Math.min(width, height)),
+  }));
+  if (layout.width > 320) fail(`a 320 px screen scrolls sideways to ${layout.width} px`);
+  if (layout.keys.length !== 16 || Math.min(...layout.keys) < 44) fail(`keypad keys: ${layout.keys}`);
+  const usual = await fontSize();
+  if (usual < 18) fail(`the terminal's text is ${usual} px`);
+  await page.screenshot({ path: path.join(site, '..', 'browser_test_phone.png') });
+  await page.getByRole('button', { name: 'A+' }).tap();
+  const larger = await fontSize();
+  await page.reload();
+  await expectBottom(page, ...mainMenu);
+  const kept = await fontSize();
+  if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
+}
+
 async function main() {
   weighSite();
   const browser = await launchChromium(npmFolder);
   const server = await serveSite(site);
   const origin = originOf(server);
+  const sameSite = (url) => url.startsWith(origin);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
   try {
-    const page = await browser.newPage();
-    page.on('pageerror', (error) => fail(`page error: ${error.message}`));
-    page.on('console', (message) => {
-      if (message.type() === 'error') fail(`console error: ${message.text()}`);
-    });
-    page.on('request', (request) => {
-      if (!request.url().startsWith(origin)) fail(`the page asked for ${request.url()}`);
-    });
+    const touch = { isMobile: true, hasTouch: true };
+    const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
+    const tabletPage = watch(await tablet.newPage(), sameSite);
+    await tabletPage.goto(`${origin}/`);
+    await playOneGame(tabletPage, byTaps);
+    const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, ...touch });
+    const phonePage = watch(await phone.newPage(), sameSite);
+    await phonePage.goto(`${origin}/`);
+    await checkNarrowScreen(phonePage);
+
+    // Installed as an app: in a profile of its own, as an incognito one can't
+    // install; then played again with the network cut.
+    const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
+    const page = watch(installed.pages()[0] ?? await installed.newPage(), sameSite);
     await page.goto(`${origin}/`);
+    await checkAccessibility(page);
     await play(page);
+    const cdp = await installed.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    stopServing(server);
+    await installed.setOffline(true);
+    await page.reload();
+    await playOneGame(page, byKeys);
+    await installed.close();
+
+    // The one file, alone in a folder.
+    const alone = path.join(folder, path.basename(onePage));
+    fs.copyFileSync(onePage, alone);
+    const oneFile = watch(await browser.newPage(), (url) => url === `file://${alone}` || url.startsWith('data:'));
+    await oneFile.goto(`file://${alone}`);
+    await playOneGame(oneFile, byKeys);
   } catch (error) {
     fail(error.message);
   } finally {
     await browser.close();
     server.close();
+    fs.rmSync(folder, { recursive: true, force: true });
   }
   console.log(`browser: ${failures} failures`);
   process.exit(failures === 0 ? 0 : 1);

@@ -1,13 +1,24 @@
 // What the browser test and the page benchmark share: the site served on a
-// loopback port, and Debian's Chromium, headless, driven by playwright-core.
+// loopback port, and Chromium, headless, driven by playwright-core.
 'use strict';
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
 
-const chromiumPath = '/usr/bin/chromium';
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.txt': 'text/plain' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
+  '.webmanifest': 'application/manifest+json' };
+
+// The browser the CHROMIUM variable names, or the first of the usual ones on PATH.
+function findChromium() {
+  if (process.env.CHROMIUM) return process.env.CHROMIUM;
+  const folders = (process.env.PATH ?? '').split(path.delimiter).filter((folder) => folder !== '');
+  for (const name of ['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']) {
+    const found = folders.map((folder) => path.join(folder, name)).find((file) => fs.existsSync(file));
+    if (found) return found;
+  }
+  return null;
+}
 
 // Serves the files of the site folder on a port of the system's choosing;
 // resolves to the server, whose origin is `originOf(server)`.
@@ -25,23 +36,33 @@ function serveSite(site) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
+// As when the network is cut: the site is no longer served, not even on a
+// connection the browser keeps open.
+function stopServing(server) {
+  server.close();
+  server.closeAllConnections();
+}
+
 function originOf(server) {
   return `http://127.0.0.1:${server.address().port}`;
 }
 
 // Fails loudly where the browser is missing. Playwright gives each launch a
-// fresh profile; the flags keep Chromium off the network it can't reach.
-function launchChromium(npmFolder) {
-  if (!fs.existsSync(chromiumPath)) {
-    console.log(`FAIL: ${chromiumPath} is needed (Debian package chromium)`);
+// fresh profile, or uses the folder `profile` names and returns its context;
+// the flags keep Chromium off the network it can't reach.
+function launchChromium(npmFolder, profile) {
+  const chromiumPath = findChromium();
+  if (!chromiumPath || !fs.existsSync(chromiumPath)) {
+    console.log('FAIL: Chromium is needed (Debian package chromium), on PATH or named by CHROMIUM');
     process.exit(1);
   }
   const { chromium } = require(path.resolve(npmFolder, 'node_modules', 'playwright-core'));
-  return chromium.launch({
+  const options = {
     executablePath: chromiumPath,
     args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
-  });
+  };
+  return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
-module.exports = { serveSite, originOf, launchChromium };
+module.exports = { serveSite, stopServing, originOf, launchChromium };
