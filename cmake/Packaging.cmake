@@ -80,7 +80,8 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 A text-console game that poses addition, subtraction and multiplication
 problems. One player has four tries at each problem and scores points by how
 soon the answer is right; two players take turns at the same problem. A help
-menu gives arithmetic tips. The desktop menu opens it in a terminal window.]])
+menu gives arithmetic tips. The desktop menu opens it in a terminal window
+that stays open when a game ends, until the player closes it.]])
 set(CPACK_COMPONENTS_ALL debian_program data)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
