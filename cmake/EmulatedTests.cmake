@@ -14,10 +14,13 @@ if(runner MATCHES "^qemu-")
   set(stackFromLimit "stack=$(ulimit -s)\n[ \"$stack\" = unlimited ] || export QEMU_STACK_SIZE=\"$stack\"k\n")
 endif()
 
-# Writes a launcher that runs `target` under the emulator, and sets `variable`
-# to its path.
+# Writes a launcher that runs `target` under the emulator, at `path` if given,
+# and sets `variable` to its path.
 function(add_launcher variable target)
   set(launcher ${CMAKE_CURRENT_BINARY_DIR}/${target}.sh)
+  if(ARGC GREATER 2)
+    set(launcher ${ARGV2})
+  endif()
   list(JOIN CMAKE_CROSSCOMPILING_EMULATOR "\" \"" emulator)
   file(GENERATE OUTPUT ${launcher}
     CONTENT "#!/bin/sh\n${stackFromLimit}exec \"${emulator}\" \"$<TARGET_FILE:${target}>\" \"$@\"\n"

@@ -46,10 +46,16 @@ configure_file(packaging/orvanell.desktop.in ${packagingDir}/debian/${ORVANELL_A
 # The entry's Exec line, started in a terminal as a desktop does, keeps the
 # window open at the end.
 if(BUILD_TESTING AND TARGET orvanell_window)
+  set(windowDir $<TARGET_FILE_DIR:orvanell_window>)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    # The entry finds orvanell-window on PATH: there, its launcher by that name.
+    set(windowDir ${packagingDir}/emulated)
+    add_launcher(windowLauncher orvanell_window ${windowDir}/orvanell-window)
+  endif()
   add_test(NAME desktop_entry COMMAND bash ${PROJECT_SOURCE_DIR}/tests/terminal_test.sh
     ${packagingDir}/user/${ORVANELL_APP_ID}.desktop tmux)
   set_tests_properties(desktop_entry PROPERTIES TIMEOUT 300
-    ENVIRONMENT_MODIFICATION "PATH=path_list_prepend:$<TARGET_FILE_DIR:orvanell_window>")
+    ENVIRONMENT_MODIFICATION "PATH=path_list_prepend:${windowDir}")
 endif()
 
 # The web build has no terminal program of its own.
