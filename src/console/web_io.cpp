@@ -84,15 +84,15 @@ EMSCRIPTEN_KEEPALIVE std::size_t WebInputCapacity() {
 EMSCRIPTEN_KEEPALIVE void WebInputArrived(std::size_t count) {
   Session* session = WaitingRunFor("WebInputArrived");
   if (session == nullptr) return;
-  if (count > InputSpace(*session).size()) {
+  playing = true;
+  // A read waits, so the driver refuses only a count the space cannot hold.
+  const bool taken = ContinueRun(*session, count);
+  playing = false;
+  if (!taken) {
     static_cast<void>(std::fprintf(
         stderr, "orvanell: WebInputArrived refused: %zu bytes, more than WebInputCapacity()\n",
         count));
-    return;
   }
-  playing = true;
-  ContinueRun(*session, count);
-  playing = false;
 }
 
 EMSCRIPTEN_KEEPALIVE void WebFlush() {
