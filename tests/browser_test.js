@@ -8,9 +8,11 @@
 // screenshots beside it.
 //
 // Then shorter games the other ways in: the site installed and reloaded with
-// the network cut; the one-file page alone in a folder, as file://; and a
-// tablet played by taps on the keypad alone. A phone's narrow screen is
-// checked for its layout, and axe-core checks the page's accessibility.
+// the network cut; the one-file page alone in a folder, as file://; a tablet
+// played by taps on the keypad alone, then typed on as an Android keyboard,
+// voice typing and an input method send text. A phone's narrow screen is
+// checked for its layout, axe-core checks the page's accessibility, Tab must
+// leave the input, and Lighthouse audits the served site.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';

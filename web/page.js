@@ -261,14 +261,14 @@
   const options = { writeOutput: show };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
-  focusUnlessTouch();
   createOrvanell(options).then((module) => {
     game = module;
     play();
   });
 
-  // Served, the page installs itself for playing offline.
+  // Served, the page installs itself for playing offline, once it has
+  // loaded: the worker's start and its copies of the site wait for the menu.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('service-worker.js');
+    addEventListener('load', () => navigator.serviceWorker.register('service-worker.js'));
   }
 })();
