@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "console.h"
+#include "help.h"
 #include "random.h"
 
 namespace orvanell {
@@ -107,7 +109,8 @@ Screen ExitConfirmation();
 
 // Everything one run owns. It lives for that run alone, and several can be
 // played side by side.
-struct Session {
+class Session {
+ public:
   Session(ConsoleIo io, Clock clock);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -116,16 +119,16 @@ struct Session {
 
   ConsoleChannel console;
   OperandGenerator generator;
-  // Shared by the three tips screens for the whole run.
-  char menuKey = '\0';
-  int openScreens = 0;
+  HelpState help;
 
-  // The engine's part: the screen running or waiting, innermost of all.
-  Screen::Handle innermost;
-  enum class Request : std::uint8_t { None, Quit, ReopenMainMenu } request = Request::None;
-  bool reopened = false;
-  bool ended = false;
-  int status = 0;
+  // The engine's part: which screens are open and how the run stands. It is
+  // defined in src/navigation/engine.cpp, and nothing else can reach it, so
+  // that no screen can skew the count of open screens or end the run behind
+  // the driver's back.
+  struct Engine;
+
+ private:
+  std::unique_ptr<Engine> engine;
 };
 
 // The session whose screens are running. Anywhere else, as in a screen or a
@@ -167,11 +170,12 @@ bool ContinueRun(Session& session, std::size_t count);
 bool RunEnded(const Session& session);
 // 0 or 1, once the run has ended.
 int RunStatus(const Session& session);
-// Shows all pending output. A run that stops to wait leaves it pending, so
-// that piped input still makes large writes; the host flushes before it
-// really waits. A run that ends has flushed it all. Refused while the game
-// is playing.
-bool FlushConsole(Session& session);
+// Shows all pending output: the host's flush, between the calls above. A run
+// that stops to wait leaves it pending, so that piped input still makes large
+// writes; the host flushes before it really waits. A run that ends has
+// flushed it all. Refused while the game is playing, where the console's own
+// `WritePendingOutput` is the one that flushes.
+bool FlushBetweenSteps(Session& session);
 
 // Plays a started run to its end on the blocking binding; returns the status.
 int PlayToEnd(Session& session);

@@ -38,7 +38,7 @@ struct SteppedRun {
 
   void Write(std::string_view bytes) {
     output.append(bytes);
-    EXPECT_FALSE(StartRun(session) || ContinueRun(session, 0) || FlushConsole(session));
+    EXPECT_FALSE(StartRun(session) || ContinueRun(session, 0) || FlushBetweenSteps(session));
   }
 
   void Step() {

@@ -1,5 +1,6 @@
 #include "help.h"
 
+#include "navigation.h"
 #include "quiz.h"
 
 namespace orvanell {
@@ -69,7 +70,7 @@ Screen TipsScreen(ProblemKind kind) {
   }
   WriteText("Press b to go back to the previous menu\n");
   WriteText("Press x to go back to the main menu\n");
-  char& menuKey = ActiveSession().menuKey;
+  char& menuKey = ActiveSession().help.menuKey;
   if (auto key = co_await ReadKey()) menuKey = *key;
   if (menuKey == 'B') co_await HelpMenu();
   if (menuKey == 'b') co_await HelpMenu();
