@@ -178,6 +178,8 @@ int RunStatus(const Session& session);
 bool FlushBetweenSteps(Session& session);
 
 // Plays a started run to its end on the blocking binding; returns the status.
+// Refused, returning -1 at once, before the run has started or while the game
+// is playing.
 int PlayToEnd(Session& session);
 
 // Plays one run on the given channel and clock; returns the exit status.

@@ -263,6 +263,8 @@ bool FlushBetweenSteps(Session& session) {
 }
 
 int PlayToEnd(Session& session) {
+  // Neither could ever end the run: nothing waits for input.
+  if (!Started(session) || Playing(session)) return -1;
   const Engine& engine = Engine::Of(session);
   ConsoleChannel& channel = session.console;
   while (!engine.ended) {
