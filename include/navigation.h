@@ -1,5 +1,39 @@
 // The run's entry, the menus that lead to the games, the screens that decide
 // whether the run goes on, and the engine that carries the open screens.
+//
+// Which screen opens which. Every choice opens the next screen inside the
+// current one: there is no way back but opening the main menu or the help
+// menu afresh, one deeper. When a screen returns, the one that opened it goes
+// on with the lines after its `co_await`, so some screens print more after
+// coming back. A run ends with 0 when its first main menu returns, and with 1
+// when the player quits.
+//
+//   MainMenu          1-3 GameTypePrompt(kind), 4 HelpMenu, 5 ExitConfirmation;
+//                     any other choice: the invalid-option message.
+//                     Back from any of them: returns; menus never repeat.
+//   GameTypePrompt    1 OnePlayerQuiz, 2 TwoPlayerQuiz. Back: returns.
+//   OnePlayerQuiz     a right guess: AwardPoints(attempt); after the fourth
+//                     attempt: the answer, then AwardPoints(3). Back: the same
+//                     attempt's remaining tests, then the next attempt on the
+//                     same problem.
+//   AwardPoints       ContinuePrompt. Back: returns.
+//   TwoPlayerQuiz     a win: ContinuePrompt; after the fourth round: the bell,
+//                     the answer, then ContinuePrompt. Back: the next turn, and
+//                     after the fourth round's turns the bell and the answer,
+//                     even after a win in that round.
+//   ContinuePrompt    1: a fresh main menu in place of every open screen, and
+//                     status 1 once it returns; 2: quit. Returns, back into the
+//                     game, only on any other choice.
+//   ExitConfirmation  y or Y: quit; n or N: MainMenu. Back: returns.
+//   HelpMenu          1-3 the tips screens, 4 MainMenu. Back: returns.
+//   tips screens      (src/help) B or b: HelpMenu, X or x: MainMenu, tested
+//                     one after another on the key all three share. Back: the
+//                     next test on that key as it is now, then the
+//                     invalid-option message, whatever the key.
+//
+// Comments marked "Kept on purpose" beside the screens name the behaviours
+// that look like mistakes but are the game's own, each with the golden
+// transcript (tests/transcripts) that pins it.
 #pragma once
 
 #include <cstdint>
