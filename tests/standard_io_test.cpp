@@ -5,6 +5,7 @@
 // prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <array>
@@ -86,6 +87,12 @@ TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
   const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
   const ConsoleIo io = StandardIo();
   EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
+  rlimit files{};
+  ::getrlimit(RLIMIT_NOFILE, &files);
+  const rlimit noFiles{0, files.rlim_max};
+  ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
+  EXPECT_FALSE(io.inputReady());         // a failed look is no input
+  ::setrlimit(RLIMIT_NOFILE, &files);
   EXPECT_EQ(::write(writer, "1\n", 2), 2);
   EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
   ::close(writer);
