@@ -19,7 +19,7 @@ const inputCalls = ['WebInputBuffer', 'WebInputCapacity', 'WebInputArrived'];
 const call = (game, name) => game[`_${name}`](0);
 
 // Each case plays a fresh module: `steps` gets it and a way to make calls from
-// inside its next writeOutput, and says what the run must show afterwards.
+// inside its next writeOutput, and returns whether the run went on unharmed.
 const cases = [
   {
     name: 'before a run',
