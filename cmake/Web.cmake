@@ -113,6 +113,10 @@ add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
 # clock stopped at the second the run took place in.
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
+add_test(NAME transcript_format COMMAND bash ${tests}/transcript_format_test.sh ${transcriptInput})
+# A host's wrong calls, each told on standard error.
+add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
+  ${CMAKE_BINARY_DIR}/orvanell.js)
 add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
 foreach(channel tmux pipes)

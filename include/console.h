@@ -93,6 +93,7 @@ struct KeyRead {
 struct WordRead {
   std::size_t keepAtMost = 0;
   bool started = false;
+  bool cut = false;  // the word has outgrown what is kept
   std::optional<std::string> result;
   bool Advance(ConsoleChannel& channel);
 };
@@ -124,9 +125,10 @@ inline ReadAwaiter<KeyRead> ReadKey() {
   return {};
 }
 // The next whitespace-free word, of which only the first `keepAtMost` bytes are
-// kept; the rest of the word is read and dropped.
+// kept, less a UTF-8 character that does not fit whole; the rest of the word is
+// read and dropped.
 inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost) {
-  return {WordRead{keepAtMost, false, std::nullopt}};
+  return {WordRead{keepAtMost, false, false, std::nullopt}};
 }
 
 // Binds the channel to standard input and standard output.

@@ -57,10 +57,12 @@ TEST(SessionDeathTest, ScreensAndReadsOutsideARunEndTheProcess) {
 }
 
 // A line the player types at a terminal; `typedAhead` if it is already there
-// when the game looks.
+// when the game looks, `endless` if it comes again and again. A read takes at
+// most one line, and drops what it has no room for, as a terminal does.
 struct TypedLine {
   std::string text;
   bool typedAhead = false;
+  bool endless = false;
 };
 
 struct WindowCase {
@@ -73,6 +75,7 @@ struct WindowCase {
 TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
   const auto run = [](std::string_view input) { return RunSession(input, 0).output; };
   const std::string held(GameEndedLine);
+  const std::string zeros(100'000, '\0');
   const std::vector<WindowCase> cases = {
       {"a mistyped choice fails only that run's input",
        {{"x\n"}, {"\n"}, {"5\n"}, {"y\n"}},
@@ -83,15 +86,22 @@ TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
        run("x\n") + held + run("5\n"),
        0},
       {"the end of input during a run closes at once", {{"1\n"}}, run("1\n"), 0},
+      {"a line that never ends is a line",
+       {{"x\n"}, {zeros}, {"5\n"}, {"y\n"}},
+       run("x\n") + held + run("5\ny\n") + held,
+       1},
+      {"endless input ends the window as the game alone", {{zeros, true, true}}, run(zeros), 0},
   };
   for (const WindowCase& window : cases) {
     std::deque<TypedLine> lines = window.lines;
     std::string output;
+    int reads = 0;
     const int status = PlayInOwnWindow(
-        ConsoleIo{[&lines](char* buffer, std::size_t capacity) {
-                    if (lines.empty()) return std::size_t{0};
+        ConsoleIo{[&lines, &reads](char* buffer, std::size_t capacity) {
+                    // Endless input, read forever, ends here as a failure.
+                    if (lines.empty() || ++reads > 1000) return std::size_t{0};
                     const std::size_t count = lines.front().text.copy(buffer, capacity);
-                    lines.pop_front();
+                    if (!lines.front().endless) lines.pop_front();
                     return count;
                   },
                   [&lines] { return !lines.empty() && lines.front().typedAhead; },
@@ -99,6 +109,7 @@ TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
         [] { return 0; });
     EXPECT_EQ(output, window.expected) << window.name;
     EXPECT_EQ(status, window.status) << window.name;
+    EXPECT_LE(reads, 1000) << window.name;
   }
 }
 
