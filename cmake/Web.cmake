@@ -20,6 +20,9 @@ target_link_options(orvanell PRIVATE -mtail-call
   -sALLOW_MEMORY_GROWTH -sFILESYSTEM=0 -sNODEJS_CATCH_EXIT=0 -sNODEJS_CATCH_REJECTION=0
   "SHELL:--extern-post-js ${webSource}/command.js")
 set_property(TARGET orvanell APPEND PROPERTY LINK_DEPENDS ${webSource}/command.js)
+# The page and the node command reach the module's memory through HEAPU8,
+# which Emscripten 4.0.7 and later no longer export unasked.
+target_link_options(orvanell PRIVATE -sEXPORTED_RUNTIME_METHODS=HEAPU8)
 # Debian's Emscripten minifies the JavaScript with the first node on PATH,
 # which finds Debian's node modules only when told where they are.
 if(EXISTS /usr/share/nodejs)
