@@ -185,10 +185,19 @@
   const options = { writeOutput: show };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
-  createOrvanell(options).then((module) => {
+  // Where WebAssembly is missing, or the browser refuses the module, the page
+  // says so rather than leave an empty terminal.
+  function cannotRun() {
+    document.getElementById('cannot-run').textContent = "This browser can't run Orvanell. " +
+      'Updating the browser, or opening the page in another one, will let you play.';
+  }
+  new Promise((resolve) => {
+    if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+    resolve(createOrvanell(options));
+  }).then((module) => {
     game = module;
     play();
-  });
+  }, cannotRun);
 
   // Served, the page installs itself for playing offline.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
