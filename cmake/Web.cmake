@@ -121,7 +121,7 @@ foreach(channel tmux pipes)
   add_test(NAME terminal_${channel} COMMAND bash ${tests}/terminal_test.sh ${command} ${channel})
 endforeach()
 
-# The page in headless Chromium, played as a person would.
+# The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
 set_tests_properties(executable sessions depth memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)

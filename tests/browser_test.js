@@ -7,8 +7,11 @@
 // same text, that the page never reaches outside its own site, weighs the site
 // and saves screenshots beside it.
 //
-// Then shorter games the other ways in: the site installed and reloaded with
-// the network cut; the one-file page alone in a folder, as file://; and a
+// Then shorter games the other ways in: in every engine (Chromium, Firefox
+// ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
+// served site and one on the one-file page alone in a folder, as file://,
+// and the message a browser that can't run the module shows; the site
+// installed, updated by a new build, and reloaded with the network cut; and a
 // tablet played by taps on the keypad alone. A phone's narrow screen is
 // checked for its layout, and axe-core checks the page's accessibility.
 //
@@ -18,7 +21,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveSite, stopServing, originOf, launchChromium } = require('./site_browser');
+const { serveSite, stopServing, originOf, launchChromium, engines, sleep } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
 const maxSiteBytes = 200 * 1024;
@@ -49,8 +52,8 @@ function weighSite() {
 // without the blank rows below: what the terminal draws ('.xterm-rows') or
 // what it gives a screen reader ('.xterm-accessibility-tree').
 async function rows(page, selector) {
-  const texts = await page.$$eval(`${selector} > div`,
-    (elements) => elements.map((element) => element.textContent.replace(/\s+$/, '')));
+  const texts = await page.evaluate((under) => Array.from(document.querySelectorAll(`${under} > div`),
+    (element) => element.textContent.replace(/\s+$/, '')), selector);
   while (texts.length > 0 && texts[texts.length - 1] === '') texts.pop();
   return texts;
 }
@@ -69,7 +72,7 @@ async function expectReaderToMatchScreen(page) {
     if (Date.now() > deadline) {
       throw new Error(`the screen reader gets\n${read.join('\n')}\ninstead of\n${shown.join('\n')}`);
     }
-    await page.waitForTimeout(50);
+    await sleep(50);
   }
 }
 
@@ -86,7 +89,33 @@ async function expectBottom(page, ...patterns) {
     if (Date.now() > deadline) {
       throw new Error(`waited for ${patterns.join(' ')}; the screen ends with:\n${rows.slice(-12).join('\n')}`);
     }
-    await page.waitForTimeout(20);
+    await sleep(20);
+  }
+}
+
+// Waits until `test`, run in the page on `arg`, gives a true value; returns it.
+async function waitUntil(page, test, what, arg) {
+  const deadline = Date.now() + waitMs;
+  for (;;) {
+    const value = await page.evaluate(test, arg);
+    if (value) return value;
+    if (Date.now() > deadline) throw new Error(`waited for ${what}`);
+    await sleep(50);
+  }
+}
+
+function waitForEnd(page) {
+  return waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
+}
+
+// What a browser that can't run the module says, shown and announced.
+async function expectCannotRun(page) {
+  const said = await waitUntil(page, () => {
+    const alert = document.querySelector('[role="alert"]');
+    return alert && alert.offsetHeight > 0 && alert.textContent;
+  }, 'the message that the browser cannot run the game');
+  if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
+    fail(`where the module can't run, the page says: ${said}`);
   }
 }
 
@@ -212,7 +241,7 @@ async function playOneGame(page, input) {
   await line('5');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await line('y');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await waitForEnd(page);
 }
 
 function watch(page, allowed) {
@@ -265,13 +294,69 @@ async function checkNarrowScreen(page) {
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
 }
 
+// One game served and one from the one file in each engine, and the message
+// on a copy of the one file whose WebAssembly is corrupt.
+async function playInEveryEngine(origin, alone, broken) {
+  const fromOneFile = (url) => url === `file://${alone}` || url.startsWith('data:');
+  for (const [name, launch] of Object.entries(engines)) {
+    let engine = null;
+    try {
+      engine = await launch(npmFolder);
+      for (const [url, allowed] of [[`${origin}/`, (asked) => asked.startsWith(origin)],
+        [`file://${alone}`, fromOneFile]]) {
+        const tab = await engine.openTab();
+        if (tab.page) watch(tab.page, allowed);
+        await tab.goto(url);
+        await playOneGame(tab, byKeys);
+        await tab.close();
+      }
+      const tab = await engine.openTab();
+      await tab.goto(`file://${broken}`);
+      await expectCannotRun(tab);
+      await tab.close();
+      console.log(`${name}: played served and as one file, and said where it can't run: ${engine.version}`);
+    } catch (error) {
+      fail(`${name} ${engine?.version ?? ''}: ${error.message}`);
+    } finally {
+      await engine?.close();
+    }
+  }
+}
+
+// A new build takes over once no page of the old one is open: it drops the
+// old build's cache and keeps what another app on the origin cached. Returns
+// a page of the new build.
+async function installNewBuild(context, page, served) {
+  const origin = new URL(page.url()).origin;
+  await page.evaluate(() => caches.open('another-app').then((cache) => cache.put('/notes', new Response('kept'))));
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.startsWith('orvanell-'));
+  const worker = path.join(served, 'service-worker.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache, 'orvanell-next-build'));
+  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
+  await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
+    'the new build installed');
+  await page.close();
+  const next = watch(await context.newPage(), (url) => url.startsWith(origin));
+  await next.goto(`${origin}/`);
+  try {
+    await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
+      'the new build to take over', 'another-app,orvanell-next-build');
+  } catch {
+    fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
+  }
+  return next;
+}
+
 async function main() {
   weighSite();
   const browser = await launchChromium(npmFolder);
-  const server = await serveSite(site);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
+  // Served from a copy, which a new build replaces.
+  const served = path.join(folder, 'site');
+  fs.cpSync(site, served, { recursive: true });
+  const server = await serveSite(served);
   const origin = originOf(server);
   const sameSite = (url) => url.startsWith(origin);
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
   try {
     const touch = { isMobile: true, hasTouch: true };
     const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
@@ -282,6 +367,19 @@ async function main() {
     const phonePage = watch(await phone.newPage(), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
+
+    // The one file, alone in a folder; and a copy whose module can't compile.
+    const alone = path.join(folder, path.basename(onePage));
+    fs.copyFileSync(onePage, alone);
+    const broken = path.join(folder, 'broken.html');
+    const wasm = /(<script id="orvanell-wasm"[^>]*>)AGFzbQ/;
+    fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
+    await playInEveryEngine(origin, alone, broken);
+    // Where there is no WebAssembly at all.
+    const bare = await browser.newPage();
+    await bare.addInitScript(() => delete globalThis.WebAssembly);
+    await bare.goto(`${origin}/`);
+    await expectCannotRun(bare);
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.
@@ -294,18 +392,12 @@ async function main() {
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
+    const next = await installNewBuild(installed, page, served);
     stopServing(server);
     await installed.setOffline(true);
-    await page.reload();
-    await playOneGame(page, byKeys);
+    await next.reload();
+    await playOneGame(next, byKeys);
     await installed.close();
-
-    // The one file, alone in a folder.
-    const alone = path.join(folder, path.basename(onePage));
-    fs.copyFileSync(onePage, alone);
-    const oneFile = watch(await browser.newPage(), (url) => url === `file://${alone}` || url.startsWith('data:'));
-    await oneFile.goto(`file://${alone}`);
-    await playOneGame(oneFile, byKeys);
   } catch (error) {
     fail(error.message);
   } finally {

@@ -1,23 +1,37 @@
 // What the browser test and the page benchmark share: the site served on a
-// loopback port, and Chromium, headless, driven by playwright-core.
+// loopback port; Chromium, headless, driven by playwright-core; and every
+// engine behind the same few calls (`engines` below).
 'use strict';
+const { spawn } = require('child_process');
 const fs = require('fs');
 const http = require('http');
+const net = require('net');
 const path = require('path');
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
   '.webmanifest': 'application/manifest+json' };
 
-// The browser the CHROMIUM variable names, or the first of the usual ones on PATH.
-function findChromium() {
-  if (process.env.CHROMIUM) return process.env.CHROMIUM;
+// The first of the programs named that is on PATH.
+function onPath(names) {
   const folders = (process.env.PATH ?? '').split(path.delimiter).filter((folder) => folder !== '');
-  for (const name of ['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']) {
+  for (const name of names) {
     const found = folders.map((folder) => path.join(folder, name)).find((file) => fs.existsSync(file));
     if (found) return found;
   }
   return null;
+}
+
+function findProgram(names, debianPackage) {
+  const found = onPath(names);
+  if (!found) throw new Error(`${names[0]} is needed (Debian package ${debianPackage})`);
+  return found;
+}
+
+// The browser the CHROMIUM variable names, or the first of the usual ones on PATH.
+function findChromium() {
+  return process.env.CHROMIUM ||
+    onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 }
 
 // Serves the files of the site folder on a port of the system's choosing;
@@ -65,4 +79,116 @@ function launchChromium(npmFolder, profile) {
   return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
-module.exports = { serveSite, stopServing, originOf, launchChromium };
+// Each engine launches to { version, openTab(), close() }. A tab is a fresh
+// profile with one page: goto(url), evaluate(fn, arg) (fn runs in the page),
+// keyboard.type(text), keyboard.press('Enter' | 'Backspace'), close(); and,
+// where the driver reports the page's errors and requests, `page` to watch.
+function tabOf(page, close) {
+  return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
+    keyboard: page.keyboard, close };
+}
+
+async function chromiumEngine(npmFolder) {
+  const browser = await launchChromium(npmFolder);
+  return {
+    version: `Chromium ${browser.version()}`,
+    async openTab() {
+      const context = await browser.newContext();
+      return tabOf(await context.newPage(), () => context.close());
+    },
+    close: () => browser.close(),
+  };
+}
+
+// Over WebDriver BiDi, which Debian's Firefox ESR speaks and playwright-core's
+// Firefox does not; it needs no display.
+async function firefoxEngine(npmFolder) {
+  const executablePath = findProgram(['firefox-esr', 'firefox'], 'firefox-esr');
+  const puppeteer = require(path.resolve(npmFolder, 'node_modules', 'puppeteer-core'));
+  const browser = await puppeteer.launch({ browser: 'firefox', executablePath, headless: true });
+  return {
+    version: (await browser.version()).replace('firefox/', 'Firefox '),
+    async openTab() {
+      const context = await browser.createBrowserContext();
+      return tabOf(await context.newPage(), () => context.close());
+    },
+    close: () => browser.close(),
+  };
+}
+
+// WebKitGTK's MiniBrowser needs an X display: without one, the driver and
+// the browsers it starts run in a virtual one of their own.
+function webKitGtkEngine() {
+  const binary = fs.readdirSync('/usr/lib').map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
+    .find((file) => fs.existsSync(file));
+  if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
+  const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
+  const command = process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver];
+  return webDriverEngine(command, { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
+}
+
+// WPE WebKit's cog draws nowhere, as an old tablet's WebKit stand-in.
+function wpeEngine() {
+  findProgram(['cog'], 'cog');
+  return webDriverEngine([findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
+    { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } });
+}
+
+const engines = { chromium: chromiumEngine, firefox: firefoxEngine, webkitgtk: webKitGtkEngine, wpe: wpeEngine };
+
+function freePort() {
+  return new Promise((resolve) => {
+    const probe = net.createServer().listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Classic WebDriver over plain HTTP: a driver process on a loopback port, one
+// session (one browser) for each tab. The driver and all it started form a
+// process group of their own, which `close` ends.
+async function webDriverEngine(command, capabilities) {
+  const port = await freePort();
+  const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
+  let exited = false;
+  driver.on('exit', () => { exited = true; });
+  async function call(method, route, body) {
+    const response = await fetch(`http://127.0.0.1:${port}${route}`,
+      { method, headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body) });
+    const { value } = await response.json();
+    if (!response.ok) throw new Error(`WebDriver ${method} ${route}: ${value.error}: ${value.message}`);
+    return value;
+  }
+  for (let tries = 0; ; ++tries) {
+    if (await call('GET', '/status').then((status) => status.ready, () => false)) break;
+    if (exited || tries === 100) throw new Error(`${command.join(' ')} did not start`);
+    await sleep(100);
+  }
+  const names = { Enter: '\uE007', Backspace: '\uE003' };
+  const engine = {
+    version: '',  // known once a browser has started
+    async openTab() {
+      const session = await call('POST', '/session', { capabilities: { alwaysMatch: capabilities } });
+      engine.version = `${session.capabilities.browserName} ${session.capabilities.browserVersion}`;
+      const route = `/session/${session.sessionId}`;
+      const keys = (values) => call('POST', `${route}/actions`, { actions: [{ type: 'key', id: 'keyboard',
+        actions: values.flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }]) }] });
+      return {
+        goto: (url) => call('POST', `${route}/url`, { url }),
+        evaluate: (fn, arg) => call('POST', `${route}/execute/sync`,
+          { script: `return (${fn}).apply(null, arguments);`, args: arg === undefined ? [] : [arg] }),
+        keyboard: { type: (text) => keys(Array.from(text)), press: (key) => keys([names[key]]) },
+        close: () => call('DELETE', route),
+      };
+    },
+    async close() {
+      if (!exited) process.kill(-driver.pid);
+    },
+  };
+  return engine;
+}
+
+module.exports = { serveSite, stopServing, originOf, launchChromium, engines, sleep };
