@@ -15,13 +15,12 @@
 #if __has_include(<coroutine>)
 #include <coroutine>
 namespace orvanell::co {
-using std::coroutine_handle, std::noop_coroutine, std::suspend_always;
+using std::coroutine_handle, std::suspend_always;
 }  // namespace orvanell::co
 #else
 #include <experimental/coroutine>
 namespace orvanell::co {
-using std::experimental::coroutine_handle, std::experimental::noop_coroutine,
-    std::experimental::suspend_always;
+using std::experimental::coroutine_handle, std::experimental::suspend_always;
 }  // namespace orvanell::co
 #endif
 

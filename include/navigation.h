@@ -30,7 +30,9 @@ inline constexpr std::string_view TooDeepMessage =
     "Too many screens are open, please start the game again.\n";
 
 // A screen: a coroutine that its caller awaits, `co_await HelpMenu();`, and
-// that returns to the line after it. See src/navigation/engine.cpp.
+// that returns to the line after it. Screens never call one another: each
+// hop goes back to the driver's loop, which resumes the next. See
+// src/navigation/engine.cpp.
 //
 // A screen reads a choice into a variable before switching on it: g++ 12
 // miscompiles a `co_await` inside a `switch` condition.
@@ -39,10 +41,10 @@ class [[nodiscard]] Screen {
   struct promise_type;
   using Handle = co::coroutine_handle<promise_type>;
 
-  // Closes the screen that has finished and goes straight back to its caller.
+  // Closes the screen that has finished; the driver then resumes its caller.
   struct Finish {
     bool await_ready() const noexcept { return false; }
-    co::coroutine_handle<> await_suspend(Handle finished) const noexcept;
+    void await_suspend(Handle finished) const noexcept;
     void await_resume() const noexcept {}
   };
 
@@ -65,9 +67,10 @@ class [[nodiscard]] Screen {
   Screen& operator=(const Screen&) = delete;
   ~Screen();
 
-  // Opens the screen inside `caller`, or ends the run if too many are open.
+  // Opens the screen inside `caller`, for the driver to run next, or ends
+  // the run if too many are open.
   bool await_ready() const noexcept { return false; }
-  co::coroutine_handle<> await_suspend(Handle caller) noexcept;
+  void await_suspend(Handle caller) noexcept;
   void await_resume() const noexcept {}
 
   // Hands the not yet started screen over to the engine.

@@ -1,19 +1,22 @@
 // How screens nest, close and quit.
 //
 // Every screen is a coroutine, a `Screen`. A screen opens another by awaiting
-// it: the caller suspends, the new screen runs, and when it finishes it closes
-// itself and goes straight back to the line after its caller's `co_await`.
-// Both hops are symmetric transfers, that is tail calls, so the native stack
-// holds one screen however deep the player goes. The frames live on the heap
-// and each knows its caller: the open screens form a chain from the innermost
-// back to the run's first main menu, and the session counts them against the
-// nesting bound.
+// it: the caller suspends and records the new screen as the innermost; when
+// that one finishes it closes itself and records its caller as the innermost
+// again. Neither hop calls the next screen. Each returns to the driver's loop
+// (`PlayOn`), a trampoline, which resumes whichever screen is innermost now:
+// so the native stack holds the loop and one screen however deep the player
+// goes, whatever the compiler does with tail calls, and every edition, the
+// web one included, runs the same loop. The frames live on the heap and each
+// knows its caller: the open screens form a chain from the innermost back to
+// the run's first main menu, and the session counts them against the nesting
+// bound.
 //
 // A read whose bytes are buffered completes without suspending. One that must
-// wait suspends the innermost screen, which hands control back to the driver
-// (`StartRun`, `ContinueRun`); the driver gets more bytes from the binding,
-// lets the read go on with them and resumes the innermost screen once the
-// read has its result.
+// wait suspends the innermost screen and leaves itself in the channel, and the
+// loop hands control back to the host (`StartRun`, `ContinueRun`); the driver
+// gets more bytes from the binding, lets the read go on with them and resumes
+// the innermost screen once the read has its result.
 //
 // Quitting, and the continue prompt's way back to the main menu, are requests
 // to the driver: the asking screen suspends, and the driver closes the chain
@@ -63,7 +66,8 @@ void End(Session& session, int status) {
   session.status = status;
 }
 
-// Resumes the innermost screen until a read waits for input or the run ends.
+// The trampoline: resumes the innermost screen, again and again as screens
+// open and close, until a read waits for input or the run ends.
 void PlayOn(Session& session) {
   const SessionScope scope(session);
   for (;;) {
@@ -79,9 +83,13 @@ void PlayOn(Session& session) {
         OpenFirst(session, MainMenu());
         continue;
       case Session::Request::None:
-        if (!session.innermost) End(session, session.reopened ? 1 : 0);
-        return;
+        break;
     }
+    if (!session.innermost) {
+      End(session, session.reopened ? 1 : 0);
+      return;
+    }
+    if (session.console.waiting.read != nullptr) return;
   }
 }
 
@@ -97,7 +105,7 @@ Screen::Handle Screen::Release() noexcept {
   return std::exchange(handle, {});
 }
 
-co::coroutine_handle<> Screen::await_suspend(Handle caller) noexcept {
+void Screen::await_suspend(Handle caller) noexcept {
   Session& session = ActiveSession();
   if (session.openScreens == MaxOpenScreens) {
     // Emscripten's libc++ destroys a coroutine only through a handle that is
@@ -105,23 +113,20 @@ co::coroutine_handle<> Screen::await_suspend(Handle caller) noexcept {
     Release().destroy();
     WriteText(TooDeepMessage);
     session.request = Session::Request::Quit;
-    return co::noop_coroutine();
+    return;
   }
   ++session.openScreens;
   const Handle opening = Release();
   opening.promise().caller = caller;
   session.innermost = opening;
-  return opening;
 }
 
-co::coroutine_handle<> Screen::Finish::await_suspend(Handle finished) const noexcept {
+void Screen::Finish::await_suspend(Handle finished) const noexcept {
   Session& session = ActiveSession();
-  const Handle caller = finished.promise().caller;
+  session.innermost = finished.promise().caller;
+  // Suspended at its end, the frame may go: nothing of it runs again.
   finished.destroy();
   --session.openScreens;
-  session.innermost = caller;
-  if (caller) return caller;
-  return co::noop_coroutine();
 }
 
 void* Screen::promise_type::operator new(std::size_t size) {
