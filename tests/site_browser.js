@@ -1,12 +1,14 @@
-// What the browser test and the page benchmark share: the site served on a
-// loopback port; Chromium, headless, driven by playwright-core; and every
-// engine behind the same few calls (`engines` below).
+// What the browser test and the page benchmarks share: the site served on a
+// loopback port; Chromium, headless, driven by playwright-core; every engine
+// behind the same few calls (`engines` below); and Lighthouse's audit of the
+// served site.
 'use strict';
 const { spawn } = require('child_process');
 const fs = require('fs');
 const http = require('http');
 const net = require('net');
 const path = require('path');
+const { pathToFileURL } = require('url');
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
@@ -79,13 +81,31 @@ function launchChromium(npmFolder, profile) {
   return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
+// Lighthouse's report (its `lhr`) on the page at `url`, with its mobile
+// profile (simulated slow 4G, the CPU 4× slower), in a Chromium of its own.
+async function audit(npmFolder, url, categories) {
+  const modules = path.resolve(npmFolder, 'node_modules');
+  const load = (file) => import(pathToFileURL(path.join(modules, file)));
+  const { default: lighthouse } = await load('lighthouse/core/index.js');
+  const { launch } = await load('chrome-launcher/dist/index.js');
+  const chrome = await launch({ chromePath: findChromium(),
+    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic'] });
+  try {
+    const { lhr } = await lighthouse(url, { port: chrome.port, onlyCategories: categories, logLevel: 'error' });
+    return lhr;
+  } finally {
+    chrome.kill();
+  }
+}
+
 // Each engine launches to { version, openTab(), close() }. A tab is a fresh
 // profile with one page: goto(url), evaluate(fn, arg) (fn runs in the page),
-// keyboard.type(text), keyboard.press('Enter' | 'Backspace'), close(); and,
-// where the driver reports the page's errors and requests, `page` to watch.
+// click(selector), keyboard.type(text), keyboard.press('Enter' | 'Backspace'),
+// close(); and, where the driver reports the page's errors and requests,
+// `page` to watch.
 function tabOf(page, close) {
   return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
-    keyboard: page.keyboard, close };
+    click: (selector) => page.click(selector), keyboard: page.keyboard, close };
 }
 
 async function chromiumEngine(npmFolder) {
@@ -180,6 +200,10 @@ async function webDriverEngine(command, capabilities) {
         goto: (url) => call('POST', `${route}/url`, { url }),
         evaluate: (fn, arg) => call('POST', `${route}/execute/sync`,
           { script: `return (${fn}).apply(null, arguments);`, args: arg === undefined ? [] : [arg] }),
+        async click(selector) {
+          const found = await call('POST', `${route}/element`, { using: 'css selector', value: selector });
+          await call('POST', `${route}/element/${Object.values(found)[0]}/click`, {});
+        },
         keyboard: { type: (text) => keys(Array.from(text)), press: (key) => keys([names[key]]) },
         close: () => call('DELETE', route),
       };
@@ -191,4 +215,4 @@ async function webDriverEngine(command, capabilities) {
   return engine;
 }
 
-module.exports = { serveSite, stopServing, originOf, launchChromium, engines, sleep };
+module.exports = { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit };
