@@ -9,12 +9,16 @@
 // spent until then (CDP Performance.getMetrics in thread time, which starts
 // again with each document).
 //
+// First, the same first main menu in every engine the browser test plays in
+// (Chromium, Firefox ESR, WebKitGTK, WPE WebKit), served and as file://, each
+// load in a fresh profile, with the CPU as it is.
+//
 // Usage: node bench/page_load.js SITE NPM_FOLDER ONE_FILE_PAGE [loads]
 'use strict';
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { serveSite, stopServing, originOf, launchChromium } = require('../tests/site_browser');
+const { serveSite, stopServing, originOf, launchChromium, engines, sleep } = require('../tests/site_browser');
 
 const [site, npmFolder, onePage, loadsText] = process.argv.slice(2);
 const loads = Number(loadsText ?? 50);
@@ -74,12 +78,41 @@ async function inFreshContexts(browser, slowdown, url) {
   };
 }
 
+async function timeEveryEngine(urls) {
+  for (const launch of Object.values(engines)) {
+    const engine = await launch(npmFolder);
+    try {
+      for (const [what, url] of Object.entries(urls)) {
+        const times = [];
+        for (let i = 0; i < loads; ++i) {
+          const tab = await engine.openTab();
+          await tab.goto(url);
+          const deadline = Date.now() + 60000;
+          let shown;
+          while (!(shown = await tab.evaluate(menuTimes))) {
+            if (Date.now() > deadline) throw new Error(`${engine.version} showed no main menu`);
+            await sleep(10);
+          }
+          times.push(shown);
+          await tab.close();
+        }
+        console.log(`first main menu shown, ${what}, ${loads} loads in ${engine.version}:`);
+        describe('after navigation start', times.map((time) => time.afterStart));
+        describe('after the load event', times.map((time) => time.afterLoad));
+      }
+    } finally {
+      await engine.close();
+    }
+  }
+}
+
 async function main() {
   const browser = await launchChromium(npmFolder);
   const server = await serveSite(site);
   const origin = `${originOf(server)}/`;
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-bench-'));
   try {
+    await timeEveryEngine({ 'served site': origin, 'one file as file://': `file://${path.resolve(onePage)}` });
     for (const slowdown of slowdowns) {
       await timeLoads('served site', slowdown, await inFreshContexts(browser, slowdown, origin));
       await timeLoads('one file as file://', slowdown,

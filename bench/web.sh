@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The web edition's figures: the page's first main menu in headless Chromium,
-# served, as one file from file:// and installed and reloaded offline
-# (bench/page_load.js), the one file's weight, and the node command's start-up
-# on empty input beside the native game's and node's own with nothing to run
-# (bench/startup.sh).
+# The web edition's figures: the page's first main menu in every engine the
+# browser test plays in, then in headless Chromium served, as one file from
+# file:// and installed and reloaded offline (bench/page_load.js), the one
+# file's weight, and the node command's start-up on empty input beside the
+# native game's and node's own with nothing to run (bench/startup.sh).
 #
 # Usage: bench/web.sh [page-loads] [start-up-runs]
 # The build folder is build/web, or ORVANELL_WEB_BUILD_DIR.
@@ -16,6 +16,8 @@ build=${ORVANELL_WEB_BUILD_DIR:-build/web}
 source .ci/need
 need emcc emscripten rsvg-convert librsvg2-bin
 [[ -n "${CHROMIUM:-}" ]] || need chromium chromium
+need firefox-esr firefox-esr WebKitWebDriver webkit2gtk-driver WPEWebDriver wpewebkit-driver cog cog \
+  xvfb-run xvfb
 if [[ -z "${ORVANELL_WEB_BUILD_DIR:-}" ]]; then
   cmake --preset web >/dev/null
 fi

@@ -144,13 +144,13 @@ function webKitGtkEngine() {
   if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
   const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
   const command = process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver];
-  return webDriverEngine(command, { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
+  return webDriverEngine('WebKitGTK', command, { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
 }
 
 // WPE WebKit's cog draws nowhere, as an old tablet's WebKit stand-in.
 function wpeEngine() {
   findProgram(['cog'], 'cog');
-  return webDriverEngine([findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
+  return webDriverEngine('WPE WebKit', [findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
     { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } });
 }
 
@@ -170,7 +170,7 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // Classic WebDriver over plain HTTP: a driver process on a loopback port, one
 // session (one browser) for each tab. The driver and all it started form a
 // process group of their own, which `close` ends.
-async function webDriverEngine(command, capabilities) {
+async function webDriverEngine(family, command, capabilities) {
   const port = await freePort();
   const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
   let exited = false;
@@ -192,7 +192,8 @@ async function webDriverEngine(command, capabilities) {
     version: '',  // known once a browser has started
     async openTab() {
       const session = await call('POST', '/session', { capabilities: { alwaysMatch: capabilities } });
-      engine.version = `${session.capabilities.browserName} ${session.capabilities.browserVersion}`;
+      const { browserName, browserVersion } = session.capabilities;
+      engine.version = `${family} ${browserVersion} (${browserName})`;
       const route = `/session/${session.sessionId}`;
       const keys = (values) => call('POST', `${route}/actions`, { actions: [{ type: 'key', id: 'keyboard',
         actions: values.flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }]) }] });
