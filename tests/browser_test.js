@@ -436,6 +436,11 @@ async function main() {
     await bare.addInitScript(() => delete globalThis.WebAssembly);
     await bare.goto(`${origin}/`);
     await expectCannotRun(bare);
+    // And with JavaScript turned off.
+    const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
+    await noScript.goto(`${origin}/`);
+    const said = noScript.locator('noscript p');
+    if (!(await said.isVisible() && /turned off/.test(await said.textContent()))) fail('no word without JavaScript');
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.

@@ -175,11 +175,15 @@ async function webDriverEngine(family, command, capabilities) {
   const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
   let exited = false;
   driver.on('exit', () => { exited = true; });
+  // A driver that stops answering fails the call within a minute, not the
+  // five that node's fetch would wait.
   async function call(method, route, body) {
-    const response = await fetch(`http://127.0.0.1:${port}${route}`,
-      { method, headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body) });
+    const what = () => `WebDriver ${method} ${route}${exited ? ' (the driver has ended)' : ''}`;
+    const response = await fetch(`http://127.0.0.1:${port}${route}`, { method, body: body && JSON.stringify(body),
+      headers: { 'Content-Type': 'application/json' }, signal: AbortSignal.timeout(60000) })
+      .catch((error) => { throw new Error(`${what()}: ${error.cause?.message ?? error.message}`); });
     const { value } = await response.json();
-    if (!response.ok) throw new Error(`WebDriver ${method} ${route}: ${value.error}: ${value.message}`);
+    if (!response.ok) throw new Error(`${what()}: ${value.error}: ${value.message}`);
     return value;
   }
   for (let tries = 0; ; ++tries) {
