@@ -147,7 +147,8 @@ function webKitGtkEngine() {
   return webDriverEngine('WebKitGTK', command, { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
 }
 
-// WPE WebKit's cog draws nowhere, as an old tablet's WebKit stand-in.
+// WPE WebKit 2.38 stands in for the older WebKit of iPads that can't update;
+// its cog browser draws nowhere.
 function wpeEngine() {
   findProgram(['cog'], 'cog');
   return webDriverEngine('WPE WebKit', [findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
