@@ -9,6 +9,7 @@ const http = require('http');
 const net = require('net');
 const path = require('path');
 const { pathToFileURL } = require('url');
+const zlib = require('zlib');
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
@@ -36,9 +37,12 @@ function findChromium() {
     onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 }
 
-// Serves the files of the site folder on a port of the system's choosing;
-// resolves to the server, whose origin is `originOf(server)`.
+// Serves the files of the site folder on a port of the system's choosing,
+// gzipped where the browser accepts it, as a web host would (not with
+// ORVANELL_SERVE_PLAIN=1, as `python3 -m http.server` serves); resolves to
+// the server, whose origin is `originOf(server)`.
 function serveSite(site) {
+  const gzip = process.env.ORVANELL_SERVE_PLAIN !== '1';
   const server = http.createServer((request, response) => {
     const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
     const file = path.join(site, name);
@@ -46,8 +50,13 @@ function serveSite(site) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
+    const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' };
+    let body = fs.readFileSync(file);
+    if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && path.extname(file) !== '.png') {
+      headers['Content-Encoding'] = 'gzip';
+      body = zlib.gzipSync(body);
+    }
+    response.writeHead(200, headers).end(body);
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
