@@ -69,8 +69,9 @@ struct ConsoleChannel {
 // The channel of the session being played (see navigation.h).
 ConsoleChannel& ActiveConsole();
 
-// Hands every pending output byte to the writer.
-void FlushConsole(ConsoleChannel& channel);
+// Hands every pending output byte to the writer, always: the game's own flush,
+// as it plays. A host between steps uses `FlushBetweenSteps` (navigation.h).
+void WritePendingOutput(ConsoleChannel& channel);
 
 void WriteText(std::string_view text);
 void WriteNumber(std::int32_t number);

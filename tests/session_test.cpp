@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "navigation.h"
@@ -25,6 +27,28 @@ TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
     EXPECT_EQ(LiveScreens(), 10'000);
   }
   EXPECT_EQ(LiveScreens(), 0);
+}
+
+TEST(Session, PlayToEndRefusesARunNotStartedAndEndsTheInputOfALyingBinding) {
+  // Nothing waits for input, so it must not even look for any.
+  const auto untouched = [](auto&&...) -> std::size_t { throw std::logic_error("binding used"); };
+  Session notStarted(ConsoleIo{untouched, untouched, untouched}, [] { return 0; });
+  EXPECT_EQ(PlayToEnd(notStarted), -1);
+
+  // It claims a byte more than its room, with a choice at the start of it;
+  // after that its input ends.
+  std::string lied;
+  bool lying = true;
+  Session session(
+      ConsoleIo{[&lying](char* buffer, std::size_t capacity) {
+                  buffer[0] = '5';
+                  return std::exchange(lying, false) ? capacity + 1 : 0;
+                },
+                [] { return true; }, [&lied](std::string_view bytes) { lied += bytes; }},
+      [] { return 0; });
+  StartRun(session);
+  EXPECT_EQ(PlayToEnd(session), 0);
+  EXPECT_EQ(lied, RunSession("", 0).output);  // as if the input had ended at the menu
 }
 
 TEST(SessionDeathTest, ScreensAndReadsOutsideARunEndTheProcess) {

@@ -115,7 +115,7 @@ ConsoleIo MemoryIo(std::string_view input, std::string& output) {
   };
 }
 
-void FlushConsole(ConsoleChannel& channel) {
+void WritePendingOutput(ConsoleChannel& channel) {
   if (channel.output.empty()) return;
   channel.io.write(channel.output);
   channel.output.clear();
@@ -124,7 +124,7 @@ void FlushConsole(ConsoleChannel& channel) {
 void WriteText(std::string_view text) {
   ConsoleChannel& ch = ActiveConsole();
   // Flushing first keeps the buffer within the block it was given at the start.
-  if (ch.output.size() + text.size() > OutputBlockSize) FlushConsole(ch);
+  if (ch.output.size() + text.size() > OutputBlockSize) WritePendingOutput(ch);
   ch.output.append(text);
 }
 

@@ -25,6 +25,7 @@
 // screen: nothing beneath that prompt could ever run again, because the run
 // quits once that menu returns.
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -34,7 +35,25 @@
 #include "navigation.h"
 
 namespace orvanell {
+
+struct Session::Engine {
+  // The screen running or waiting, innermost of all.
+  Screen::Handle innermost;
+  int openScreens = 0;
+  enum class Request : std::uint8_t { None, Quit, ReopenMainMenu } request = Request::None;
+  // The continue prompt has reopened the main menu: the run quits once it returns.
+  bool reopened = false;
+  bool ended = false;
+  int status = 0;
+
+  static Engine& Of(Session& session) { return *session.engine; }
+  static const Engine& Of(const Session& session) { return *session.engine; }
+};
+
 namespace {
+
+using Engine = Session::Engine;
+using Request = Engine::Request;
 
 thread_local Session* active = nullptr;
 // Sessions may be played side by side on several threads.
@@ -44,49 +63,58 @@ bool Playing(const Session& session) {
   return active == &session;
 }
 
+bool Started(const Session& session) {
+  const Engine& engine = Engine::Of(session);
+  return engine.innermost || engine.ended;
+}
+
 void CloseAllScreens(Session& session) {
-  for (Screen::Handle screen = session.innermost; screen;) {
+  Engine& engine = Engine::Of(session);
+  for (Screen::Handle screen = engine.innermost; screen;) {
     const Screen::Handle caller = screen.promise().caller;
     screen.destroy();
     screen = caller;
   }
-  session.innermost = {};
-  session.openScreens = 0;
+  engine.innermost = {};
+  engine.openScreens = 0;
   session.console.waiting = {};
 }
 
 void OpenFirst(Session& session, Screen first) {
-  session.innermost = first.Release();
-  session.openScreens = 1;
+  Engine& engine = Engine::Of(session);
+  engine.innermost = first.Release();
+  engine.openScreens = 1;
 }
 
 void End(Session& session, int status) {
-  FlushConsole(session.console);
-  session.ended = true;
-  session.status = status;
+  WritePendingOutput(session.console);
+  Engine& engine = Engine::Of(session);
+  engine.ended = true;
+  engine.status = status;
 }
 
 // The trampoline: resumes the innermost screen, again and again as screens
 // open and close, until a read waits for input or the run ends.
 void PlayOn(Session& session) {
   const SessionScope scope(session);
+  Engine& engine = Engine::Of(session);
   for (;;) {
-    session.innermost.resume();
-    switch (std::exchange(session.request, Session::Request::None)) {
-      case Session::Request::Quit:
+    engine.innermost.resume();
+    switch (std::exchange(engine.request, Request::None)) {
+      case Request::Quit:
         CloseAllScreens(session);
         End(session, 1);
         return;
-      case Session::Request::ReopenMainMenu:
+      case Request::ReopenMainMenu:
         CloseAllScreens(session);
-        session.reopened = true;
+        engine.reopened = true;
         OpenFirst(session, MainMenu());
         continue;
-      case Session::Request::None:
+      case Request::None:
         break;
     }
-    if (!session.innermost) {
-      End(session, session.reopened ? 1 : 0);
+    if (!engine.innermost) {
+      End(session, engine.reopened ? 1 : 0);
       return;
     }
     if (session.console.waiting.read != nullptr) return;
@@ -106,27 +134,27 @@ Screen::Handle Screen::Release() noexcept {
 }
 
 void Screen::await_suspend(Handle caller) noexcept {
-  Session& session = ActiveSession();
-  if (session.openScreens == MaxOpenScreens) {
+  Engine& engine = Engine::Of(ActiveSession());
+  if (engine.openScreens == MaxOpenScreens) {
     // Emscripten's libc++ destroys a coroutine only through a handle that is
     // not const.
     Release().destroy();
     WriteText(TooDeepMessage);
-    session.request = Session::Request::Quit;
+    engine.request = Request::Quit;
     return;
   }
-  ++session.openScreens;
+  ++engine.openScreens;
   const Handle opening = Release();
   opening.promise().caller = caller;
-  session.innermost = opening;
+  engine.innermost = opening;
 }
 
 void Screen::Finish::await_suspend(Handle finished) const noexcept {
-  Session& session = ActiveSession();
-  session.innermost = finished.promise().caller;
+  Engine& engine = Engine::Of(ActiveSession());
+  engine.innermost = finished.promise().caller;
   // Suspended at its end, the frame may go: nothing of it runs again.
   finished.destroy();
-  --session.openScreens;
+  --engine.openScreens;
 }
 
 void* Screen::promise_type::operator new(std::size_t size) {
@@ -149,15 +177,15 @@ void Screen::promise_type::unhandled_exception() const noexcept {
 }
 
 void QuitGame::await_suspend(Screen::Handle /*quitting*/) const noexcept {
-  ActiveSession().request = Session::Request::Quit;
+  Engine::Of(ActiveSession()).request = Request::Quit;
 }
 
 void ReopenMainMenu::await_suspend(Screen::Handle /*reopening*/) const noexcept {
-  ActiveSession().request = Session::Request::ReopenMainMenu;
+  Engine::Of(ActiveSession()).request = Request::ReopenMainMenu;
 }
 
 Session::Session(ConsoleIo io, Clock clock)
-    : console(std::move(io)), generator{1, std::move(clock)} {}
+    : console(std::move(io)), generator{1, std::move(clock)}, engine(std::make_unique<Engine>()) {}
 
 Session::~Session() {
   CloseAllScreens(*this);
@@ -191,7 +219,7 @@ bool StartRun(Session& session) {
 }
 
 bool StartRun(Session& session, Screen first) {
-  if (session.innermost || session.ended || Playing(session)) return false;
+  if (Started(session) || Playing(session)) return false;
   OpenFirst(session, std::move(first));
   PlayOn(session);
   return true;
@@ -199,7 +227,8 @@ bool StartRun(Session& session, Screen first) {
 
 std::span<char> InputSpace(Session& session) {
   // A read waits only once every byte handed over before has been taken.
-  if (session.ended || session.console.waiting.read == nullptr || Playing(session)) return {};
+  if (Engine::Of(session).ended || session.console.waiting.read == nullptr || Playing(session))
+    return {};
   return {session.console.input.get(), InputBlockSize};
 }
 
@@ -218,33 +247,36 @@ bool ContinueRun(Session& session, std::size_t count) {
 }
 
 bool RunEnded(const Session& session) {
-  return session.ended;
+  return Engine::Of(session).ended;
 }
 
 int RunStatus(const Session& session) {
-  return session.status;
+  return Engine::Of(session).status;
 }
 
-bool FlushConsole(Session& session) {
+bool FlushBetweenSteps(Session& session) {
   // The writer may call back in: as while the game plays, it is refused.
   if (Playing(session)) return false;
   const SessionScope scope(session);
-  FlushConsole(session.console);
+  WritePendingOutput(session.console);
   return true;
 }
 
 int PlayToEnd(Session& session) {
+  // Neither could ever end the run: nothing waits for input.
+  if (!Started(session) || Playing(session)) return -1;
+  const Engine& engine = Engine::Of(session);
   ConsoleChannel& channel = session.console;
-  while (!session.ended) {
+  while (!engine.ended) {
     // The prompt must be on screen before the player types, but input that is
     // already there needs no write per prompt.
-    if (!channel.io.inputReady()) FlushConsole(session);
+    if (!channel.io.inputReady()) FlushBetweenSteps(session);
     const std::span<char> space = InputSpace(session);
     // A binding that claims more bytes than it was given room for is broken:
     // its input has ended, as after a read error.
     if (!ContinueRun(session, channel.io.read(space.data(), space.size()))) ContinueRun(session, 0);
   }
-  return session.status;
+  return engine.status;
 }
 
 int RunGame(ConsoleIo io, Clock clock) {
