@@ -20,7 +20,9 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit } = require('../tests/site_browser');
+const {
+  serveSite, stopServing, originOf, launchChromium, engines, sleep, audit,
+} = require('../tests/site_browser');
 
 const [site, npmFolder, onePage, loadsText, auditsText] = process.argv.slice(2);
 const loads = Number(loadsText ?? 50);

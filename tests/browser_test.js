@@ -440,7 +440,8 @@ async function main() {
     const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
     await noScript.goto(`${origin}/`);
     const said = noScript.locator('noscript p');
-    if (!(await said.isVisible() && /turned off/.test(await said.textContent()))) fail('no word without JavaScript');
+    const shown = await said.isVisible() && /turned off/.test(await said.textContent());
+    if (!shown) fail('the page says nothing with JavaScript turned off');
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.
