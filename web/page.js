@@ -158,8 +158,10 @@
       game._WebFlush();
     } else {
       gameWrote(decoder.decode());
+      // The input has nothing more to take: the keyboard goes to "Play again".
       input.disabled = true;
       ended.hidden = false;
+      document.getElementById('again').focus();
     }
   }
 
