@@ -263,7 +263,8 @@ bool FlushBetweenSteps(Session& session) {
 }
 
 int PlayToEnd(Session& session) {
-  // Neither could ever end the run: nothing waits for input.
+  // Before the start, or from the writer while the game plays, no read waits
+  // that could take input, and the loop below would never end.
   if (!Started(session) || Playing(session)) return -1;
   const Engine& engine = Engine::Of(session);
   ConsoleChannel& channel = session.console;
