@@ -95,11 +95,12 @@ function waitForEnd(page) {
   return waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
 }
 
-// What a browser that can't run the module says, shown and announced.
+// What a browser that can't run the module says, shown and announced, with
+// nothing left to type in.
 async function expectCannotRun(page) {
   const said = await waitUntil(page, () => {
     const alert = document.querySelector('[role="alert"]');
-    return alert && alert.offsetHeight > 0 && alert.textContent;
+    return alert && alert.offsetHeight > 0 && document.getElementById('line').disabled && alert.textContent;
   }, 'the message that the browser cannot run the game');
   if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
     fail(`where the module can't run, the page says: ${said}`);

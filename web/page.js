@@ -267,6 +267,7 @@
   function cannotRun() {
     document.getElementById('cannot-run').textContent = "This browser can't run Orvanell. " +
       'Updating the browser, or opening the page in another one, will let you play.';
+    input.disabled = true;
   }
   new Promise((resolve) => {
     if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
