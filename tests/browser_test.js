@@ -1,14 +1,17 @@
 // Plays the web page in headless Chromium as a person would: waits for each
-// prompt at the bottom of the terminal, reads the problems off it and types
+// prompt at the end of the game's text, reads the problems off it and types
 // the answers. A one-player game answered right, a two-player game with two
 // names, a tips screen left with x, quitting through the exit confirmation,
 // then playing again and ending the input with Ctrl+D, which rings the bell.
-// It reads the rows the terminal draws, checks that a screen reader gets the
-// same text, that the page never reaches outside its own site, weighs the site
-// and saves screenshots beside it.
+// It reads the text by its role, as a screen reader finds it, checks that the
+// page never reaches outside its own site, weighs the site and saves
+// screenshots beside it.
 //
-// Then shorter games the other ways in: the site installed and reloaded with
-// the network cut; the one-file page alone in a folder, as file://; and a
+// Then shorter games the other ways in: in every engine (Chromium, Firefox
+// ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
+// served site and one on the one-file page alone in a folder, as file://,
+// and the message a browser that can't run the module shows; the site
+// installed, updated by a new build, and reloaded with the network cut; and a
 // tablet played by taps on the keypad alone. A phone's narrow screen is
 // checked for its layout, and axe-core checks the page's accessibility.
 //
@@ -18,10 +21,11 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveSite, stopServing, originOf, launchChromium } = require('./site_browser');
+const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
-const maxSiteBytes = 200 * 1024;
+// Gzipped: the one file, which a player loads whole; the site, with its icons.
+const maxBytes = { site: 100 * 1024, onePage: 45 * 1024 };
 const waitMs = 15000;
 let failures = 0;
 
@@ -39,38 +43,24 @@ function weighSite() {
     console.log(`  ${name}: ${bytes} bytes gzipped`);
     total += bytes;
   }
-  for (const [name, bytes] of [['site', total], [path.basename(onePage), gzipped(onePage)]]) {
+  for (const [name, bytes, most] of [['site', total, maxBytes.site],
+    [path.basename(onePage), gzipped(onePage), maxBytes.onePage]]) {
     console.log(`${name}: ${bytes} bytes gzipped`);
-    if (bytes > maxSiteBytes) fail(`${name} weighs ${bytes} bytes gzipped, over ${maxSiteBytes}`);
+    if (bytes > most) fail(`${name} weighs ${bytes} bytes gzipped, over ${most}`);
   }
 }
 
-// The rows of text under `selector`, without their trailing blanks, and
-// without the blank rows below: what the terminal draws ('.xterm-rows') or
-// what it gives a screen reader ('.xterm-accessibility-tree').
-async function rows(page, selector) {
-  const texts = await page.$$eval(`${selector} > div`,
-    (elements) => elements.map((element) => element.textContent.replace(/\s+$/, '')));
-  while (texts.length > 0 && texts[texts.length - 1] === '') texts.pop();
-  return texts;
+// The game's text as the page shows it, found as a screen reader finds it,
+// by its role, in any engine. Every check reads the page through these two.
+function screenText(page) {
+  return page.evaluate(() => document.querySelector('[role="log"]').textContent);
 }
 
-function screenRows(page) {
-  return rows(page, '.xterm-rows');
-}
-
-// The screen reader's rows catch up within a second or so.
-async function expectReaderToMatchScreen(page) {
-  const deadline = Date.now() + waitMs;
-  for (;;) {
-    const shown = await screenRows(page);
-    const read = await rows(page, '.xterm-accessibility-tree');
-    if (shown.length > 0 && shown.join('\n') === read.join('\n')) return;
-    if (Date.now() > deadline) {
-      throw new Error(`the screen reader gets\n${read.join('\n')}\ninstead of\n${shown.join('\n')}`);
-    }
-    await page.waitForTimeout(50);
-  }
+// Its lines, without their trailing blanks, and without the blank lines below.
+async function screenRows(page) {
+  const rows = (await screenText(page)).split('\n').map((row) => row.replace(/\s+$/, ''));
+  while (rows.length > 0 && rows[rows.length - 1] === '') rows.pop();
+  return rows;
 }
 
 // Waits until the last rows of the screen match the patterns, the last
@@ -86,7 +76,34 @@ async function expectBottom(page, ...patterns) {
     if (Date.now() > deadline) {
       throw new Error(`waited for ${patterns.join(' ')}; the screen ends with:\n${rows.slice(-12).join('\n')}`);
     }
-    await page.waitForTimeout(20);
+    await sleep(20);
+  }
+}
+
+// Waits until `test`, run in the page on `arg`, gives a true value; returns it.
+async function waitUntil(page, test, what, arg) {
+  const deadline = Date.now() + waitMs;
+  for (;;) {
+    const value = await page.evaluate(test, arg);
+    if (value) return value;
+    if (Date.now() > deadline) throw new Error(`waited for ${what}`);
+    await sleep(50);
+  }
+}
+
+function waitForEnd(page) {
+  return waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
+}
+
+// What a browser that can't run the module says, shown and announced, with
+// nothing left to type in.
+async function expectCannotRun(page) {
+  const said = await waitUntil(page, () => {
+    const alert = document.querySelector('[role="alert"]');
+    return alert && alert.offsetHeight > 0 && document.getElementById('line').disabled && alert.textContent;
+  }, 'the message that the browser cannot run the game');
+  if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
+    fail(`where the module can't run, the page says: ${said}`);
   }
 }
 
@@ -101,6 +118,28 @@ async function tapKeys(page, ...keys) {
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
+
+// The ways text comes that a terminal emulator lost characters of, through
+// CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
+// 229, the character inserted, the key up), text inserted alone (voice
+// typing, handwriting), and an input method composing then committing.
+const otherWays = {
+  android: async (cdp, text) => {
+    const key = { windowsVirtualKeyCode: 229, key: 'Unidentified' };
+    for (const character of text) {
+      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key });
+      await cdp.send('Input.insertText', { text: character });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    }
+  },
+  inserted: (cdp, text) => cdp.send('Input.insertText', { text }),
+  composed: async (cdp, text) => {
+    for (let i = 1; i <= text.length; ++i) {
+      await cdp.send('Input.imeSetComposition', { text: text.slice(0, i), selectionStart: i, selectionEnd: i });
+    }
+    await cdp.send('Input.insertText', { text });
+  },
+};
 
 function answer(first, operator, second) {
   if (operator === '+') return first + second;
@@ -165,7 +204,6 @@ async function play(page) {
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await typeLine(page, 'y');
   await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
-  await expectReaderToMatchScreen(page);
   await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
 
   // Again: a two-player game whose input ends with Ctrl+D at the first guess.
@@ -176,8 +214,8 @@ async function play(page) {
   await page.evaluate(() => {
     window.bellRung = false;
     new MutationObserver(() => {
-      window.bellRung ||= document.getElementById('terminal').classList.contains('bell');
-    }).observe(document.getElementById('terminal'), { attributes: true });
+      window.bellRung ||= document.getElementById('game').classList.contains('bell');
+    }).observe(document.getElementById('game'), { attributes: true });
   });
   for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
   await expectBottom(page, problem, /^Ann:$/);
@@ -212,7 +250,33 @@ async function playOneGame(page, input) {
   await line('5');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await line('y');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await waitForEnd(page);
+}
+
+// A two-player addition typed those ways, after the Keyboard button: each
+// line must reach the game whole, as the game's own lines and the echo show.
+async function playOtherWays(page, cdp) {
+  const line = async (way, text) => {
+    await otherWays[way](cdp, text);
+    await page.keyboard.press('Enter');
+  };
+  await page.click('#again');
+  await tapKeys(page, 'Keyboard');
+  await expectBottom(page, ...mainMenu);
+  await line('android', '1');
+  await expectBottom(page, ...gameType);
+  await line('inserted', '2');
+  await expectBottom(page, /^Enter your name Player 1:$/);
+  await line('android', 'Anna');
+  await expectBottom(page, /^Enter your name Player 1: Anna$/, /^$/, /^Enter your name Player 2:$/);
+  await line('composed', '雪乃');
+  const rows = await expectBottom(page, /^Enter your name Player 2: 雪乃$/, problem, /^Anna:$/);
+  const [, first, operator, second] = rows[rows.length - 2].match(problem);
+  const sum = answer(Number(first), operator, Number(second));
+  await line('inserted', String(sum + 10));
+  await expectBottom(page, new RegExp(`^Anna: ${sum + 10}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
+  await line('android', String(sum));
+  await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
 }
 
 function watch(page, allowed) {
@@ -238,15 +302,33 @@ async function checkAccessibility(page) {
     }
     await page.click('#keypad-toggle');
   }
-  // Back to the keyboard: the terminal takes it again.
+  // Back to the keyboard: the input takes it again, and Tab leaves it for the
+  // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
+  const focusAfter = async (key) => {
+    await page.keyboard.press(key);
+    return page.evaluate(() => document.activeElement.id);
+  };
+  const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
+  if (tabbed.join() !== 'smaller,line') fail(`Tab, then Shift+Tab, from the input reach ${tabbed}`);
+}
+
+// The browser audit's mobile profile gives full marks, but for speed, which
+// moves with the machine's load.
+async function checkAudit(url) {
+  const report = await audit(npmFolder, url, ['accessibility', 'best-practices', 'seo']);
+  for (const category of Object.values(report.categories).filter((found) => found.score !== 1)) {
+    const failed = category.auditRefs.map((ref) => report.audits[ref.id])
+      .filter((found) => found.score !== null && found.score < 1).map((found) => found.id);
+    fail(`Lighthouse ${category.title}: ${Math.round(category.score * 100)} (${failed.join(', ')})`);
+  }
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
 // keys of 44 px at least, and the size the player picks kept for next time.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
-  const fontSize = () => page.$eval('.xterm-rows', (rows) => parseFloat(getComputedStyle(rows).fontSize));
+  const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
   const layout = await page.evaluate(() => ({
     width: document.documentElement.scrollWidth,
     keys: Array.from(document.querySelectorAll('#keypad button'), (key) => key.getBoundingClientRect())
@@ -255,7 +337,7 @@ async function checkNarrowScreen(page) {
   if (layout.width > 320) fail(`a 320 px screen scrolls sideways to ${layout.width} px`);
   if (layout.keys.length !== 16 || Math.min(...layout.keys) < 44) fail(`keypad keys: ${layout.keys}`);
   const usual = await fontSize();
-  if (usual < 18) fail(`the terminal's text is ${usual} px`);
+  if (usual < 18) fail(`the game's text is ${usual} px`);
   await page.screenshot({ path: path.join(site, '..', 'browser_test_phone.png') });
   await page.getByRole('button', { name: 'A+' }).tap();
   const larger = await fontSize();
@@ -265,23 +347,102 @@ async function checkNarrowScreen(page) {
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
 }
 
+// One game served and one from the one file in each engine, and the message
+// on a copy of the one file whose WebAssembly is corrupt.
+async function playInEveryEngine(origin, alone, broken) {
+  const fromOneFile = (url) => url === `file://${alone}` || url.startsWith('data:');
+  for (const [name, launch] of Object.entries(engines)) {
+    let engine = null;
+    try {
+      engine = await launch(npmFolder);
+      for (const [url, allowed] of [[`${origin}/`, (asked) => asked.startsWith(origin)],
+        [`file://${alone}`, fromOneFile]]) {
+        const tab = await engine.openTab();
+        if (tab.page) watch(tab.page, allowed);
+        await tab.goto(url);
+        // As on a tablet, where the input waits for the Keyboard button.
+        await tab.click('#keyboard');
+        await playOneGame(tab, byKeys);
+        await tab.close();
+      }
+      const tab = await engine.openTab();
+      await tab.goto(`file://${broken}`);
+      await expectCannotRun(tab);
+      await tab.close();
+      console.log(`${name}: played served and as one file, and said where it can't run: ${engine.version}`);
+    } catch (error) {
+      fail(`${name} ${engine?.version ?? ''}: ${error.message}`);
+    } finally {
+      await engine?.close();
+    }
+  }
+}
+
+// A new build takes over once no page of the old one is open: it drops the
+// old build's cache and keeps what another app on the origin cached. Returns
+// a page of the new build.
+async function installNewBuild(context, page, served) {
+  const origin = new URL(page.url()).origin;
+  await page.evaluate(() => caches.open('another-app').then((cache) => cache.put('/notes', new Response('kept'))));
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.startsWith('orvanell-'));
+  const worker = path.join(served, 'service-worker.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache, 'orvanell-next-build'));
+  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
+  await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
+    'the new build installed');
+  await page.close();
+  const next = watch(await context.newPage(), (url) => url.startsWith(origin));
+  await next.goto(`${origin}/`);
+  try {
+    await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
+      'the new build to take over', 'another-app,orvanell-next-build');
+  } catch {
+    fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
+  }
+  return next;
+}
+
 async function main() {
   weighSite();
   const browser = await launchChromium(npmFolder);
-  const server = await serveSite(site);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
+  // Served from a copy, which a new build replaces.
+  const served = path.join(folder, 'site');
+  fs.cpSync(site, served, { recursive: true });
+  const server = await serveSite(served);
   const origin = originOf(server);
   const sameSite = (url) => url.startsWith(origin);
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
   try {
     const touch = { isMobile: true, hasTouch: true };
     const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
     const tabletPage = watch(await tablet.newPage(), sameSite);
     await tabletPage.goto(`${origin}/`);
     await playOneGame(tabletPage, byTaps);
+    await playOtherWays(tabletPage, await tablet.newCDPSession(tabletPage));
     const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, ...touch });
     const phonePage = watch(await phone.newPage(), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
+    await checkAudit(`${origin}/`);
+
+    // The one file, alone in a folder; and a copy whose module can't compile.
+    const alone = path.join(folder, path.basename(onePage));
+    fs.copyFileSync(onePage, alone);
+    const broken = path.join(folder, 'broken.html');
+    const wasm = /(<script id="orvanell-wasm"[^>]*>)AGFzbQ/;
+    fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
+    await playInEveryEngine(origin, alone, broken);
+    // Where there is no WebAssembly at all.
+    const bare = await browser.newPage();
+    await bare.addInitScript(() => delete globalThis.WebAssembly);
+    await bare.goto(`${origin}/`);
+    await expectCannotRun(bare);
+    // And with JavaScript turned off.
+    const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
+    await noScript.goto(`${origin}/`);
+    const said = noScript.locator('noscript p');
+    const shown = await said.isVisible() && /turned off/.test(await said.textContent());
+    if (!shown) fail('the page says nothing with JavaScript turned off');
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.
@@ -294,18 +455,12 @@ async function main() {
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
+    const next = await installNewBuild(installed, page, served);
     stopServing(server);
     await installed.setOffline(true);
-    await page.reload();
-    await playOneGame(page, byKeys);
+    await next.reload();
+    await playOneGame(next, byKeys);
     await installed.close();
-
-    // The one file, alone in a folder.
-    const alone = path.join(folder, path.basename(onePage));
-    fs.copyFileSync(onePage, alone);
-    const oneFile = watch(await browser.newPage(), (url) => url === `file://${alone}` || url.startsWith('data:'));
-    await oneFile.goto(`file://${alone}`);
-    await playOneGame(oneFile, byKeys);
   } catch (error) {
     fail(error.message);
   } finally {

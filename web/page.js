@@ -1,15 +1,17 @@
-// The page: the game's module in a terminal, with a line discipline like a
-// terminal's cooked mode between the player and the game. Keys and the
-// keypad's taps both go through it. The game's bytes reach the terminal
-// unchanged; only the terminal turns a line feed into a new line on the
-// screen (convertEol), as a terminal's driver would.
+// The page: the game's module, what it writes shown as page text, and a
+// line typed in a native input and sent with Enter, as a terminal's cooked
+// mode would send it. The browser and the system keyboard do the editing, so
+// an on-screen keyboard, voice typing or an input method all reach the game.
+// The keypad's taps edit the same input.
 //
 // A classic script, not a module: the one-file page runs from file://, where
 // browsers refuse modules.
 (function page() {
   'use strict';
-  const box = document.getElementById('terminal');
   const main = document.querySelector('main');
+  const box = document.getElementById('game');
+  const transcript = document.getElementById('transcript');
+  const input = document.getElementById('line');
   const ended = document.getElementById('ended');
 
   // The text size is the one thing the page remembers; where storage is
@@ -25,32 +27,25 @@
     }
     return sizes.usual;
   }
+  let fontSize = storedSize();
+  box.style.fontSize = `${fontSize}px`;
 
-  const terminal = new Terminal({
-    convertEol: true, screenReaderMode: true, cursorBlink: true, fontSize: storedSize(),
-  });
-  const fit = new FitAddon();
-  terminal.loadAddon(fit);
-  terminal.open(box);
-  fit.fit();
-  new ResizeObserver(() => fit.fit()).observe(box);
   // On a touch screen the keypad is the way in: the system keyboard, which
-  // the terminal's focus would open, waits for the "Keyboard" key.
+  // the input's focus would open, waits for the "Keyboard" key.
   const touch = matchMedia('(pointer: coarse)').matches;
   function focusUnlessTouch() {
-    if (!touch) terminal.focus();
+    if (!touch) input.focus();
   }
-  focusUnlessTouch();
 
-  // The page's buttons hand the keyboard back to the terminal, where the
-  // next answer is typed.
+  // The page's buttons hand the keyboard back to the input, where the next
+  // answer is typed.
   function resize(change) {
-    const size = Math.min(sizes.most, Math.max(sizes.least, terminal.options.fontSize + change));
-    terminal.options.fontSize = size;
-    fit.fit();
+    fontSize = Math.min(sizes.most, Math.max(sizes.least, fontSize + change));
+    box.style.fontSize = `${fontSize}px`;
+    scrollToEnd();
     focusUnlessTouch();
     try {
-      localStorage.setItem(sizeKey, String(size));
+      localStorage.setItem(sizeKey, String(fontSize));
     } catch {
       // storage blocked
     }
@@ -58,26 +53,85 @@
   document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
 
-  // The visual bell: the terminal's frame flashes.
-  terminal.onBell(() => {
+  // The transcript's lines go in blocks of a hundred, a new one started after
+  // a line feed, so that new text lays out with its own block alone: one
+  // block of 5,000 lines took 35 ms to lay out again for each new line. The
+  // oldest lines go a block at a time, and a long stay at the page holds the
+  // last 4,900 to 5,000 lines, no more.
+  const linesPerBlock = 100;
+  const maxBlocks = 50;
+  let block = null;
+  let blockLines = 0;  // the line feeds in the last block
+  function addBlock() {
+    block = document.createElement('div');
+    blockLines = 0;
+    transcript.append(block);
+    if (transcript.childElementCount > maxBlocks) transcript.firstElementChild.remove();
+  }
+
+  let scrollPending = false;
+  function scrollToEnd() {
+    if (scrollPending) return;
+    scrollPending = true;
+    requestAnimationFrame(() => {
+      scrollPending = false;
+      transcript.scrollTop = transcript.scrollHeight;
+    });
+  }
+
+  // Each piece of text is a node of its own, which the log's live region
+  // announces once.
+  function appendText(text) {
+    while (text !== '') {
+      if (block === null || blockLines === linesPerBlock) addBlock();
+      let end = 0;
+      while (end < text.length && blockLines < linesPerBlock) {
+        const feed = text.indexOf('\n', end);
+        end = feed < 0 ? text.length : feed + 1;
+        if (feed >= 0) ++blockLines;
+      }
+      block.append(text.slice(0, end));
+      text = text.slice(end);
+    }
+    scrollToEnd();
+  }
+
+  // The visual bell: the console's frame flashes.
+  function ringBell() {
     box.classList.add('bell');
     setTimeout(() => box.classList.remove('bell'), 300);
-  });
+  }
 
+  // Where the game's output arrives, decoded: everything it writes passes here.
+  function gameWrote(text) {
+    if (text.includes('\x07')) {
+      ringBell();
+      text = text.replaceAll('\x07', '');
+    }
+    appendText(text);
+  }
+
+  // Where a line the player sent leaves for the game, as typed; `text` ends
+  // in a line feed unless Ctrl+D sent it. A terminal shows what was typed, so
+  // the transcript does too.
+  function playerSent(text) {
+    appendText(text);
+    send(text);
+  }
+
+  // Streaming, so that a character whose bytes span two writes stays whole.
+  let decoder = new TextDecoder();
   let firstOutput = true;
   function show(bytes) {
-    // The game's bytes are only lent: copy them before it goes on.
-    terminal.write(bytes.slice(), () => {
-      if (!firstOutput) return;
-      firstOutput = false;
-      // For the benchmark: when the main menu is drawn.
-      requestAnimationFrame(() => performance.mark('orvanell-menu-shown'));
-    });
+    gameWrote(decoder.decode(bytes, { stream: true }));
+    if (!firstOutput) return;
+    firstOutput = false;
+    // For the benchmark: when the main menu is drawn.
+    requestAnimationFrame(() => performance.mark('orvanell-menu-shown'));
   }
 
   const encoder = new TextEncoder();
   let game = null;
-  let line = '';  // typed, but not yet sent with Enter
   let queue = [];  // sent, but not yet taken by the game
   let inputEnded = false;
 
@@ -103,7 +157,11 @@
     if (running()) {
       game._WebFlush();
     } else {
+      gameWrote(decoder.decode());
+      // The input has nothing more to take: the keyboard goes to "Play again".
+      input.disabled = true;
       ended.hidden = false;
+      document.getElementById('again').focus();
     }
   }
 
@@ -112,46 +170,61 @@
     feed();
   }
 
-  function erase() {
-    const characters = Array.from(line);
-    if (characters.length === 0) return;
-    line = characters.slice(0, -1).join('');
-    terminal.write('\b \b');
+  function enter() {
+    if (!running()) return;
+    const text = input.value;
+    input.value = '';
+    playerSent(`${text}\n`);
   }
 
-  // What a key or a tap sends, in a terminal's codes.
-  function take(data) {
-    // Arrow and function keys: nothing a line of this game uses.
-    if (!running() || data.startsWith('\x1b')) return;
-    for (const character of data) {
-      if (character === '\r') {
-        terminal.write('\n');
-        send(line + '\n');
-        line = '';
-      } else if (character === '\x7f' || character === '\b') {
-        erase();
-      } else if (character === '\x04') {
-        // As on a terminal: a line typed so far goes without its line feed,
-        // and on an empty line the input ends.
-        if (line === '') inputEnded = true;
-        send(line);
-        line = '';
-      } else if (character >= ' ') {
-        line += character;
-        terminal.write(character);
-      }
-      if (!running()) break;
+  // As on a terminal: a line typed so far goes without its line feed, and on
+  // an empty line the input ends.
+  function endOfInput() {
+    if (!running()) return;
+    const text = input.value;
+    input.value = '';
+    if (text === '') inputEnded = true;
+    playerSent(text);
+  }
+
+  // Enter submits the form, whichever way the keyboard sends it; an Enter
+  // that ends an input method's composition belongs to the composition.
+  input.form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    enter();
+  });
+  input.addEventListener('keydown', (event) => {
+    if (!event.isComposing && event.ctrlKey && !event.altKey && !event.metaKey && event.key.toLowerCase() === 'd') {
+      event.preventDefault();
+      endOfInput();
     }
-  }
-  terminal.onData(take);
+  });
 
-  // Each key's name is what it sends. A key never takes the focus from the
-  // terminal, or the next Enter typed would press that key again.
-  const codes = { Enter: '\r', Backspace: '\x7f' };
+  // The keypad's keys edit the input where its caret is.
+  function erase() {
+    let start = input.selectionStart ?? input.value.length;
+    const end = input.selectionEnd ?? start;
+    if (start === end) {
+      if (start === 0) return;
+      // A character outside the first plane is two code units.
+      const before = input.value.codePointAt(start - 2);
+      start -= start >= 2 && before > 0xffff ? 2 : 1;
+    }
+    input.setRangeText('', start, end, 'end');
+  }
+
+  function typeIn(text) {
+    const start = input.selectionStart ?? input.value.length;
+    input.setRangeText(text, start, input.selectionEnd ?? start, 'end');
+  }
+
+  // A key never takes the focus from the input, or the next Enter typed would
+  // press that key again.
+  const keypadActions = { Enter: enter, Backspace: erase };
   for (const key of document.querySelectorAll('#keypad button')) {
     const name = key.textContent;
     key.addEventListener('pointerdown', (event) => event.preventDefault());
-    key.addEventListener('click', () => take(codes[name] ?? name));
+    key.addEventListener('click', () => (keypadActions[name] ?? (() => typeIn(name)))());
   }
   const keypadToggle = document.getElementById('keypad-toggle');
   function showKeypad(shown) {
@@ -164,16 +237,19 @@
     showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true');
     focusUnlessTouch();
   });
-  // For the names, which the keypad can't spell: the terminal takes the
-  // focus, and a touch screen opens its keyboard.
-  document.getElementById('keyboard').addEventListener('click', () => terminal.focus());
+  // For the names, which the keypad can't spell: the input takes the focus,
+  // and a touch screen opens its keyboard.
+  document.getElementById('keyboard').addEventListener('click', () => input.focus());
 
   function play() {
     ended.hidden = true;
-    line = '';
+    input.disabled = false;
+    input.value = '';
     queue = [];
     inputEnded = false;
-    terminal.reset();
+    decoder = new TextDecoder();
+    transcript.replaceChildren();
+    block = null;
     focusUnlessTouch();
     game._WebStart();
     feed();
@@ -185,10 +261,21 @@
   const options = { writeOutput: show };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
-  createOrvanell(options).then((module) => {
+  focusUnlessTouch();
+  // Where WebAssembly is missing, or the browser refuses the module, the page
+  // says so rather than leave it empty.
+  function cannotRun() {
+    document.getElementById('cannot-run').textContent = "This browser can't run Orvanell. " +
+      'Updating the browser, or opening the page in another one, will let you play.';
+    input.disabled = true;
+  }
+  new Promise((resolve) => {
+    if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+    resolve(createOrvanell(options));
+  }).then((module) => {
     game = module;
     play();
-  });
+  }, cannotRun);
 
   // Served, the page installs itself for playing offline.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {

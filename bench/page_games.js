@@ -1,0 +1,80 @@
+// Plays many games through the web page in headless Chromium and reports,
+// every tenth of the way, the page's element count and JavaScript heap after
+// a garbage collection (CDP Performance.getMetrics): with the transcript
+// bounded, both stay flat however long a child plays.
+//
+// Each game is a one-player addition answered right, then back to the main
+// menu, typed into the page's input and sent as Enter sends it; the game's text
+// is read off the transcript. The games run in batches inside the page, with
+// a frame drawn between batches.
+//
+// Usage: node bench/page_games.js SITE NPM_FOLDER [games]
+'use strict';
+const { serveSite, originOf, launchChromium } = require('../tests/site_browser');
+
+const [site, npmFolder, gamesText] = process.argv.slice(2);
+const games = Number(gamesText ?? 10000);
+const batch = 100;
+
+// Runs in the page: plays `count` games, throwing if one goes astray.
+function playGames(count) {
+  const input = document.getElementById('line');
+  const transcript = document.getElementById('transcript');
+  // The last lines, which hold what the game wrote after a line: the
+  // transcript's last two blocks.
+  const tail = () => {
+    const last = transcript.lastElementChild;
+    return (last.previousElementSibling?.textContent ?? '') + last.textContent;
+  };
+  const enter = (text) => {
+    input.value = text;
+    input.form.requestSubmit();
+    return tail();
+  };
+  for (let i = 0; i < count; ++i) {
+    enter('1');
+    const problem = /(\d+) \+ (\d+) =\s*$/.exec(enter('1'));
+    if (!problem) throw new Error(`no addition: ${tail()}`);
+    if (!enter(String(Number(problem[1]) + Number(problem[2]))).includes('Correct!!')) {
+      throw new Error(`not correct: ${tail()}`);
+    }
+    if (!enter('1').includes('5:  Exit')) throw new Error(`no main menu: ${tail()}`);
+  }
+  return new Promise((resolve) => requestAnimationFrame(() => resolve(transcript.textContent.split('\n').length - 1)));
+}
+
+async function main() {
+  const browser = await launchChromium(npmFolder);
+  const server = await serveSite(site);
+  try {
+    const page = await browser.newPage();
+    const cdp = await page.context().newCDPSession(page);
+    await cdp.send('Performance.enable');
+    await page.goto(`${originOf(server)}/`);
+    await page.waitForFunction(() => document.getElementById('transcript').textContent.includes('5:  Exit'));
+    const report = async (played, lines) => {
+      await cdp.send('HeapProfiler.collectGarbage');
+      const { metrics } = await cdp.send('Performance.getMetrics');
+      const value = (name) => metrics.find((metric) => metric.name === name).value;
+      console.log(`${String(played).padStart(6)} games: ${value('Nodes')} nodes, ` +
+        `JS heap ${(value('JSHeapUsedSize') / 1024).toFixed(0)} KiB used of ` +
+        `${(value('JSHeapTotalSize') / 1024).toFixed(0)} KiB, ${lines} transcript lines`);
+    };
+    await report(0, await page.evaluate(() => document.getElementById('transcript').textContent.split('\n').length - 1));
+    const started = Date.now();
+    for (let played = 0; played < games;) {
+      const lines = await page.evaluate(playGames, Math.min(batch, games - played));
+      played += Math.min(batch, games - played);
+      if (played % Math.max(batch, games / 10) === 0 || played === games) await report(played, lines);
+    }
+    console.log(`${games} games in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+}
+
+main().catch((error) => {
+  console.log(`FAIL ${error.message}`);
+  process.exit(1);
+});
