@@ -57,6 +57,7 @@
   }
   document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
+  document.getElementById('read-aloud').addEventListener('click', focusUnlessTouch);
 
   // The visual bell: the terminal's frame flashes.
   terminal.onBell(() => {
@@ -65,7 +66,9 @@
   });
 
   let firstOutput = true;
+  const decoder = new TextDecoder();
   function show(bytes) {
+    readAloud.written(decoder.decode(bytes, { stream: true }));
     // The game's bytes are only lent: copy them before it goes on.
     terminal.write(bytes.slice(), () => {
       if (!firstOutput) return;
@@ -103,11 +106,14 @@
     if (running()) {
       game._WebFlush();
     } else {
+      readAloud.written('\nThe game has ended.\n');
       ended.hidden = false;
     }
+    readAloud.waiting();
   }
 
   function send(text) {
+    readAloud.sent(text.replace(/\n$/, ''));
     if (text !== '') queue.push(encoder.encode(text));
     feed();
   }
@@ -170,6 +176,8 @@
 
   function play() {
     ended.hidden = true;
+    // Nothing to read back, but what was left of the last game goes unsaid.
+    readAloud.sent('');
     line = '';
     queue = [];
     inputEnded = false;

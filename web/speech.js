@@ -1,0 +1,114 @@
+// Read aloud: the page speaks the game for children who can't read it yet.
+// The page tells it what the game wrote, when the game waits for a line and
+// which line the player sent; the "Read aloud" button turns it on and off.
+//
+// A classic script, like the page's, loaded before it.
+var readAloud = (function readAloud() {
+  'use strict';
+  const button = document.getElementById('read-aloud');
+  const storageKey = 'orvanell-read-aloud';
+  const synth = window.speechSynthesis;
+  let on = false;
+  let screen = '';  // what the game wrote since the last line sent
+  let spoken = 0;  // how much of it has gone to the speech queue
+  let refused = false;
+
+  // One utterance a piece, so that a menu's columns and the tips' tabs are
+  // pauses rather than words; the game's symbols as the words a child says.
+  function pieces(text) {
+    return text
+      .replace(/ \+ /g, ' plus ')
+      .replace(/ - /g, ' minus ')
+      .replace(/(\d) x (?=\d)/g, '$1 times ')
+      .replace(/ = /g, ' equals ')
+      .split(/[\0-\x1f\x7f]| {2,}/)
+      .map((piece) => piece.trim())
+      .filter((piece) => /[\p{L}\p{N}]/u.test(piece));
+  }
+
+  // A voice on the device itself, so that the one file and the installed app
+  // speak offline. Voices that load late are taken up from the next line on;
+  // until then the browser's default English voice speaks.
+  function englishVoice() {
+    const english = synth.getVoices().filter((voice) => /^en([-_]|$)/i.test(voice.lang));
+    return english.find((voice) => voice.localService && voice.default) ??
+      english.find((voice) => voice.localService) ?? english[0] ?? null;
+  }
+
+  function say(text) {
+    for (const piece of pieces(text)) {
+      const utterance = new SpeechSynthesisUtterance(piece);
+      const voice = englishVoice();
+      if (voice) utterance.voice = voice;
+      utterance.lang = voice ? voice.lang : 'en-US';
+      utterance.rate = 0.9;
+      utterance.addEventListener('error', (event) => {
+        refused ||= event.error === 'not-allowed';
+      });
+      synth.speak(utterance);
+    }
+  }
+
+  function readScreen() {
+    synth.cancel();
+    say(screen);
+    spoken = screen.length;
+  }
+
+  // Browsers refuse speech until the player has touched the page since it
+  // loaded: a screen refused at first is read at the first tap or key.
+  for (const type of ['pointerup', 'keydown']) {
+    document.addEventListener(type, () => {
+      if (!refused || !on) return;
+      refused = false;
+      readScreen();
+    }, true);
+  }
+
+  function written(text) {
+    screen += text;
+  }
+
+  function waiting() {
+    if (on) say(screen.slice(spoken));
+    spoken = screen.length;
+  }
+
+  // What was still to be said of the screen before is stale: the next one is
+  // read at once.
+  function sent(line) {
+    screen = '';
+    spoken = 0;
+    if (!on) return;
+    synth.cancel();
+    say(line);
+  }
+
+  function turn(value) {
+    on = value;
+    button.setAttribute('aria-pressed', String(on));
+    if (on) readScreen();
+    else synth.cancel();
+  }
+
+  if (synth) {
+    button.hidden = false;
+    let stored = null;
+    try {
+      stored = localStorage.getItem(storageKey);
+    } catch {
+      // storage blocked
+    }
+    on = stored === 'on';
+    button.setAttribute('aria-pressed', String(on));
+    button.addEventListener('click', () => {
+      turn(!on);
+      try {
+        localStorage.setItem(storageKey, on ? 'on' : 'off');
+      } catch {
+        // storage blocked
+      }
+    });
+  }
+  return { written, waiting, sent };
+})();
