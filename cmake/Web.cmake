@@ -1,6 +1,7 @@
 # The browser edition, built with Emscripten (the `web` preset): one
-# WebAssembly module that the page runs in a terminal and that node runs as a
-# command on standard input and output (`node build/web/orvanell.js`).
+# WebAssembly module that the page runs, showing what it writes as the page's
+# text, and that node runs as a command on standard input and output
+# (`node build/web/orvanell.js`).
 #
 # Reads never block here. When the game waits for input, the driver returns to
 # JavaScript, which calls back in when bytes arrive. Symmetric transfer between
@@ -49,10 +50,9 @@ file(CONFIGURE OUTPUT ${transcriptInput} CONTENT
 file(CHMOD ${command} ${commandAt} ${transcriptInput}
   PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The terminal and the test's browser driver, at the versions the lock file
-# pins, installed in the build folder rather than the source tree.
+# The test's browser driver and checkers, at the versions the lock file pins,
+# installed in the build folder rather than the source tree.
 set(npmFolder ${CMAKE_BINARY_DIR}/npm)
-set(xterm ${npmFolder}/node_modules/@xterm/xterm)
 add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json
   COMMAND ${CMAKE_COMMAND} -E make_directory ${npmFolder}
   COMMAND ${CMAKE_COMMAND} -E copy ${webSource}/package.json ${webSource}/package-lock.json
@@ -60,6 +60,7 @@ add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json
   COMMAND ${ORVANELL_NPM} ci --prefix ${npmFolder} --no-audit --no-fund --loglevel=error
   DEPENDS ${webSource}/package.json ${webSource}/package-lock.json
   COMMENT "Installing the web page's npm packages")
+add_custom_target(npm_packages ALL DEPENDS ${npmFolder}/node_modules/.package-lock.json)
 
 # The page: a static site with nothing from outside it, installable and
 # playable offline; and the same page as one file that plays from a folder.
@@ -69,7 +70,6 @@ if(NOT ORVANELL_RSVG_CONVERT)
 endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
-set(fitAddon ${npmFolder}/node_modules/@xterm/addon-fit)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
 set(pageFiles index.html speech.js page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
@@ -77,14 +77,11 @@ add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
-    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${xterm}/css/xterm.css ${site}
-  COMMAND ${CMAKE_COMMAND} -E copy ${xterm}/LICENSE ${site}/xterm-LICENSE.txt
+    $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${site}
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 192 -h 192 -o ${site}/icon-192.png ${icon}
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 512 -h 512 -o ${site}/icon-512.png ${icon}
-  COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${xterm}/lib/xterm.mjs
-    ${fitAddon}/lib/addon-fit.mjs ${webSource}/service-worker.js ${onePage}
+  COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${webSource}/service-worker.js ${onePage}
   DEPENDS ${pageSources} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
-    ${npmFolder}/node_modules/.package-lock.json
   COMMENT "Writing the web page to ${site} and ${onePage}")
 add_custom_target(site ALL DEPENDS ${site}/index.html)
 

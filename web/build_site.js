@@ -1,31 +1,16 @@
 // Run by the build once the site folder holds everything else: writes the
-// terminal and its fit add-on as classic scripts, the site's service worker,
-// then the one-file page, `orvanell.html`, which carries every file it needs
-// inline and so plays from a folder, as file://.
+// site's service worker, then the one-file page, `orvanell.html`, which
+// carries every file it needs inline and so plays from a folder, as file://.
 //
-// Usage: node build_site.js SITE XTERM_MODULE FIT_ADDON_MODULE SERVICE_WORKER_TEMPLATE ONE_FILE_PAGE
+// Usage: node build_site.js SITE SERVICE_WORKER_TEMPLATE ONE_FILE_PAGE
 'use strict';
 const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
 
-const [site, xtermModule, fitAddonModule, workerTemplate, onePage] = process.argv.slice(2);
+const [site, workerTemplate, onePage] = process.argv.slice(2);
 const workerName = 'service-worker.js';
 const read = (name) => fs.readFileSync(path.join(site, name));
-
-// file:// refuses modules, and xterm's classic build is a third larger than
-// its module, which imports nothing and ends in one export: the module runs
-// in a function of its own and hands its export to the page's scope.
-function writeClassicScript(module, name) {
-  const text = fs.readFileSync(module, 'utf8').replace(/^\/\/# sourceMappingURL=.*$/gm, '').trimEnd();
-  const ending = /export\s*\{\s*([\w$]+) as ([\w$]+)\s*\};?$/.exec(text);
-  if (!ending || /\bimport\b\s*[({"'*\w]|import\.meta/.test(text.slice(0, ending.index))) {
-    throw new Error(`${module} is no longer a module with one export and no imports`);
-  }
-  const body = text.slice(0, ending.index);
-  fs.writeFileSync(path.join(site, name), `var ${ending[2]} = (function () {\n'use strict';\n${body}\n` +
-    `return ${ending[1]};\n})();\n`);
-}
 
 function writeServiceWorker() {
   const names = fs.readdirSync(site).filter((name) => name !== workerName).sort();
@@ -36,19 +21,26 @@ function writeServiceWorker() {
   fs.writeFileSync(path.join(site, workerName), template.replace('ORVANELL_SITE', JSON.stringify(files)));
 }
 
-// A script's text ends at the first "</script" whatever the script says, so
-// anything that holds one can't go inline unchanged.
+// A script's or a style sheet's text ends at the first "</script" or
+// "</style" whatever it says, so anything that holds one can't go inline
+// unchanged.
 function inlineText(name) {
   const text = read(name).toString('utf8').replace(/^\/\/# sourceMappingURL=.*$/gm, '');
-  if (/<\/script|<!--/i.test(text)) throw new Error(`${name} can't be put inline in a page`);
+  if (/<\/(script|style)|<!--/i.test(text)) throw new Error(`${name} can't be put inline in a page`);
   return text;
 }
 
 function writeOnePage() {
   const scriptHashes = [];
+  const styleHashes = [];
+  const hashOf = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
   const inlineScript = (text) => {
-    scriptHashes.push(`'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`);
+    scriptHashes.push(hashOf(text));
     return `<script>${text}</script>`;
+  };
+  const inlineStyle = (text) => {
+    styleHashes.push(hashOf(text));
+    return `<style>${text}</style>`;
   };
   const wasm = read('orvanell.wasm').toString('base64');
   let page = read('index.html').toString('utf8')
@@ -57,16 +49,13 @@ function writeOnePage() {
     .replace(/<link rel="(manifest|preload)"[^>]*>\n/g, '')
     .replace(/<link rel="icon" href="([^"]+)" type="([^"]+)">/,
       (_, name, type) => `<link rel="icon" href="data:${type};base64,${read(name).toString('base64')}">`)
-    .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => `<style>\n${inlineText(name)}\n</style>`)
+    .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => inlineStyle(`\n${inlineText(name)}`))
     // A data block, which no browser runs: the page decodes it for the module.
     .replace(/(<script src=)/, `<script id="orvanell-wasm" type="application/octet-stream">${wasm}</script>\n$1`)
     .replace(/<script src="([^"]+)"><\/script>/g, (_, name) => inlineScript(inlineText(name)));
   const policy = `default-src 'none'; script-src ${scriptHashes.join(' ')} 'wasm-unsafe-eval'; ` +
-    "style-src 'unsafe-inline'; img-src data:";
-  page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`)
-    // After the character set, which a browser looks for in the first 1024 bytes.
-    .replace('<meta charset="utf-8">\n',
-      () => `<meta charset="utf-8">\n<!-- xterm.js and its fit add-on:\n${read('xterm-LICENSE.txt')}-->\n`);
+    `style-src ${styleHashes.join(' ')}; img-src data:`;
+  page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
   if (Buffer.from(page).indexOf('<meta charset="utf-8">') > 1024 - 30) {
     throw new Error('the one-file page names its character set too late for a browser to see it');
   }
@@ -76,7 +65,5 @@ function writeOnePage() {
   fs.writeFileSync(onePage, page);
 }
 
-writeClassicScript(xtermModule, 'xterm.js');
-writeClassicScript(fitAddonModule, 'addon-fit.js');
 writeServiceWorker();
 writeOnePage();

@@ -1,15 +1,17 @@
-// The page: the game's module in a terminal, with a line discipline like a
-// terminal's cooked mode between the player and the game. Keys and the
-// keypad's taps both go through it. The game's bytes reach the terminal
-// unchanged; only the terminal turns a line feed into a new line on the
-// screen (convertEol), as a terminal's driver would.
+// The page: the game's module, what it writes shown as page text, and a
+// line typed in a native input and sent with Enter, as a terminal's cooked
+// mode would send it. The browser and the system keyboard do the editing, so
+// an on-screen keyboard, voice typing or an input method all reach the game.
+// The keypad's taps edit the same input.
 //
 // A classic script, not a module: the one-file page runs from file://, where
 // browsers refuse modules.
 (function page() {
   'use strict';
-  const box = document.getElementById('terminal');
   const main = document.querySelector('main');
+  const box = document.getElementById('game');
+  const transcript = document.getElementById('transcript');
+  const input = document.getElementById('line');
   const ended = document.getElementById('ended');
 
   // The text size is the one thing the page remembers; where storage is
@@ -25,32 +27,25 @@
     }
     return sizes.usual;
   }
+  let fontSize = storedSize();
+  box.style.fontSize = `${fontSize}px`;
 
-  const terminal = new Terminal({
-    convertEol: true, screenReaderMode: true, cursorBlink: true, fontSize: storedSize(),
-  });
-  const fit = new FitAddon();
-  terminal.loadAddon(fit);
-  terminal.open(box);
-  fit.fit();
-  new ResizeObserver(() => fit.fit()).observe(box);
   // On a touch screen the keypad is the way in: the system keyboard, which
-  // the terminal's focus would open, waits for the "Keyboard" key.
+  // the input's focus would open, waits for the "Keyboard" key.
   const touch = matchMedia('(pointer: coarse)').matches;
   function focusUnlessTouch() {
-    if (!touch) terminal.focus();
+    if (!touch) input.focus();
   }
-  focusUnlessTouch();
 
-  // The page's buttons hand the keyboard back to the terminal, where the
-  // next answer is typed.
+  // The page's buttons hand the keyboard back to the input, where the next
+  // answer is typed.
   function resize(change) {
-    const size = Math.min(sizes.most, Math.max(sizes.least, terminal.options.fontSize + change));
-    terminal.options.fontSize = size;
-    fit.fit();
+    fontSize = Math.min(sizes.most, Math.max(sizes.least, fontSize + change));
+    box.style.fontSize = `${fontSize}px`;
+    scrollToEnd();
     focusUnlessTouch();
     try {
-      localStorage.setItem(sizeKey, String(size));
+      localStorage.setItem(sizeKey, String(fontSize));
     } catch {
       // storage blocked
     }
@@ -59,28 +54,85 @@
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
   document.getElementById('read-aloud').addEventListener('click', focusUnlessTouch);
 
-  // The visual bell: the terminal's frame flashes.
-  terminal.onBell(() => {
+  // The transcript keeps the last lines only, so that a long stay at the page
+  // holds no more than a screenful or two of history.
+  const maxLines = 5000;
+  let lines = 0;
+  function dropOldLines() {
+    while (lines > maxLines) {
+      const first = transcript.firstChild;
+      const excess = lines - maxLines;
+      let cut = 0;
+      let found = 0;
+      for (let at = first.data.indexOf('\n'); at >= 0 && found < excess; at = first.data.indexOf('\n', cut)) {
+        cut = at + 1;
+        ++found;
+      }
+      // A node that ends inside a line to be dropped goes whole.
+      if (found < excess || cut === first.data.length) first.remove();
+      else first.deleteData(0, cut);
+      lines -= found;
+    }
+  }
+
+  let scrollPending = false;
+  function scrollToEnd() {
+    if (scrollPending) return;
+    scrollPending = true;
+    requestAnimationFrame(() => {
+      scrollPending = false;
+      transcript.scrollTop = transcript.scrollHeight;
+    });
+  }
+
+  // Each piece of text is a node of its own, which the log's live region
+  // announces once.
+  function appendText(text) {
+    if (text === '') return;
+    transcript.append(text);
+    for (let at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1)) ++lines;
+    dropOldLines();
+    scrollToEnd();
+  }
+
+  // The visual bell: the console's frame flashes.
+  function ringBell() {
     box.classList.add('bell');
     setTimeout(() => box.classList.remove('bell'), 300);
-  });
+  }
 
+  // Where the game's output arrives, decoded: everything it writes passes here.
+  function gameWrote(text) {
+    if (text.includes('\x07')) {
+      ringBell();
+      text = text.replaceAll('\x07', '');
+    }
+    appendText(text);
+    readAloud.written(text);
+  }
+
+  // Where a line the player sent leaves for the game, as typed; `text` ends
+  // in a line feed unless Ctrl+D sent it. A terminal shows what was typed, so
+  // the transcript does too.
+  function playerSent(text) {
+    appendText(text);
+    readAloud.sent(text.replace(/\n$/, ''));
+    send(text);
+  }
+
+  // Streaming, so that a character whose bytes span two writes stays whole.
+  let decoder = new TextDecoder();
   let firstOutput = true;
-  const decoder = new TextDecoder();
   function show(bytes) {
-    readAloud.written(decoder.decode(bytes, { stream: true }));
-    // The game's bytes are only lent: copy them before it goes on.
-    terminal.write(bytes.slice(), () => {
-      if (!firstOutput) return;
-      firstOutput = false;
-      // For the benchmark: when the main menu is drawn.
-      requestAnimationFrame(() => performance.mark('orvanell-menu-shown'));
-    });
+    gameWrote(decoder.decode(bytes, { stream: true }));
+    if (!firstOutput) return;
+    firstOutput = false;
+    // For the benchmark: when the main menu is drawn.
+    requestAnimationFrame(() => performance.mark('orvanell-menu-shown'));
   }
 
   const encoder = new TextEncoder();
   let game = null;
-  let line = '';  // typed, but not yet sent with Enter
   let queue = [];  // sent, but not yet taken by the game
   let inputEnded = false;
 
@@ -106,58 +158,73 @@
     if (running()) {
       game._WebFlush();
     } else {
+      gameWrote(decoder.decode());
       readAloud.written('\nThe game has ended.\n');
+      input.disabled = true;
       ended.hidden = false;
     }
     readAloud.waiting();
   }
 
   function send(text) {
-    readAloud.sent(text.replace(/\n$/, ''));
     if (text !== '') queue.push(encoder.encode(text));
     feed();
   }
 
-  function erase() {
-    const characters = Array.from(line);
-    if (characters.length === 0) return;
-    line = characters.slice(0, -1).join('');
-    terminal.write('\b \b');
+  function enter() {
+    if (!running()) return;
+    const text = input.value;
+    input.value = '';
+    playerSent(`${text}\n`);
   }
 
-  // What a key or a tap sends, in a terminal's codes.
-  function take(data) {
-    // Arrow and function keys: nothing a line of this game uses.
-    if (!running() || data.startsWith('\x1b')) return;
-    for (const character of data) {
-      if (character === '\r') {
-        terminal.write('\n');
-        send(line + '\n');
-        line = '';
-      } else if (character === '\x7f' || character === '\b') {
-        erase();
-      } else if (character === '\x04') {
-        // As on a terminal: a line typed so far goes without its line feed,
-        // and on an empty line the input ends.
-        if (line === '') inputEnded = true;
-        send(line);
-        line = '';
-      } else if (character >= ' ') {
-        line += character;
-        terminal.write(character);
-      }
-      if (!running()) break;
+  // As on a terminal: a line typed so far goes without its line feed, and on
+  // an empty line the input ends.
+  function endOfInput() {
+    if (!running()) return;
+    const text = input.value;
+    input.value = '';
+    if (text === '') inputEnded = true;
+    playerSent(text);
+  }
+
+  input.addEventListener('keydown', (event) => {
+    // Enter that ends an input method's composition belongs to it.
+    if (event.isComposing) return;
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      enter();
+    } else if (event.ctrlKey && !event.altKey && !event.metaKey && (event.key === 'd' || event.key === 'D')) {
+      event.preventDefault();
+      endOfInput();
     }
-  }
-  terminal.onData(take);
+  });
 
-  // Each key's name is what it sends. A key never takes the focus from the
-  // terminal, or the next Enter typed would press that key again.
-  const codes = { Enter: '\r', Backspace: '\x7f' };
+  // The keypad's keys edit the input where its caret is.
+  function erase() {
+    let start = input.selectionStart ?? input.value.length;
+    const end = input.selectionEnd ?? start;
+    if (start === end) {
+      if (start === 0) return;
+      // A character outside the first plane is two code units.
+      const before = input.value.codePointAt(start - 2);
+      start -= start >= 2 && before > 0xffff ? 2 : 1;
+    }
+    input.setRangeText('', start, end, 'end');
+  }
+
+  function typeIn(text) {
+    const start = input.selectionStart ?? input.value.length;
+    input.setRangeText(text, start, input.selectionEnd ?? start, 'end');
+  }
+
+  // A key never takes the focus from the input, or the next Enter typed would
+  // press that key again.
+  const keypadActions = { Enter: enter, Backspace: erase };
   for (const key of document.querySelectorAll('#keypad button')) {
     const name = key.textContent;
     key.addEventListener('pointerdown', (event) => event.preventDefault());
-    key.addEventListener('click', () => take(codes[name] ?? name));
+    key.addEventListener('click', () => (keypadActions[name] ?? (() => typeIn(name)))());
   }
   const keypadToggle = document.getElementById('keypad-toggle');
   function showKeypad(shown) {
@@ -170,18 +237,21 @@
     showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true');
     focusUnlessTouch();
   });
-  // For the names, which the keypad can't spell: the terminal takes the
-  // focus, and a touch screen opens its keyboard.
-  document.getElementById('keyboard').addEventListener('click', () => terminal.focus());
+  // For the names, which the keypad can't spell: the input takes the focus,
+  // and a touch screen opens its keyboard.
+  document.getElementById('keyboard').addEventListener('click', () => input.focus());
 
   function play() {
     ended.hidden = true;
     // Nothing to read back, but what was left of the last game goes unsaid.
     readAloud.sent('');
-    line = '';
+    input.disabled = false;
+    input.value = '';
     queue = [];
     inputEnded = false;
-    terminal.reset();
+    decoder = new TextDecoder();
+    transcript.replaceChildren();
+    lines = 0;
     focusUnlessTouch();
     game._WebStart();
     feed();
@@ -193,6 +263,7 @@
   const options = { writeOutput: show };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
+  focusUnlessTouch();
   createOrvanell(options).then((module) => {
     game = module;
     play();
