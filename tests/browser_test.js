@@ -203,8 +203,8 @@ async function playOneGame(page, input) {
 
 // Read aloud, with a stand-in for the browser's speech that notes what it is
 // asked to say, and '-' for each cancel: nothing while the button is off; the
-// screen from its start when it is turned on; a sent line read back once the
-// rest is cancelled; still on after a reload.
+// screen from its start when it is turned on; a sent line read back, after
+// the rest is cancelled and before the game's answer; still on after a reload.
 async function checkReadAloud(page, url) {
   await page.addInitScript(() => {
     window.spoken = [];
@@ -218,29 +218,29 @@ async function checkReadAloud(page, url) {
     if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
   };
   const question = async (pattern) => (await expectBottom(page, pattern)).at(-1).match(problem).slice(1);
-  const menu = ['Orvanell', 'Kestrova+ Level 1 v.1.0', '1:', 'Addition Problems', '2:', 'Subtraction Problems',
-    '3:', 'Multiplication problems', '4.', 'Help and Tips', '5:', 'Exit'];
-  const gameTypes = ['What type of game would you like to play?', '1. One Player', '2. Two Player'];
+  const menu = 'Orvanell. Kestrova+ Level 1 v.1.0. 1: Addition Problems. 2: Subtraction Problems. ' +
+    '3: Multiplication problems. 4. Help and Tips. 5: Exit.';
+  const gameTypes = 'What type of game would you like to play? 1. One Player. 2. Two Player.';
   await page.goto(url);
   await expectBottom(page, ...mainMenu);
   for (const line of ['1', '1']) await typeLine(page, line);
   let [first, , second] = await question(/^\d+ \+ \d+ =$/);
   await expectSaid();
   await button.click();
-  await expectSaid('-', `${first} plus ${second} equals`);
+  await expectSaid('-', `${first} plus ${second} equals.`);
   const sum = String(Number(first) + Number(second));
   await typeLine(page, sum);
   await expectBottom(page, ...continuePrompt);
-  await expectSaid('-', sum, 'Correct!!', 'You got 5 points good job!', 'To go to the Main Menu Press 1.',
-    'To quit press 2.');
+  await expectSaid('-',
+    `${sum}. Correct!! You got 5 points good job! To go to the Main Menu Press 1. To quit press 2.`);
   await page.reload();
   await expectBottom(page, ...mainMenu);
-  await expectSaid('-', ...menu);
+  await expectSaid('-', menu);
   await typeLine(page, '3');
   await expectBottom(page, ...gameType);
   await typeLine(page, '1');
   [first, , second] = await question(/^\d+ x \d+ =$/);
-  await expectSaid('-', '3', ...gameTypes, '-', '1', `${first} times ${second} equals`);
+  await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
   await button.click();
   await typeLine(page, String(Number(first) * Number(second)));
   await expectBottom(page, ...continuePrompt);

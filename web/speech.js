@@ -10,12 +10,14 @@ var readAloud = (function readAloud() {
   const synth = window.speechSynthesis;
   let on = false;
   let screen = '';  // what the game wrote since the last line sent
-  let spoken = 0;  // how much of it has gone to the speech queue
+  let spoken = 0;  // how much of it has been said
+  let sentLine = '';  // read back before the game's answer to it
   let refused = false;
 
-  // One utterance a piece, so that a menu's columns and the tips' tabs are
-  // pauses rather than words; the game's symbols as the words a child says.
-  function pieces(text) {
+  // The game's symbols as the words a child says. Lines, tabs and runs of
+  // spaces (a menu's columns, the tips' indents) end a sentence, so that they
+  // are pauses rather than words.
+  function sentences(text) {
     return text
       .replace(/ \+ /g, ' plus ')
       .replace(/ - /g, ' minus ')
@@ -23,30 +25,35 @@ var readAloud = (function readAloud() {
       .replace(/ = /g, ' equals ')
       .split(/[\0-\x1f\x7f]| {2,}/)
       .map((piece) => piece.trim())
-      .filter((piece) => /[\p{L}\p{N}]/u.test(piece));
+      .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
+      .map((piece) => (/[.,:;!?]$/.test(piece) ? piece : `${piece}.`))
+      .join(' ');
   }
 
   // A voice on the device itself, so that the one file and the installed app
-  // speak offline. Voices that load late are taken up from the next line on;
-  // until then the browser's default English voice speaks.
+  // speak offline; the system's own choice among those. Voices that load late
+  // are taken up from the next screen on, and until then the browser's
+  // default English voice speaks.
   function englishVoice() {
     const english = synth.getVoices().filter((voice) => /^en([-_]|$)/i.test(voice.lang));
     return english.find((voice) => voice.localService && voice.default) ??
-      english.find((voice) => voice.localService) ?? english[0] ?? null;
+      english.find((voice) => voice.localService) ?? english.find((voice) => voice.default) ?? english[0] ?? null;
   }
 
+  // One utterance at a time: WebKitGTK's speech hangs the page on an
+  // utterance queued behind another.
   function say(text) {
-    for (const piece of pieces(text)) {
-      const utterance = new SpeechSynthesisUtterance(piece);
-      const voice = englishVoice();
-      if (voice) utterance.voice = voice;
-      utterance.lang = voice ? voice.lang : 'en-US';
-      utterance.rate = 0.9;
-      utterance.addEventListener('error', (event) => {
-        refused ||= event.error === 'not-allowed';
-      });
-      synth.speak(utterance);
-    }
+    const words = sentences(text);
+    if (words === '') return;
+    const utterance = new SpeechSynthesisUtterance(words);
+    const voice = englishVoice();
+    if (voice) utterance.voice = voice;
+    utterance.lang = voice ? voice.lang : 'en-US';
+    utterance.rate = 0.9;
+    utterance.addEventListener('error', (event) => {
+      refused ||= event.error === 'not-allowed';
+    });
+    synth.speak(utterance);
   }
 
   function readScreen() {
@@ -70,7 +77,8 @@ var readAloud = (function readAloud() {
   }
 
   function waiting() {
-    if (on) say(screen.slice(spoken));
+    if (on) say(`${sentLine}\n${screen.slice(spoken)}`);
+    sentLine = '';
     spoken = screen.length;
   }
 
@@ -81,7 +89,7 @@ var readAloud = (function readAloud() {
     spoken = 0;
     if (!on) return;
     synth.cancel();
-    say(line);
+    sentLine = line;
   }
 
   function turn(value) {
