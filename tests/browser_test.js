@@ -10,7 +10,8 @@
 // Then shorter games the other ways in: the site installed and reloaded with
 // the network cut; the one-file page alone in a folder, as file://; and a
 // tablet played by taps on the keypad alone. A phone's narrow screen is
-// checked for its layout, and axe-core checks the page's accessibility.
+// checked for its layout, axe-core checks the page's accessibility, and a
+// stand-in for the browser's speech hears what Read aloud says.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';

@@ -14,8 +14,8 @@
   const input = document.getElementById('line');
   const ended = document.getElementById('ended');
 
-  // The text size is the one thing the page remembers; where storage is
-  // refused, it is simply forgotten.
+  // The page remembers the text size, as speech.js remembers Read aloud;
+  // where storage is refused, it is simply forgotten.
   const sizeKey = 'orvanell-font-size';
   const sizes = { least: 12, usual: 18, most: 40, step: 2 };
   function storedSize() {

@@ -51,7 +51,7 @@ var readAloud = (function readAloud() {
     utterance.lang = voice ? voice.lang : 'en-US';
     utterance.rate = 0.9;
     utterance.addEventListener('error', (event) => {
-      refused ||= event.error === 'not-allowed';
+      if (event.error === 'not-allowed') refused = true;
     });
     synth.speak(utterance);
   }
