@@ -19,7 +19,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveSite, stopServing, originOf, launchChromium } = require('./site_browser');
+const { serveSite, stopServing, originOf, launchChromium, audit } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
 // Gzipped: the one file, which a player loads whole; the site, with its icons.
@@ -89,6 +89,28 @@ async function tapKeys(page, ...keys) {
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
+
+// The ways text comes that a terminal emulator lost characters of, through
+// CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
+// 229, the character inserted, the key up), text inserted alone (voice
+// typing, handwriting), and an input method composing then committing.
+const otherWays = {
+  android: async (cdp, text) => {
+    const key = { windowsVirtualKeyCode: 229, key: 'Unidentified' };
+    for (const character of text) {
+      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key });
+      await cdp.send('Input.insertText', { text: character });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    }
+  },
+  inserted: (cdp, text) => cdp.send('Input.insertText', { text }),
+  composed: async (cdp, text) => {
+    for (let i = 1; i <= text.length; ++i) {
+      await cdp.send('Input.imeSetComposition', { text: text.slice(0, i), selectionStart: i, selectionEnd: i });
+    }
+    await cdp.send('Input.insertText', { text });
+  },
+};
 
 function answer(first, operator, second) {
   if (operator === '+') return first + second;
@@ -202,6 +224,32 @@ async function playOneGame(page, input) {
   await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
 }
 
+// A two-player addition typed those ways, after the Keyboard button: each
+// line must reach the game whole, as the game's own lines and the echo show.
+async function playOtherWays(page, cdp) {
+  const line = async (way, text) => {
+    await otherWays[way](cdp, text);
+    await page.keyboard.press('Enter');
+  };
+  await page.click('#again');
+  await tapKeys(page, 'Keyboard');
+  await expectBottom(page, ...mainMenu);
+  await line('android', '1');
+  await expectBottom(page, ...gameType);
+  await line('inserted', '2');
+  await expectBottom(page, /^Enter your name Player 1:$/);
+  await line('android', 'Anna');
+  await expectBottom(page, /^Enter your name Player 1: Anna$/, /^$/, /^Enter your name Player 2:$/);
+  await line('composed', '雪乃');
+  const rows = await expectBottom(page, /^Enter your name Player 2: 雪乃$/, problem, /^Anna:$/);
+  const [, first, operator, second] = rows[rows.length - 2].match(problem);
+  const sum = answer(Number(first), operator, Number(second));
+  await line('inserted', String(sum + 10));
+  await expectBottom(page, new RegExp(`^Anna: ${sum + 10}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
+  await line('android', String(sum));
+  await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
+}
+
 // Read aloud, with a stand-in for the browser's speech that notes what it is
 // asked to say, and '-' for each cancel: nothing while the button is off; the
 // screen from its start when it is turned on; a sent line read back, after
@@ -271,8 +319,26 @@ async function checkAccessibility(page) {
     }
     await page.click('#keypad-toggle');
   }
-  // Back to the keyboard: the input takes it again.
+  // Back to the keyboard: the input takes it again, and Tab leaves it for the
+  // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
+  const focusAfter = async (key) => {
+    await page.keyboard.press(key);
+    return page.evaluate(() => document.activeElement.id);
+  };
+  const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
+  if (tabbed.join() !== 'smaller,line') fail(`Tab, then Shift+Tab, from the input reach ${tabbed}`);
+}
+
+// The browser audit's mobile profile gives full marks, but for speed, which
+// moves with the machine's load.
+async function checkAudit(url) {
+  const report = await audit(npmFolder, url, ['accessibility', 'best-practices', 'seo']);
+  for (const category of Object.values(report.categories).filter((found) => found.score !== 1)) {
+    const failed = category.auditRefs.map((ref) => report.audits[ref.id])
+      .filter((found) => found.score !== null && found.score < 1).map((found) => found.id);
+    fail(`Lighthouse ${category.title}: ${Math.round(category.score * 100)} (${failed.join(', ')})`);
+  }
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
@@ -311,10 +377,12 @@ async function main() {
     const tabletPage = watch(await tablet.newPage(), sameSite);
     await tabletPage.goto(`${origin}/`);
     await playOneGame(tabletPage, byTaps);
+    await playOtherWays(tabletPage, await tablet.newCDPSession(tabletPage));
     const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, ...touch });
     const phonePage = watch(await phone.newPage(), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
+    await checkAudit(`${origin}/`);
     await checkReadAloud(watch(await browser.newPage(), sameSite), `${origin}/`);
 
     // Installed as an app: in a profile of its own, as an incognito one can't

@@ -1,9 +1,11 @@
-// What the browser test and the page benchmark share: the site served on a
-// loopback port, and Chromium, headless, driven by playwright-core.
+// What the browser test and the page benchmarks share: the site served on a
+// loopback port, Chromium, headless, driven by playwright-core, and
+// Lighthouse's audit of the served site.
 'use strict';
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
+const { pathToFileURL } = require('url');
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
@@ -65,4 +67,21 @@ function launchChromium(npmFolder, profile) {
   return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
-module.exports = { serveSite, stopServing, originOf, launchChromium };
+// Lighthouse's report (its `lhr`) on the page at `url`, with its mobile
+// profile (simulated slow 4G, the CPU 4× slower), in a Chromium of its own.
+async function audit(npmFolder, url, categories) {
+  const modules = path.resolve(npmFolder, 'node_modules');
+  const load = (file) => import(pathToFileURL(path.join(modules, file)));
+  const { default: lighthouse } = await load('lighthouse/core/index.js');
+  const { launch } = await load('chrome-launcher/dist/index.js');
+  const chrome = await launch({ chromePath: findChromium(),
+    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic'] });
+  try {
+    const { lhr } = await lighthouse(url, { port: chrome.port, onlyCategories: categories, logLevel: 'error' });
+    return lhr;
+  } finally {
+    chrome.kill();
+  }
+}
+
+module.exports = { serveSite, stopServing, originOf, launchChromium, audit };
