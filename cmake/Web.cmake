@@ -75,7 +75,7 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html page.js page.css favicon.svg manifest.webmanifest)
+set(pageFiles index.html speech.js page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}

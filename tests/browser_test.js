@@ -13,7 +13,8 @@
 // and the message a browser that can't run the module shows; the site
 // installed, updated by a new build, and reloaded with the network cut; and a
 // tablet played by taps on the keypad alone. A phone's narrow screen is
-// checked for its layout, and axe-core checks the page's accessibility.
+// checked for its layout, axe-core checks the page's accessibility, and a
+// stand-in for the browser's speech hears what Read aloud says.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';
@@ -279,6 +280,52 @@ async function playOtherWays(page, cdp) {
   await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
 }
 
+// Read aloud, with a stand-in for the browser's speech that notes what it is
+// asked to say, and '-' for each cancel: nothing while the button is off; the
+// screen from its start when it is turned on; a sent line read back, after
+// the rest is cancelled and before the game's answer; still on after a reload.
+async function checkReadAloud(page, url) {
+  await page.addInitScript(() => {
+    window.spoken = [];
+    const speechSynthesis = { speak: (utterance) => spoken.push(utterance.text), cancel: () => spoken.push('-'),
+      getVoices: () => [] };
+    Object.defineProperty(window, 'speechSynthesis', { value: speechSynthesis });
+  });
+  const button = page.getByRole('button', { name: 'Read aloud' });
+  const expectSaid = async (...expected) => {
+    const said = await page.evaluate(() => spoken.splice(0));
+    if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
+  };
+  const question = async (pattern) => (await expectBottom(page, pattern)).at(-1).match(problem).slice(1);
+  const menu = 'Orvanell. Kestrova+ Level 1 v.1.0. 1: Addition Problems. 2: Subtraction Problems. ' +
+    '3: Multiplication problems. 4. Help and Tips. 5: Exit.';
+  const gameTypes = 'What type of game would you like to play? 1. One Player. 2. Two Player.';
+  await page.goto(url);
+  await expectBottom(page, ...mainMenu);
+  for (const line of ['1', '1']) await typeLine(page, line);
+  let [first, , second] = await question(/^\d+ \+ \d+ =$/);
+  await expectSaid();
+  await button.click();
+  await expectSaid('-', `${first} plus ${second} equals.`);
+  const sum = String(Number(first) + Number(second));
+  await typeLine(page, sum);
+  await expectBottom(page, ...continuePrompt);
+  await expectSaid('-',
+    `${sum}. Correct!! You got 5 points good job! To go to the Main Menu Press 1. To quit press 2.`);
+  await page.reload();
+  await expectBottom(page, ...mainMenu);
+  await expectSaid('-', menu);
+  await typeLine(page, '3');
+  await expectBottom(page, ...gameType);
+  await typeLine(page, '1');
+  [first, , second] = await question(/^\d+ x \d+ =$/);
+  await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
+  await button.click();
+  await typeLine(page, String(Number(first) * Number(second)));
+  await expectBottom(page, ...continuePrompt);
+  await expectSaid('-');
+}
+
 function watch(page, allowed) {
   page.on('pageerror', (error) => fail(`page error: ${error.message}`));
   page.on('console', (message) => {
@@ -424,6 +471,7 @@ async function main() {
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
+    await checkReadAloud(watch(await browser.newPage(), sameSite), `${origin}/`);
 
     // The one file, alone in a folder; and a copy whose module can't compile.
     const alone = path.join(folder, path.basename(onePage));
