@@ -9,15 +9,20 @@
 // spent until then (CDP Performance.getMetrics in thread time, which starts
 // again with each document).
 //
-// First, Lighthouse audits the served site's performance with its mobile
-// profile (simulated slow 4G and a 4× slower CPU), `audits` times.
+// Before those, Lighthouse audits the served site's performance with its
+// mobile profile (simulated slow 4G and a 4× slower CPU), `audits` times;
+// then the first main menu is timed in every engine the browser test plays
+// in (Chromium, Firefox ESR, WebKitGTK, WPE WebKit), served and as file://,
+// each load in a fresh profile, with the CPU as it is.
 //
 // Usage: node bench/page_load.js SITE NPM_FOLDER ONE_FILE_PAGE [loads] [audits]
 'use strict';
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { serveSite, stopServing, originOf, launchChromium, audit } = require('../tests/site_browser');
+const {
+  serveSite, stopServing, originOf, launchChromium, engines, sleep, audit,
+} = require('../tests/site_browser');
 
 const [site, npmFolder, onePage, loadsText, auditsText] = process.argv.slice(2);
 const loads = Number(loadsText ?? 50);
@@ -88,6 +93,34 @@ async function auditPerformance(url) {
   }
 }
 
+async function timeEveryEngine(urls) {
+  for (const launch of Object.values(engines)) {
+    const engine = await launch(npmFolder);
+    try {
+      for (const [what, url] of Object.entries(urls)) {
+        const times = [];
+        for (let i = 0; i < loads; ++i) {
+          const tab = await engine.openTab();
+          await tab.goto(url);
+          const deadline = Date.now() + 60000;
+          let shown;
+          while (!(shown = await tab.evaluate(menuTimes))) {
+            if (Date.now() > deadline) throw new Error(`${engine.version} showed no main menu`);
+            await sleep(10);
+          }
+          times.push(shown);
+          await tab.close();
+        }
+        console.log(`first main menu shown, ${what}, ${loads} loads in ${engine.version}:`);
+        describe('after navigation start', times.map((time) => time.afterStart));
+        describe('after the load event', times.map((time) => time.afterLoad));
+      }
+    } finally {
+      await engine.close();
+    }
+  }
+}
+
 async function main() {
   const browser = await launchChromium(npmFolder);
   const server = await serveSite(site);
@@ -95,6 +128,7 @@ async function main() {
   await auditPerformance(origin);
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-bench-'));
   try {
+    await timeEveryEngine({ 'served site': origin, 'one file as file://': `file://${path.resolve(onePage)}` });
     for (const slowdown of slowdowns) {
       await timeLoads('served site', slowdown, await inFreshContexts(browser, slowdown, origin));
       await timeLoads('one file as file://', slowdown,

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The web edition's figures: Lighthouse's performance audit of the served
-# site and the page's first main menu in headless Chromium, served, as one
-# file from file:// and installed and reloaded offline (bench/page_load.js),
-# the one file's weight, the page's elements and heap over many games
-# (bench/page_games.js), and the node command's start-up on empty input
-# beside the native game's and node's own with nothing to run
-# (bench/startup.sh).
+# site; the page's first main menu in every engine the browser test plays in,
+# then in headless Chromium served, as one file from file:// and installed and
+# reloaded offline (bench/page_load.js); the one file's weight, the page's
+# elements and heap over many games (bench/page_games.js), and the node
+# command's start-up on empty input beside the native game's and node's own
+# with nothing to run (bench/startup.sh).
 #
 # Usage: bench/web.sh [page-loads] [start-up-runs] [games]
 # The build folder is build/web, or ORVANELL_WEB_BUILD_DIR.
@@ -19,6 +19,8 @@ build=${ORVANELL_WEB_BUILD_DIR:-build/web}
 source .ci/need
 need emcc emscripten rsvg-convert librsvg2-bin
 [[ -n "${CHROMIUM:-}" ]] || need chromium chromium
+need firefox-esr firefox-esr WebKitWebDriver webkit2gtk-driver WPEWebDriver wpewebkit-driver cog cog \
+  xvfb-run xvfb
 if [[ -z "${ORVANELL_WEB_BUILD_DIR:-}" ]]; then
   cmake --preset web >/dev/null
 fi

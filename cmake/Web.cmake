@@ -4,23 +4,27 @@
 # (`node build/web/orvanell.js`).
 #
 # Reads never block here. When the game waits for input, the driver returns to
-# JavaScript, which calls back in when bytes arrive. Symmetric transfer between
-# screens needs WebAssembly tail calls.
+# JavaScript, which calls back in when bytes arrive. Screens hand over to one
+# another through the driver's loop, as in every edition, so the module needs
+# no WebAssembly tail calls, which browsers from before 2024 cannot compile.
 
 set(webSource ${PROJECT_SOURCE_DIR}/web)
 
-target_compile_options(orvanell_core PUBLIC -mtail-call
+target_compile_options(orvanell_core PUBLIC
   # Emscripten 3.1's libc++ has only <experimental/coroutine>, whose clang
   # warns that it will go away.
   -Wno-deprecated-experimental-coroutine)
 
 add_executable(orvanell src/console/web_io.cpp)
 target_link_libraries(orvanell PRIVATE orvanell_core)
-target_link_options(orvanell PRIVATE -mtail-call
+target_link_options(orvanell PRIVATE
   -sMODULARIZE -sEXPORT_NAME=createOrvanell -sENVIRONMENT=web,node
   -sALLOW_MEMORY_GROWTH -sFILESYSTEM=0 -sNODEJS_CATCH_EXIT=0 -sNODEJS_CATCH_REJECTION=0
   "SHELL:--extern-post-js ${webSource}/command.js")
 set_property(TARGET orvanell APPEND PROPERTY LINK_DEPENDS ${webSource}/command.js)
+# The page and the node command reach the module's memory through HEAPU8,
+# which Emscripten 4.0.7 and later no longer export unasked.
+target_link_options(orvanell PRIVATE -sEXPORTED_RUNTIME_METHODS=HEAPU8)
 # Debian's Emscripten minifies the JavaScript with the first node on PATH,
 # which finds Debian's node modules only when told where they are.
 if(EXISTS /usr/share/nodejs)
@@ -71,7 +75,7 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html page.js page.css favicon.svg manifest.webmanifest)
+set(pageFiles index.html speech.js page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}
@@ -109,13 +113,31 @@ add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
 # clock stopped at the second the run took place in.
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
+add_test(NAME transcript_format COMMAND bash ${tests}/transcript_format_test.sh ${transcriptInput})
+# A host's wrong calls, each told on standard error.
+add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
+  ${CMAKE_BINARY_DIR}/orvanell.js)
 add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
 foreach(channel tmux pipes)
   add_test(NAME terminal_${channel} COMMAND bash ${tests}/terminal_test.sh ${command} ${channel})
 endforeach()
 
-# The page in headless Chromium, played as a person would.
+# The module compiles in browsers without WebAssembly tail calls: no
+# `return_call` or `return_call_indirect` in its code, which must have been
+# disassembled for that to mean anything.
+find_program(ORVANELL_WASM_OBJDUMP wasm-objdump)
+if(NOT ORVANELL_WASM_OBJDUMP)
+  message(FATAL_ERROR "The web edition's tests need wasm-objdump (Debian's wabt)")
+endif()
+add_test(NAME no_tail_calls COMMAND bash -c [[
+set -e
+code=$("$0" -d "$1")
+grep -q ' func\[' <<<"$code"
+! grep -m 3 return_call <<<"$code"
+]] ${ORVANELL_WASM_OBJDUMP} $<TARGET_FILE_DIR:orvanell>/orvanell.wasm)
+
+# The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
 set_tests_properties(executable sessions depth memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)

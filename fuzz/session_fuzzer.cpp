@@ -43,7 +43,7 @@ struct SteppedHost {
     if (!callBackFromWriter) return;
     Require(!orvanell::StartRun(*session), "a run starts only once");
     Require(!orvanell::ContinueRun(*session, 0), "the writer hands over no input");
-    Require(!orvanell::FlushConsole(*session), "the writer flushes nothing");
+    Require(!orvanell::FlushBetweenSteps(*session), "the writer flushes nothing");
     Require(orvanell::InputSpace(*session).empty(), "no input space while the game writes");
   }
 
@@ -83,7 +83,7 @@ void PlayInSteps(std::string_view steps, std::string_view input, std::int64_t cl
   Require(orvanell::StartRun(session), "a fresh session starts");
   while (!orvanell::RunEnded(session)) {
     host.Step();
-    Require(orvanell::FlushConsole(session), "a host flushes between steps");
+    Require(orvanell::FlushBetweenSteps(session), "a host flushes between steps");
   }
   for (const std::size_t count : {std::size_t{0}, std::size_t{1}, InputBlockSize + 1})
     Require(!orvanell::ContinueRun(session, count), "an ended run takes no input");

@@ -15,13 +15,12 @@
 #if __has_include(<coroutine>)
 #include <coroutine>
 namespace orvanell::co {
-using std::coroutine_handle, std::noop_coroutine, std::suspend_always;
+using std::coroutine_handle, std::suspend_always;
 }  // namespace orvanell::co
 #else
 #include <experimental/coroutine>
 namespace orvanell::co {
-using std::experimental::coroutine_handle, std::experimental::noop_coroutine,
-    std::experimental::suspend_always;
+using std::experimental::coroutine_handle, std::experimental::suspend_always;
 }  // namespace orvanell::co
 #endif
 
@@ -70,8 +69,9 @@ struct ConsoleChannel {
 // The channel of the session being played (see navigation.h).
 ConsoleChannel& ActiveConsole();
 
-// Hands every pending output byte to the writer.
-void FlushConsole(ConsoleChannel& channel);
+// Hands every pending output byte to the writer, always: the game's own flush,
+// as it plays. A host between steps uses `FlushBetweenSteps` (navigation.h).
+void WritePendingOutput(ConsoleChannel& channel);
 
 void WriteText(std::string_view text);
 void WriteNumber(std::int32_t number);
@@ -93,6 +93,7 @@ struct KeyRead {
 struct WordRead {
   std::size_t keepAtMost = 0;
   bool started = false;
+  bool cut = false;  // the word has outgrown what is kept
   std::optional<std::string> result;
   bool Advance(ConsoleChannel& channel);
 };
@@ -124,9 +125,10 @@ inline ReadAwaiter<KeyRead> ReadKey() {
   return {};
 }
 // The next whitespace-free word, of which only the first `keepAtMost` bytes are
-// kept; the rest of the word is read and dropped.
+// kept, less a UTF-8 character that does not fit whole; the rest of the word is
+// read and dropped.
 inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost) {
-  return {WordRead{keepAtMost, false, std::nullopt}};
+  return {WordRead{keepAtMost, false, false, std::nullopt}};
 }
 
 // Binds the channel to standard input and standard output.

@@ -1,13 +1,49 @@
 // The run's entry, the menus that lead to the games, the screens that decide
 // whether the run goes on, and the engine that carries the open screens.
+//
+// Which screen opens which. Every choice opens the next screen inside the
+// current one: there is no way back but opening the main menu or the help
+// menu afresh, one deeper. When a screen returns, the one that opened it goes
+// on with the lines after its `co_await`, so some screens print more after
+// coming back. A run ends with 0 when its first main menu returns, and with 1
+// when the player quits.
+//
+//   MainMenu          1-3 GameTypePrompt(kind), 4 HelpMenu, 5 ExitConfirmation;
+//                     any other choice: the invalid-option message.
+//                     Back from any of them: returns; menus never repeat.
+//   GameTypePrompt    1 OnePlayerQuiz, 2 TwoPlayerQuiz. Back: returns.
+//   OnePlayerQuiz     a right guess: AwardPoints(attempt); after the fourth
+//                     attempt: the answer, then AwardPoints(3). Back: the same
+//                     attempt's remaining tests, then the next attempt on the
+//                     same problem.
+//   AwardPoints       ContinuePrompt. Back: returns.
+//   TwoPlayerQuiz     a win: ContinuePrompt; after the fourth round: the bell,
+//                     the answer, then ContinuePrompt. Back: the next turn, and
+//                     after the fourth round's turns the bell and the answer,
+//                     even after a win in that round.
+//   ContinuePrompt    1: a fresh main menu in place of every open screen, and
+//                     status 1 once it returns; 2: quit. Returns, back into the
+//                     game, only on any other choice.
+//   ExitConfirmation  y or Y: quit; n or N: MainMenu. Back: returns.
+//   HelpMenu          1-3 the tips screens, 4 MainMenu. Back: returns.
+//   tips screens      (src/help) B or b: HelpMenu, X or x: MainMenu, tested
+//                     one after another on the key all three share. Back: the
+//                     next test on that key as it is now, then the
+//                     invalid-option message, whatever the key.
+//
+// Comments marked "Kept on purpose" beside the screens name the behaviours
+// that look like mistakes but are the game's own, each with the golden
+// transcript (tests/transcripts) that pins it.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "console.h"
+#include "help.h"
 #include "random.h"
 
 namespace orvanell {
@@ -30,7 +66,9 @@ inline constexpr std::string_view TooDeepMessage =
     "Too many screens are open, please start the game again.\n";
 
 // A screen: a coroutine that its caller awaits, `co_await HelpMenu();`, and
-// that returns to the line after it. See src/navigation/engine.cpp.
+// that returns to the line after it. Screens never call one another: each
+// hop goes back to the driver's loop, which resumes the next. See
+// src/navigation/engine.cpp.
 //
 // A screen reads a choice into a variable before switching on it: g++ 12
 // miscompiles a `co_await` inside a `switch` condition.
@@ -39,10 +77,10 @@ class [[nodiscard]] Screen {
   struct promise_type;
   using Handle = co::coroutine_handle<promise_type>;
 
-  // Closes the screen that has finished and goes straight back to its caller.
+  // Closes the screen that has finished; the driver then resumes its caller.
   struct Finish {
     bool await_ready() const noexcept { return false; }
-    co::coroutine_handle<> await_suspend(Handle finished) const noexcept;
+    void await_suspend(Handle finished) const noexcept;
     void await_resume() const noexcept {}
   };
 
@@ -65,9 +103,10 @@ class [[nodiscard]] Screen {
   Screen& operator=(const Screen&) = delete;
   ~Screen();
 
-  // Opens the screen inside `caller`, or ends the run if too many are open.
+  // Opens the screen inside `caller`, for the driver to run next, or ends
+  // the run if too many are open.
   bool await_ready() const noexcept { return false; }
-  co::coroutine_handle<> await_suspend(Handle caller) noexcept;
+  void await_suspend(Handle caller) noexcept;
   void await_resume() const noexcept {}
 
   // Hands the not yet started screen over to the engine.
@@ -104,7 +143,8 @@ Screen ExitConfirmation();
 
 // Everything one run owns. It lives for that run alone, and several can be
 // played side by side.
-struct Session {
+class Session {
+ public:
   Session(ConsoleIo io, Clock clock);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -113,16 +153,16 @@ struct Session {
 
   ConsoleChannel console;
   OperandGenerator generator;
-  // Shared by the three tips screens for the whole run.
-  char menuKey = '\0';
-  int openScreens = 0;
+  HelpState help;
 
-  // The engine's part: the screen running or waiting, innermost of all.
-  Screen::Handle innermost;
-  enum class Request : std::uint8_t { None, Quit, ReopenMainMenu } request = Request::None;
-  bool reopened = false;
-  bool ended = false;
-  int status = 0;
+  // The engine's part: which screens are open and how the run stands. It is
+  // defined in src/navigation/engine.cpp, and nothing else can reach it, so
+  // that no screen can skew the count of open screens or end the run behind
+  // the driver's back.
+  struct Engine;
+
+ private:
+  std::unique_ptr<Engine> engine;
 };
 
 // The session whose screens are running. Anywhere else, as in a screen or a
@@ -164,13 +204,16 @@ bool ContinueRun(Session& session, std::size_t count);
 bool RunEnded(const Session& session);
 // 0 or 1, once the run has ended.
 int RunStatus(const Session& session);
-// Shows all pending output. A run that stops to wait leaves it pending, so
-// that piped input still makes large writes; the host flushes before it
-// really waits. A run that ends has flushed it all. Refused while the game
-// is playing.
-bool FlushConsole(Session& session);
+// Shows all pending output: the host's flush, between the calls above. A run
+// that stops to wait leaves it pending, so that piped input still makes large
+// writes; the host flushes before it really waits. A run that ends has
+// flushed it all. Refused while the game is playing, where the console's own
+// `WritePendingOutput` is the one that flushes.
+bool FlushBetweenSteps(Session& session);
 
 // Plays a started run to its end on the blocking binding; returns the status.
+// Refused, returning -1 at once, before the run has started or while the game
+// is playing.
 int PlayToEnd(Session& session);
 
 // Plays one run on the given channel and clock; returns the exit status.

@@ -7,12 +7,16 @@
 // page never reaches outside its own site, weighs the site and saves
 // screenshots beside it.
 //
-// Then shorter games the other ways in: the site installed and reloaded with
-// the network cut; the one-file page alone in a folder, as file://; a tablet
-// played by taps on the keypad alone, then typed on as an Android keyboard,
-// voice typing and an input method send text. A phone's narrow screen is
-// checked for its layout, axe-core checks the page's accessibility, Tab must
-// leave the input, and Lighthouse audits the served site.
+// Then shorter games the other ways in: in every engine (Chromium, Firefox
+// ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
+// served site and one on the one-file page alone in a folder, as file://,
+// and the message a browser that can't run the module shows; the site
+// installed, updated by a new build, and reloaded with the network cut; and a
+// tablet played by taps on the keypad alone, then typed on as an Android
+// keyboard, voice typing and an input method send text. A phone's narrow
+// screen is checked for its layout, axe-core checks the page's
+// accessibility, Tab must leave the input, Lighthouse audits the served site,
+// and a stand-in for the browser's speech hears what Read aloud says.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';
@@ -20,7 +24,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { serveSite, stopServing, originOf, launchChromium, audit } = require('./site_browser');
+const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
 // Gzipped: the one file, which a player loads whole; the site, with its icons.
@@ -50,9 +54,9 @@ function weighSite() {
 }
 
 // The game's text as the page shows it, found as a screen reader finds it,
-// by its role. Every check reads the page through these two.
+// by its role, in any engine. Every check reads the page through these two.
 function screenText(page) {
-  return page.getByRole('log').textContent();
+  return page.evaluate(() => document.querySelector('[role="log"]').textContent);
 }
 
 // Its lines, without their trailing blanks, and without the blank lines below.
@@ -75,7 +79,34 @@ async function expectBottom(page, ...patterns) {
     if (Date.now() > deadline) {
       throw new Error(`waited for ${patterns.join(' ')}; the screen ends with:\n${rows.slice(-12).join('\n')}`);
     }
-    await page.waitForTimeout(20);
+    await sleep(20);
+  }
+}
+
+// Waits until `test`, run in the page on `arg`, gives a true value; returns it.
+async function waitUntil(page, test, what, arg) {
+  const deadline = Date.now() + waitMs;
+  for (;;) {
+    const value = await page.evaluate(test, arg);
+    if (value) return value;
+    if (Date.now() > deadline) throw new Error(`waited for ${what}`);
+    await sleep(50);
+  }
+}
+
+function waitForEnd(page) {
+  return waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
+}
+
+// What a browser that can't run the module says, shown and announced, with
+// nothing left to type in.
+async function expectCannotRun(page) {
+  const said = await waitUntil(page, () => {
+    const alert = document.querySelector('[role="alert"]');
+    return alert && alert.offsetHeight > 0 && document.getElementById('line').disabled && alert.textContent;
+  }, 'the message that the browser cannot run the game');
+  if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
+    fail(`where the module can't run, the page says: ${said}`);
   }
 }
 
@@ -222,7 +253,7 @@ async function playOneGame(page, input) {
   await line('5');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await line('y');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await waitForEnd(page);
 }
 
 // A two-player addition typed those ways, after the Keyboard button: each
@@ -249,6 +280,52 @@ async function playOtherWays(page, cdp) {
   await expectBottom(page, new RegExp(`^Anna: ${sum + 10}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
   await line('android', String(sum));
   await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
+}
+
+// Read aloud, with a stand-in for the browser's speech that notes what it is
+// asked to say, and '-' for each cancel: nothing while the button is off; the
+// screen from its start when it is turned on; a sent line read back, after
+// the rest is cancelled and before the game's answer; still on after a reload.
+async function checkReadAloud(page, url) {
+  await page.addInitScript(() => {
+    window.spoken = [];
+    const speechSynthesis = { speak: (utterance) => spoken.push(utterance.text), cancel: () => spoken.push('-'),
+      getVoices: () => [] };
+    Object.defineProperty(window, 'speechSynthesis', { value: speechSynthesis });
+  });
+  const button = page.getByRole('button', { name: 'Read aloud' });
+  const expectSaid = async (...expected) => {
+    const said = await page.evaluate(() => spoken.splice(0));
+    if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
+  };
+  const question = async (pattern) => (await expectBottom(page, pattern)).at(-1).match(problem).slice(1);
+  const menu = 'Orvanell. Kestrova+ Level 1 v.1.0. 1: Addition Problems. 2: Subtraction Problems. ' +
+    '3: Multiplication problems. 4. Help and Tips. 5: Exit.';
+  const gameTypes = 'What type of game would you like to play? 1. One Player. 2. Two Player.';
+  await page.goto(url);
+  await expectBottom(page, ...mainMenu);
+  for (const line of ['1', '1']) await typeLine(page, line);
+  let [first, , second] = await question(/^\d+ \+ \d+ =$/);
+  await expectSaid();
+  await button.click();
+  await expectSaid('-', `${first} plus ${second} equals.`);
+  const sum = String(Number(first) + Number(second));
+  await typeLine(page, sum);
+  await expectBottom(page, ...continuePrompt);
+  await expectSaid('-',
+    `${sum}. Correct!! You got 5 points good job! To go to the Main Menu Press 1. To quit press 2.`);
+  await page.reload();
+  await expectBottom(page, ...mainMenu);
+  await expectSaid('-', menu);
+  await typeLine(page, '3');
+  await expectBottom(page, ...gameType);
+  await typeLine(page, '1');
+  [first, , second] = await question(/^\d+ x \d+ =$/);
+  await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
+  await button.click();
+  await typeLine(page, String(Number(first) * Number(second)));
+  await expectBottom(page, ...continuePrompt);
+  await expectSaid('-');
 }
 
 function watch(page, allowed) {
@@ -319,13 +396,71 @@ async function checkNarrowScreen(page) {
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
 }
 
+// One game served and one from the one file in each engine, and the message
+// on a copy of the one file whose WebAssembly is corrupt.
+async function playInEveryEngine(origin, alone, broken) {
+  const fromOneFile = (url) => url === `file://${alone}` || url.startsWith('data:');
+  for (const [name, launch] of Object.entries(engines)) {
+    let engine = null;
+    try {
+      engine = await launch(npmFolder);
+      for (const [url, allowed] of [[`${origin}/`, (asked) => asked.startsWith(origin)],
+        [`file://${alone}`, fromOneFile]]) {
+        const tab = await engine.openTab();
+        if (tab.page) watch(tab.page, allowed);
+        await tab.goto(url);
+        // As on a tablet, where the input waits for the Keyboard button.
+        await tab.click('#keyboard');
+        await playOneGame(tab, byKeys);
+        await tab.close();
+      }
+      const tab = await engine.openTab();
+      await tab.goto(`file://${broken}`);
+      await expectCannotRun(tab);
+      await tab.close();
+      console.log(`${name}: played served and as one file, and said where it can't run: ${engine.version}`);
+    } catch (error) {
+      fail(`${name} ${engine?.version ?? ''}: ${error.message}`);
+    } finally {
+      await engine?.close();
+    }
+  }
+}
+
+// A new build takes over once no page of the old one is open: it drops the
+// old build's cache and keeps what another app on the origin cached. Returns
+// a page of the new build.
+async function installNewBuild(context, page, served) {
+  const origin = new URL(page.url()).origin;
+  await page.evaluate(() => caches.open('another-app').then((cache) => cache.put('/notes', new Response('kept'))));
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.startsWith('orvanell-'));
+  const worker = path.join(served, 'service-worker.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache, 'orvanell-next-build'));
+  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
+  await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
+    'the new build installed');
+  await page.close();
+  const next = watch(await context.newPage(), (url) => url.startsWith(origin));
+  await next.goto(`${origin}/`);
+  try {
+    await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
+      'the new build to take over', 'another-app,orvanell-next-build');
+  } catch {
+    fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
+  }
+  return next;
+}
+
 async function main() {
   weighSite();
   const browser = await launchChromium(npmFolder);
-  const server = await serveSite(site);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
+  // Served from a copy, which a new build replaces.
+  const served = path.join(folder, 'site');
+  fs.cpSync(site, served, { recursive: true });
+  const server = await serveSite(served);
   const origin = originOf(server);
   const sameSite = (url) => url.startsWith(origin);
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'orvanell-'));
   try {
     const touch = { isMobile: true, hasTouch: true };
     const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
@@ -338,6 +473,26 @@ async function main() {
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
+    await checkReadAloud(watch(await browser.newPage(), sameSite), `${origin}/`);
+
+    // The one file, alone in a folder; and a copy whose module can't compile.
+    const alone = path.join(folder, path.basename(onePage));
+    fs.copyFileSync(onePage, alone);
+    const broken = path.join(folder, 'broken.html');
+    const wasm = /(<script id="orvanell-wasm"[^>]*>)AGFzbQ/;
+    fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
+    await playInEveryEngine(origin, alone, broken);
+    // Where there is no WebAssembly at all.
+    const bare = await browser.newPage();
+    await bare.addInitScript(() => delete globalThis.WebAssembly);
+    await bare.goto(`${origin}/`);
+    await expectCannotRun(bare);
+    // And with JavaScript turned off.
+    const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
+    await noScript.goto(`${origin}/`);
+    const said = noScript.locator('noscript p');
+    const shown = await said.isVisible() && /turned off/.test(await said.textContent());
+    if (!shown) fail('the page says nothing with JavaScript turned off');
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.
@@ -350,18 +505,12 @@ async function main() {
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
+    const next = await installNewBuild(installed, page, served);
     stopServing(server);
     await installed.setOffline(true);
-    await page.reload();
-    await playOneGame(page, byKeys);
+    await next.reload();
+    await playOneGame(next, byKeys);
     await installed.close();
-
-    // The one file, alone in a folder.
-    const alone = path.join(folder, path.basename(onePage));
-    fs.copyFileSync(onePage, alone);
-    const oneFile = watch(await browser.newPage(), (url) => url === `file://${alone}` || url.startsWith('data:'));
-    await oneFile.goto(`file://${alone}`);
-    await playOneGame(oneFile, byKeys);
   } catch (error) {
     fail(error.message);
   } finally {

@@ -102,6 +102,10 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       {"Ann Lee\n", "WW", {"Ann", "Lee"}},
       {"Bartholomew 3\n", "WN", {"Barth", "3"}},
       {"Zoe", "WW", {"Zoe", "<none>"}},
+      // A character that does not fit whole goes, and nothing after it comes in.
+      {"abcd\xC3\xA9z 1 abc\xC3\xA9z\n", "WNW", {"abcd", "1", "abc\xC3\xA9"}},
+      {"abc\xF0\x9F\x98\x80 ab\xF0\x9F\x98\x80\n", "WW", {"abc", "ab"}},
+      {"abcd\x80\x80\n", "W", {"abcd\x80"}},
       // Once failed, every read yields nothing, even with input left.
       {"q 1 y word\n", "NNKW", {"0", "<none>", "<none>", "<none>"}},
   };

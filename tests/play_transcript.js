@@ -1,7 +1,8 @@
 // Plays one golden transcript through a command: its input on the command's
 // standard input, its clock second in TRANSCRIPT_CLOCK. Compares the standard
 // output byte for byte and the exit status. The file format is the one
-// transcript_file.h describes.
+// transcript_file.h describes, read as its reader does: transcript_format_test.sh
+// holds both to the same bytes and the same faults.
 //
 // Usage: node play_transcript.js TRANSCRIPT COMMAND [ARGUMENT...]
 //        node play_transcript.js --input TRANSCRIPT  (writes its input bytes)
@@ -11,40 +12,56 @@ const { spawnSync } = require('child_process');
 
 const escapes = { a: '\x07', 0: '\0', r: '\r', '\\': '\\' };
 
-// Any other escaped character, the line feed after a final backslash
-// included, stands for nothing.
-function unescape(text) {
+// The bytes a section's line stands for, its line feed included unless a
+// final backslash joins it to the next.
+function unescapeLine(line, fail) {
   let bytes = '';
-  for (let i = 0; i < text.length; ++i) {
-    if (text[i] !== '\\' || i + 1 === text.length) {
-      bytes += text[i];
+  for (let i = 0; i < line.length; ++i) {
+    if (line[i] !== '\\') {
+      bytes += line[i];
       continue;
     }
-    bytes += escapes[text[++i]] ?? '';
+    if (++i === line.length) return bytes;
+    if (!Object.hasOwn(escapes, line[i])) fail(`unknown escape \\${line[i]}`);
+    bytes += escapes[line[i]];
   }
-  return Buffer.from(bytes, 'latin1');
+  return bytes + '\n';
 }
 
+// Throws "FILE:LINE: what" at a header line or an escape the format lacks.
 function loadTranscript(path) {
   const transcript = { clock: 0, status: -1 };
   const sections = { input: '', output: '' };
   let section = null;
   const lines = fs.readFileSync(path, 'latin1').split('\n');
   if (lines[lines.length - 1] === '') lines.pop();
-  for (const line of lines) {
+  lines.forEach((line, index) => {
+    const fail = (what) => {
+      throw new Error(`${path}:${index + 1}: ${what}`);
+    };
+    const header = /^(clock|status): (-?[0-9]+)$/.exec(line);
     if (line === '== input' || line === '== output') {
       section = line.slice(3);
     } else if (section !== null) {
-      sections[section] += line + '\n';
-    } else if (line.startsWith('clock: ')) {
-      transcript.clock = Number(line.slice(7));
-    } else if (line.startsWith('status: ')) {
-      transcript.status = Number(line.slice(8));
+      sections[section] += unescapeLine(line, fail);
+    } else if (header) {
+      transcript[header[1]] = Number(header[2]);
+    } else if (!line.startsWith('#')) {
+      fail('not a comment (#), "clock: N" or "status: N"');
     }
-  }
-  transcript.input = unescape(sections.input);
-  transcript.output = unescape(sections.output);
+  });
+  transcript.input = Buffer.from(sections.input, 'latin1');
+  transcript.output = Buffer.from(sections.output, 'latin1');
   return transcript;
+}
+
+function loadOrExit(path, prefix) {
+  try {
+    return loadTranscript(path);
+  } catch (error) {
+    console.error(`${prefix}${error.message}`);
+    process.exit(1);
+  }
 }
 
 // Where the two outputs part, with a little of each around it.
@@ -57,11 +74,11 @@ function firstDifference(actual, expected) {
 }
 
 if (process.argv[2] === '--input') {
-  process.stdout.write(loadTranscript(process.argv[3]).input);
+  process.stdout.write(loadOrExit(process.argv[3], '').input);
   return;
 }
 const [path, command, ...args] = process.argv.slice(2);
-const expected = loadTranscript(path);
+const expected = loadOrExit(path, 'FAIL ');
 const played = spawnSync(command, args, {
   input: expected.input,
   env: { ...process.env, TRANSCRIPT_CLOCK: String(expected.clock) },

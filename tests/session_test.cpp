@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "navigation.h"
@@ -27,16 +29,40 @@ TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
   EXPECT_EQ(LiveScreens(), 0);
 }
 
+TEST(Session, PlayToEndRefusesARunNotStartedAndEndsTheInputOfALyingBinding) {
+  // Nothing waits for input, so it must not even look for any.
+  const auto untouched = [](auto&&...) -> std::size_t { throw std::logic_error("binding used"); };
+  Session notStarted(ConsoleIo{untouched, untouched, untouched}, [] { return 0; });
+  EXPECT_EQ(PlayToEnd(notStarted), -1);
+
+  // It claims a byte more than its room, with a choice at the start of it;
+  // after that its input ends.
+  std::string lied;
+  bool lying = true;
+  Session session(
+      ConsoleIo{[&lying](char* buffer, std::size_t capacity) {
+                  buffer[0] = '5';
+                  return std::exchange(lying, false) ? capacity + 1 : 0;
+                },
+                [] { return true; }, [&lied](std::string_view bytes) { lied += bytes; }},
+      [] { return 0; });
+  StartRun(session);
+  EXPECT_EQ(PlayToEnd(session), 0);
+  EXPECT_EQ(lied, RunSession("", 0).output);  // as if the input had ended at the menu
+}
+
 TEST(SessionDeathTest, ScreensAndReadsOutsideARunEndTheProcess) {
   EXPECT_DEATH_IF_SUPPORTED(ActiveSession(), "outside a run");
   EXPECT_DEATH_IF_SUPPORTED(static_cast<void>(ReadKey().await_ready()), "outside a run");
 }
 
 // A line the player types at a terminal; `typedAhead` if it is already there
-// when the game looks.
+// when the game looks, `endless` if it comes again and again. A read takes at
+// most one line, and drops what it has no room for, as a terminal does.
 struct TypedLine {
   std::string text;
   bool typedAhead = false;
+  bool endless = false;
 };
 
 struct WindowCase {
@@ -49,6 +75,7 @@ struct WindowCase {
 TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
   const auto run = [](std::string_view input) { return RunSession(input, 0).output; };
   const std::string held(GameEndedLine);
+  const std::string zeros(100'000, '\0');
   const std::vector<WindowCase> cases = {
       {"a mistyped choice fails only that run's input",
        {{"x\n"}, {"\n"}, {"5\n"}, {"y\n"}},
@@ -59,15 +86,22 @@ TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
        run("x\n") + held + run("5\n"),
        0},
       {"the end of input during a run closes at once", {{"1\n"}}, run("1\n"), 0},
+      {"a line that never ends is a line",
+       {{"x\n"}, {zeros}, {"5\n"}, {"y\n"}},
+       run("x\n") + held + run("5\ny\n") + held,
+       1},
+      {"endless input ends the window as the game alone", {{zeros, true, true}}, run(zeros), 0},
   };
   for (const WindowCase& window : cases) {
     std::deque<TypedLine> lines = window.lines;
     std::string output;
+    int reads = 0;
     const int status = PlayInOwnWindow(
-        ConsoleIo{[&lines](char* buffer, std::size_t capacity) {
-                    if (lines.empty()) return std::size_t{0};
+        ConsoleIo{[&lines, &reads](char* buffer, std::size_t capacity) {
+                    // Endless input, read forever, ends here as a failure.
+                    if (lines.empty() || ++reads > 1000) return std::size_t{0};
                     const std::size_t count = lines.front().text.copy(buffer, capacity);
-                    lines.pop_front();
+                    if (!lines.front().endless) lines.pop_front();
                     return count;
                   },
                   [&lines] { return !lines.empty() && lines.front().typedAhead; },
@@ -75,6 +109,7 @@ TEST(OwnWindow, HoldsAfterEachRunUntilTheInputEnds) {
         [] { return 0; });
     EXPECT_EQ(output, window.expected) << window.name;
     EXPECT_EQ(status, window.status) << window.name;
+    EXPECT_LE(reads, 1000) << window.name;
   }
 }
 

@@ -1,12 +1,18 @@
-// The game bound to standard input and output when another program has made
-// both non-blocking: it must wait for the player and for a slow reader rather
-// than take "try again" for the end of input or a lost output. And the
-// binding must tell whether input is there, or piped input costs a write per
-// prompt.
-#include <fcntl.h>
+// The binding must tell whether input is there, or piped input costs a write
+// per prompt. And on POSIX, when another program has made standard input and
+// output non-blocking, the game must wait for the player and for a slow
+// reader rather than take "try again" for the end of input or a lost output.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <csignal>
@@ -19,6 +25,72 @@
 namespace orvanell {
 namespace {
 
+// Puts a pipe that holds `bytes`, its writer closed, in place of standard
+// input for as long as it lives.
+#ifdef _WIN32
+struct PipedInput {
+  explicit PipedInput(std::string_view bytes) {
+    HANDLE writer = nullptr;
+    EXPECT_NE(::CreatePipe(&reader, &writer, nullptr, 1 << 16), 0);
+    DWORD written = 0;
+    EXPECT_NE(
+        ::WriteFile(writer, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr), 0);
+    ::CloseHandle(writer);
+    ::SetStdHandle(STD_INPUT_HANDLE, reader);
+  }
+  ~PipedInput() {
+    ::SetStdHandle(STD_INPUT_HANDLE, saved);
+    ::CloseHandle(reader);
+  }
+  HANDLE saved = ::GetStdHandle(STD_INPUT_HANDLE);
+  HANDLE reader = nullptr;
+};
+#else
+struct PipedInput {
+  explicit PipedInput(std::string_view bytes) {
+    std::array<int, 2> ends{};
+    EXPECT_EQ(::pipe(ends.data()), 0);
+    EXPECT_EQ(::write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(ends[1]);
+    ::dup2(ends[0], STDIN_FILENO);
+    ::close(ends[0]);
+  }
+  ~PipedInput() {
+    ::dup2(saved, STDIN_FILENO);
+    ::close(saved);
+  }
+  int saved = ::dup(STDIN_FILENO);
+};
+#endif
+
+// However little each read takes, input still waiting in the pipe lets the
+// output wait for a full block.
+TEST(StandardIo, WritesOncePerBlockOnPipedInput) {
+  std::string input;
+  for (int game = 0; game < 300; ++game)
+    input += "1 1 -1 -1 -1 -1 1\n";  // addition, one player, four misses, main menu
+  const SessionResult expected = RunSession(input, 0);
+  std::string output;
+  std::size_t writes = 0;
+  int status = 0;
+  {
+    const PipedInput piped(input);
+    ConsoleIo io = StandardIo();
+    io.read = [read = io.read](char* buffer, std::size_t capacity) {
+      return read(buffer, std::min<std::size_t>(capacity, 64));
+    };
+    io.write = [&](std::string_view bytes) {
+      ++writes;
+      output += bytes;
+    };
+    status = RunGame(io, [] { return 0; });
+  }
+  EXPECT_EQ(status, expected.status);
+  EXPECT_TRUE(output == expected.output);
+  EXPECT_LE(writes, output.size() / (OutputBlockSize / 2) + 2);
+}
+
+#ifndef _WIN32
 using std::chrono_literals::operator""ms;
 
 // Puts a non-blocking pipe in place of `descriptor`; returns the other end.
@@ -86,6 +158,12 @@ TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
   const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
   const ConsoleIo io = StandardIo();
   EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
+  rlimit files{};
+  ::getrlimit(RLIMIT_NOFILE, &files);
+  const rlimit noFiles{0, files.rlim_max};
+  ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
+  EXPECT_FALSE(io.inputReady());         // a failed look is no input
+  ::setrlimit(RLIMIT_NOFILE, &files);
   EXPECT_EQ(::write(writer, "1\n", 2), 2);
   EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
   ::close(writer);
@@ -95,6 +173,8 @@ TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
   ::dup2(savedInput, STDIN_FILENO);
   ::close(savedInput);
 }
+
+#endif
 
 }  // namespace
 }  // namespace orvanell

@@ -1,31 +1,46 @@
 #include "transcript_file.h"
 
+#include <charconv>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
 namespace orvanell {
 namespace {
 
-std::string Unescape(std::string_view text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      bytes += text[i];
+using namespace std::string_view_literals;
+
+// Appends the bytes a section's line stands for, its line feed included
+// unless a final backslash joins it to the next. Returns the character after
+// the first backslash that escapes nothing known.
+std::optional<char> AppendUnescaped(std::string& bytes, std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != '\\') {
+      bytes += line[i];
       continue;
     }
-    const char escaped = text[++i];
-    if (escaped == 'a') bytes += '\a';
-    if (escaped == '0') bytes += '\0';
-    if (escaped == 'r') bytes += '\r';
-    if (escaped == '\\') bytes += '\\';
+    if (++i == line.size()) return std::nullopt;
+    const std::size_t known = "a0r\\"sv.find(line[i]);
+    if (known == std::string_view::npos) return line[i];
+    bytes += "\a\0\r\\"sv[known];
   }
-  return bytes;
+  bytes += '\n';
+  return std::nullopt;
+}
+
+// N from a "KEY N" line, or nothing if the line is not one.
+std::optional<std::int64_t> HeaderNumber(std::string_view line, std::string_view key) {
+  if (!line.starts_with(key)) return std::nullopt;
+  line.remove_prefix(key.size());
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (line.empty() || error != std::errc{} || end != line.data() + line.size()) return std::nullopt;
+  return value;
 }
 
 std::string Escape(std::string_view bytes) {
-  using namespace std::string_view_literals;
   std::string text;
   for (const char byte : bytes) {
     const std::size_t special = "\a\0\r\\"sv.find(byte);
@@ -44,26 +59,29 @@ std::string Escape(std::string_view bytes) {
 
 Transcript LoadTranscript(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error(path.string() + ": cannot be read");
   Transcript transcript;
   std::string line;
   std::string* section = nullptr;
-  std::string input;
-  std::string output;
-  while (std::getline(file, line)) {
+  for (int number = 1; std::getline(file, line); ++number) {
+    std::string fault;
     if (line == "== input") {
-      section = &input;
+      section = &transcript.input;
     } else if (line == "== output") {
-      section = &output;
+      section = &transcript.output;
     } else if (section != nullptr) {
-      *section += line + '\n';
-    } else if (line.starts_with("clock: ")) {
-      transcript.clock = std::stoll(line.substr(7));
-    } else if (line.starts_with("status: ")) {
-      transcript.status = std::stoi(line.substr(8));
+      if (const auto escaped = AppendUnescaped(*section, line))
+        fault = std::string("unknown escape \\") + *escaped;
+    } else if (const auto clock = HeaderNumber(line, "clock: ")) {
+      transcript.clock = *clock;
+    } else if (const auto status = HeaderNumber(line, "status: ")) {
+      transcript.status = static_cast<int>(*status);
+    } else if (!line.starts_with('#')) {
+      fault = R"(not a comment (#), "clock: N" or "status: N")";
     }
+    if (!fault.empty())
+      throw std::runtime_error(path.string() + ':' + std::to_string(number) + ": " + fault);
   }
-  transcript.input = Unescape(input);
-  transcript.output = Unescape(output);
   return transcript;
 }
 

@@ -1,11 +1,12 @@
 // The golden transcripts' file format, shared by their test and by the
 // fuzzer's seed corpus.
 //
-// A transcript file holds "clock: N" and "status: N" lines, then an "== input"
-// and an "== output" section, each the lines up to the next section. In the
-// sections "\a" is the bell, "\0" a NUL byte, "\r" a carriage return, "\\" a
-// backslash, and a backslash at the end of a line joins it to the next one
-// with no line feed.
+// A transcript file holds "clock: N" and "status: N" lines and comments that
+// start with "#", then an "== input" and an "== output" section, each the lines
+// up to the next section. In the sections "\a" is the bell, "\0" a NUL byte,
+// "\r" a carriage return, "\\" a backslash, and a backslash at the end of a
+// line joins it to the next one with no line feed. tests/play_transcript.js
+// reads the same format; transcript_format_test.sh holds both to it.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,8 @@ struct Transcript {
   std::string output;
 };
 
+// Throws std::runtime_error "FILE:LINE: what" at any other header line or
+// escape.
 Transcript LoadTranscript(const std::filesystem::path& path);
 
 // Gives the file the status line and output section of a run, keeping every

@@ -38,7 +38,8 @@ struct SteppedRun {
 
   void Write(std::string_view bytes) {
     output.append(bytes);
-    EXPECT_FALSE(StartRun(session) || ContinueRun(session, 0) || FlushConsole(session));
+    EXPECT_FALSE(StartRun(session) || ContinueRun(session, 0) || FlushBetweenSteps(session));
+    EXPECT_EQ(PlayToEnd(session), -1);
   }
 
   void Step() {
@@ -52,6 +53,8 @@ struct SteppedRun {
     const std::size_t count = unread.copy(space.data(), std::min(chunk, space.size()));
     unread.remove_prefix(count);
     ContinueRun(session, count);
+    // Between steps the host may flush, and is told it did.
+    EXPECT_TRUE(FlushBetweenSteps(session) && session.console.output.empty());
   }
 
   std::string_view unread;

@@ -16,6 +16,7 @@ function writeServiceWorker() {
   const names = fs.readdirSync(site).filter((name) => name !== workerName).sort();
   const hash = crypto.createHash('sha256');
   for (const name of names) hash.update(`${name}\0`).update(read(name)).update('\0');
+  // The worker drops older caches by this prefix, and only those.
   const files = { cache: `orvanell-${hash.digest('hex').slice(0, 16)}`, files: ['./', ...names] };
   const template = fs.readFileSync(workerTemplate, 'utf8');
   fs.writeFileSync(path.join(site, workerName), template.replace('ORVANELL_SITE', JSON.stringify(files)));

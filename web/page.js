@@ -14,8 +14,8 @@
   const input = document.getElementById('line');
   const ended = document.getElementById('ended');
 
-  // The text size is the one thing the page remembers; where storage is
-  // refused, it is simply forgotten.
+  // The page remembers the text size, as speech.js remembers Read aloud;
+  // where storage is refused, it is simply forgotten.
   const sizeKey = 'orvanell-font-size';
   const sizes = { least: 12, usual: 18, most: 40, step: 2 };
   function storedSize() {
@@ -52,6 +52,7 @@
   }
   document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
+  document.getElementById('read-aloud').addEventListener('click', focusUnlessTouch);
 
   // The transcript's lines go in blocks of a hundred, a new one started after
   // a line feed, so that new text lays out with its own block alone: one
@@ -109,6 +110,7 @@
       text = text.replaceAll('\x07', '');
     }
     appendText(text);
+    readAloud.written(text);
   }
 
   // Where a line the player sent leaves for the game, as typed; `text` ends
@@ -116,6 +118,7 @@
   // the transcript does too.
   function playerSent(text) {
     appendText(text);
+    readAloud.sent(text.replace(/\n$/, ''));
     send(text);
   }
 
@@ -158,11 +161,13 @@
       game._WebFlush();
     } else {
       gameWrote(decoder.decode());
+      readAloud.written('\nThe game has ended.\n');
       // The input has nothing more to take: the keyboard goes to "Play again".
       input.disabled = true;
       ended.hidden = false;
       document.getElementById('again').focus();
     }
+    readAloud.waiting();
   }
 
   function send(text) {
@@ -243,6 +248,8 @@
 
   function play() {
     ended.hidden = true;
+    // Nothing to read back, but what was left of the last game goes unsaid.
+    readAloud.sent('');
     input.disabled = false;
     input.value = '';
     queue = [];
@@ -261,10 +268,20 @@
   const options = { writeOutput: show };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
-  createOrvanell(options).then((module) => {
+  // Where WebAssembly is missing, or the browser refuses the module, the page
+  // says so rather than leave it empty.
+  function cannotRun() {
+    document.getElementById('cannot-run').textContent = "This browser can't run Orvanell. " +
+      'Updating the browser, or opening the page in another one, will let you play.';
+    input.disabled = true;
+  }
+  new Promise((resolve) => {
+    if (typeof WebAssembly !== 'object') throw new Error('no WebAssembly');
+    resolve(createOrvanell(options));
+  }).then((module) => {
     game = module;
     play();
-  });
+  }, cannotRun);
 
   // Served, the page installs itself for playing offline, once it has
   // loaded: the worker's start and its copies of the site wait for the menu.

@@ -97,6 +97,22 @@ std::int32_t NumberOf(ConsoleChannel& ch, std::string_view taken) {
   return Clamp(taken[0] == '-' ? -value : value);
 }
 
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+}
+
+// A word cut just before `next`: when `next` goes on with a UTF-8 character
+// the kept bytes began, the character's first bytes go too, so that a name
+// never ends in half a character. Anything else, even bytes that are not
+// UTF-8, stays exactly as typed.
+void DropCutCharacter(std::string& kept, char next) {
+  if (!IsContinuationByte(next)) return;
+  std::size_t start = kept.size();
+  while (start > 0 && kept.size() - start < 3 && IsContinuationByte(kept[start - 1]))
+    --start;
+  if (start > 0 && static_cast<unsigned char>(kept[start - 1]) >= 0xC0U) kept.resize(start - 1);
+}
+
 }  // namespace
 
 ConsoleChannel::ConsoleChannel(ConsoleIo io) : io(std::move(io)), input(new char[InputBlockSize]) {
@@ -115,7 +131,7 @@ ConsoleIo MemoryIo(std::string_view input, std::string& output) {
   };
 }
 
-void FlushConsole(ConsoleChannel& channel) {
+void WritePendingOutput(ConsoleChannel& channel) {
   if (channel.output.empty()) return;
   channel.io.write(channel.output);
   channel.output.clear();
@@ -124,7 +140,7 @@ void FlushConsole(ConsoleChannel& channel) {
 void WriteText(std::string_view text) {
   ConsoleChannel& ch = ActiveConsole();
   // Flushing first keeps the buffer within the block it was given at the start.
-  if (ch.output.size() + text.size() > OutputBlockSize) FlushConsole(ch);
+  if (ch.output.size() + text.size() > OutputBlockSize) WritePendingOutput(ch);
   ch.output.append(text);
 }
 
@@ -182,7 +198,12 @@ bool WordRead::Advance(ConsoleChannel& ch) {
     }
     const char c = ch.input[ch.next];
     if (IsWhitespace(c)) return true;
-    if (result->size() < keepAtMost) result->push_back(c);
+    if (!cut && result->size() < keepAtMost) {
+      result->push_back(c);
+    } else if (!cut) {
+      cut = true;
+      DropCutCharacter(*result, c);
+    }
     ++ch.next;
   }
 }

@@ -35,8 +35,13 @@ std::size_t ReadStandardInput(char* buffer, std::size_t capacity) {
 
 bool StandardInputReady() {
   pollfd input{STDIN_FILENO, POLLIN, 0};
-  // A closed or broken input is "ready" too: the read returns at once.
-  return ::poll(&input, 1, 0) != 0;
+  int count = 0;
+  do {
+    count = ::poll(&input, 1, 0);
+  } while (count < 0 && errno == EINTR);
+  // A closed or broken input is "ready" too: the read returns at once. A poll
+  // that fails tells nothing, and then the prompt must be shown before the read.
+  return count > 0;
 }
 
 void WriteStandardOutput(std::string_view bytes) {

@@ -99,7 +99,7 @@ EMSCRIPTEN_KEEPALIVE void WebFlush() {
   Session* session = RunFor("WebFlush");
   if (session == nullptr) return;
   playing = true;
-  FlushConsole(*session);
+  FlushBetweenSteps(*session);
   playing = false;
 }
 

@@ -1,10 +1,12 @@
 #include "help.h"
 
+#include "navigation.h"
 #include "quiz.h"
 
 namespace orvanell {
 namespace {
 
+// Kept on purpose (help_addition_back.txt): "your self".
 void WriteAdditionTips() {
   WriteText("Addition is very easy if you remember these rules\n");
   WriteText("\t\t1. Anything + 0 is the same number\n");
@@ -27,6 +29,8 @@ void WriteSubtractionTips() {
   WriteText("\t   from the first number\n");
 }
 
+// Kept on purpose (help_multiplication_nested_x.txt): "thes rules" and "The
+// Zorvicade".
 void WriteMultiplicationTips() {
   WriteText("Multiplication is easy if you keep thes rules in mind\n");
   WriteText("\t   1.  Any number times 1 is the same number\n");
@@ -51,10 +55,8 @@ void WriteMultiplicationTips() {
   WriteText("Print it out and use it\n");
 }
 
-// The three tips screens differ only in their text. They share `menuKey`: a
-// key typed on a deeper tips screen steers a shallower one once control comes
-// back to it, so the four tests are separate on purpose, each seeing the key
-// as the screens opened by the one before it left it.
+// A page of tips for one kind of problem, and the way back to a menu. The
+// three tips screens differ only in their text.
 Screen TipsScreen(ProblemKind kind) {
   switch (kind) {
     case ProblemKind::Addition:
@@ -69,17 +71,28 @@ Screen TipsScreen(ProblemKind kind) {
   }
   WriteText("Press b to go back to the previous menu\n");
   WriteText("Press x to go back to the main menu\n");
-  char& menuKey = ActiveSession().menuKey;
+  char& menuKey = ActiveSession().help.menuKey;
+  // Kept on purpose (help_input_ends_key_stays_b.txt): once the input has
+  // ended the key stays what it was, and steers this screen again.
   if (auto key = co_await ReadKey()) menuKey = *key;
+  // Kept on purpose: the four tests are separate, and the key is shared by
+  // the three tips screens for the whole run, so each test sees the key as
+  // the screens opened by the one before left it. After B, a b typed deeper
+  // down opens the help menu a second time (help_capital_b_sees_deeper_b.txt);
+  // after b, an x typed deeper down opens the main menu once more
+  // (help_multiplication_nested_x.txt).
   if (menuKey == 'B') co_await HelpMenu();
   if (menuKey == 'b') co_await HelpMenu();
   if (menuKey == 'X') co_await MainMenu();
   if (menuKey == 'x') co_await MainMenu();
+  // Kept on purpose (help_addition_back.txt): whatever the key, and whatever
+  // it opened, the screen ends with the invalid-option message.
   WriteText(InvalidOptionMessage);
 }
 
 }  // namespace
 
+// Main menu choice 4: the way to the tips, or back to the main menu.
 Screen HelpMenu() {
   WriteText("Welcome to HELP\n");
   WriteText("Here you will find answers to your common questions.\n");
@@ -100,6 +113,8 @@ Screen HelpMenu() {
       co_await MultiplicationTips();
       break;
     case 4:
+      // Kept on purpose (help_exit_option.txt): "4. Exit" opens the main
+      // menu, one deeper; it doesn't leave the game.
       co_await MainMenu();
       break;
     default:
@@ -107,6 +122,7 @@ Screen HelpMenu() {
   }
 }
 
+// One screen for each tips page, as the help menu offers them.
 Screen AdditionTips() {
   return TipsScreen(ProblemKind::Addition);
 }

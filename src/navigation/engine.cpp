@@ -1,19 +1,22 @@
 // How screens nest, close and quit.
 //
 // Every screen is a coroutine, a `Screen`. A screen opens another by awaiting
-// it: the caller suspends, the new screen runs, and when it finishes it closes
-// itself and goes straight back to the line after its caller's `co_await`.
-// Both hops are symmetric transfers, that is tail calls, so the native stack
-// holds one screen however deep the player goes. The frames live on the heap
-// and each knows its caller: the open screens form a chain from the innermost
-// back to the run's first main menu, and the session counts them against the
-// nesting bound.
+// it: the caller suspends and records the new screen as the innermost; when
+// that one finishes it closes itself and records its caller as the innermost
+// again. Neither hop calls the next screen. Each returns to the driver's loop
+// (`PlayOn`), a trampoline, which resumes whichever screen is innermost now:
+// so the native stack holds the loop and one screen however deep the player
+// goes, whatever the compiler does with tail calls, and every edition, the
+// web one included, runs the same loop. The frames live on the heap and each
+// knows its caller: the open screens form a chain from the innermost back to
+// the run's first main menu, and the session counts them against the nesting
+// bound.
 //
 // A read whose bytes are buffered completes without suspending. One that must
-// wait suspends the innermost screen, which hands control back to the driver
-// (`StartRun`, `ContinueRun`); the driver gets more bytes from the binding,
-// lets the read go on with them and resumes the innermost screen once the
-// read has its result.
+// wait suspends the innermost screen and leaves itself in the channel, and the
+// loop hands control back to the host (`StartRun`, `ContinueRun`); the driver
+// gets more bytes from the binding, lets the read go on with them and resumes
+// the innermost screen once the read has its result.
 //
 // Quitting, and the continue prompt's way back to the main menu, are requests
 // to the driver: the asking screen suspends, and the driver closes the chain
@@ -22,6 +25,7 @@
 // screen: nothing beneath that prompt could ever run again, because the run
 // quits once that menu returns.
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -31,7 +35,25 @@
 #include "navigation.h"
 
 namespace orvanell {
+
+struct Session::Engine {
+  // The screen running or waiting, innermost of all.
+  Screen::Handle innermost;
+  int openScreens = 0;
+  enum class Request : std::uint8_t { None, Quit, ReopenMainMenu } request = Request::None;
+  // The continue prompt has reopened the main menu: the run quits once it returns.
+  bool reopened = false;
+  bool ended = false;
+  int status = 0;
+
+  static Engine& Of(Session& session) { return *session.engine; }
+  static const Engine& Of(const Session& session) { return *session.engine; }
+};
+
 namespace {
+
+using Engine = Session::Engine;
+using Request = Engine::Request;
 
 thread_local Session* active = nullptr;
 // Sessions may be played side by side on several threads.
@@ -41,47 +63,61 @@ bool Playing(const Session& session) {
   return active == &session;
 }
 
+bool Started(const Session& session) {
+  const Engine& engine = Engine::Of(session);
+  return engine.innermost || engine.ended;
+}
+
 void CloseAllScreens(Session& session) {
-  for (Screen::Handle screen = session.innermost; screen;) {
+  Engine& engine = Engine::Of(session);
+  for (Screen::Handle screen = engine.innermost; screen;) {
     const Screen::Handle caller = screen.promise().caller;
     screen.destroy();
     screen = caller;
   }
-  session.innermost = {};
-  session.openScreens = 0;
+  engine.innermost = {};
+  engine.openScreens = 0;
   session.console.waiting = {};
 }
 
 void OpenFirst(Session& session, Screen first) {
-  session.innermost = first.Release();
-  session.openScreens = 1;
+  Engine& engine = Engine::Of(session);
+  engine.innermost = first.Release();
+  engine.openScreens = 1;
 }
 
 void End(Session& session, int status) {
-  FlushConsole(session.console);
-  session.ended = true;
-  session.status = status;
+  WritePendingOutput(session.console);
+  Engine& engine = Engine::Of(session);
+  engine.ended = true;
+  engine.status = status;
 }
 
-// Resumes the innermost screen until a read waits for input or the run ends.
+// The trampoline: resumes the innermost screen, again and again as screens
+// open and close, until a read waits for input or the run ends.
 void PlayOn(Session& session) {
   const SessionScope scope(session);
+  Engine& engine = Engine::Of(session);
   for (;;) {
-    session.innermost.resume();
-    switch (std::exchange(session.request, Session::Request::None)) {
-      case Session::Request::Quit:
+    engine.innermost.resume();
+    switch (std::exchange(engine.request, Request::None)) {
+      case Request::Quit:
         CloseAllScreens(session);
         End(session, 1);
         return;
-      case Session::Request::ReopenMainMenu:
+      case Request::ReopenMainMenu:
         CloseAllScreens(session);
-        session.reopened = true;
+        engine.reopened = true;
         OpenFirst(session, MainMenu());
         continue;
-      case Session::Request::None:
-        if (!session.innermost) End(session, session.reopened ? 1 : 0);
-        return;
+      case Request::None:
+        break;
     }
+    if (!engine.innermost) {
+      End(session, engine.reopened ? 1 : 0);
+      return;
+    }
+    if (session.console.waiting.read != nullptr) return;
   }
 }
 
@@ -97,31 +133,28 @@ Screen::Handle Screen::Release() noexcept {
   return std::exchange(handle, {});
 }
 
-co::coroutine_handle<> Screen::await_suspend(Handle caller) noexcept {
-  Session& session = ActiveSession();
-  if (session.openScreens == MaxOpenScreens) {
+void Screen::await_suspend(Handle caller) noexcept {
+  Engine& engine = Engine::Of(ActiveSession());
+  if (engine.openScreens == MaxOpenScreens) {
     // Emscripten's libc++ destroys a coroutine only through a handle that is
     // not const.
     Release().destroy();
     WriteText(TooDeepMessage);
-    session.request = Session::Request::Quit;
-    return co::noop_coroutine();
+    engine.request = Request::Quit;
+    return;
   }
-  ++session.openScreens;
+  ++engine.openScreens;
   const Handle opening = Release();
   opening.promise().caller = caller;
-  session.innermost = opening;
-  return opening;
+  engine.innermost = opening;
 }
 
-co::coroutine_handle<> Screen::Finish::await_suspend(Handle finished) const noexcept {
-  Session& session = ActiveSession();
-  const Handle caller = finished.promise().caller;
+void Screen::Finish::await_suspend(Handle finished) const noexcept {
+  Engine& engine = Engine::Of(ActiveSession());
+  engine.innermost = finished.promise().caller;
+  // Suspended at its end, the frame may go: nothing of it runs again.
   finished.destroy();
-  --session.openScreens;
-  session.innermost = caller;
-  if (caller) return caller;
-  return co::noop_coroutine();
+  --engine.openScreens;
 }
 
 void* Screen::promise_type::operator new(std::size_t size) {
@@ -144,15 +177,15 @@ void Screen::promise_type::unhandled_exception() const noexcept {
 }
 
 void QuitGame::await_suspend(Screen::Handle /*quitting*/) const noexcept {
-  ActiveSession().request = Session::Request::Quit;
+  Engine::Of(ActiveSession()).request = Request::Quit;
 }
 
 void ReopenMainMenu::await_suspend(Screen::Handle /*reopening*/) const noexcept {
-  ActiveSession().request = Session::Request::ReopenMainMenu;
+  Engine::Of(ActiveSession()).request = Request::ReopenMainMenu;
 }
 
 Session::Session(ConsoleIo io, Clock clock)
-    : console(std::move(io)), generator{1, std::move(clock)} {}
+    : console(std::move(io)), generator{1, std::move(clock)}, engine(std::make_unique<Engine>()) {}
 
 Session::~Session() {
   CloseAllScreens(*this);
@@ -186,7 +219,7 @@ bool StartRun(Session& session) {
 }
 
 bool StartRun(Session& session, Screen first) {
-  if (session.innermost || session.ended || Playing(session)) return false;
+  if (Started(session) || Playing(session)) return false;
   OpenFirst(session, std::move(first));
   PlayOn(session);
   return true;
@@ -194,7 +227,8 @@ bool StartRun(Session& session, Screen first) {
 
 std::span<char> InputSpace(Session& session) {
   // A read waits only once every byte handed over before has been taken.
-  if (session.ended || session.console.waiting.read == nullptr || Playing(session)) return {};
+  if (Engine::Of(session).ended || session.console.waiting.read == nullptr || Playing(session))
+    return {};
   return {session.console.input.get(), InputBlockSize};
 }
 
@@ -213,33 +247,37 @@ bool ContinueRun(Session& session, std::size_t count) {
 }
 
 bool RunEnded(const Session& session) {
-  return session.ended;
+  return Engine::Of(session).ended;
 }
 
 int RunStatus(const Session& session) {
-  return session.status;
+  return Engine::Of(session).status;
 }
 
-bool FlushConsole(Session& session) {
+bool FlushBetweenSteps(Session& session) {
   // The writer may call back in: as while the game plays, it is refused.
   if (Playing(session)) return false;
   const SessionScope scope(session);
-  FlushConsole(session.console);
+  WritePendingOutput(session.console);
   return true;
 }
 
 int PlayToEnd(Session& session) {
+  // Before the start, or from the writer while the game plays, no read waits
+  // that could take input, and the loop below would never end.
+  if (!Started(session) || Playing(session)) return -1;
+  const Engine& engine = Engine::Of(session);
   ConsoleChannel& channel = session.console;
-  while (!session.ended) {
+  while (!engine.ended) {
     // The prompt must be on screen before the player types, but input that is
     // already there needs no write per prompt.
-    if (!channel.io.inputReady()) FlushConsole(session);
+    if (!channel.io.inputReady()) FlushBetweenSteps(session);
     const std::span<char> space = InputSpace(session);
     // A binding that claims more bytes than it was given room for is broken:
     // its input has ended, as after a read error.
     if (!ContinueRun(session, channel.io.read(space.data(), space.size()))) ContinueRun(session, 0);
   }
-  return session.status;
+  return engine.status;
 }
 
 int RunGame(ConsoleIo io, Clock clock) {

@@ -4,7 +4,10 @@
 
 namespace orvanell {
 
+// Where every run starts, and where every way back to the start lands.
 Screen MainMenu() {
+  // Kept on purpose (menu_empty_input.txt): five spaces before the name and
+  // sixteen after it, "4." with a full stop, and the small p of "problems".
   WriteText("     Orvanell                \n");
   WriteText("Kestrova+ Level 1 v.1.0\n\n");
   WriteText("1:  Addition Problems\n");
@@ -32,8 +35,12 @@ Screen MainMenu() {
     default:
       WriteText(InvalidOptionMessage);
   }
+  // Kept on purpose (game_type_invalid.txt, menu_invalid_choices.txt): back
+  // from the screen it opened, or after an invalid choice, the menu returns
+  // without showing itself again.
 }
 
+// One player or two, for the kind the main menu chose.
 Screen GameTypePrompt(ProblemKind kind) {
   WriteText("What type of game would you like to play?\n");
   WriteText("1. One Player\n");

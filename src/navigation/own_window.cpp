@@ -8,24 +8,37 @@
 namespace orvanell {
 namespace {
 
+// As much as a terminal holds typed ahead, its lines together.
+constexpr std::size_t LineBufferSize = 4096;
+
 // Drops the lines the player typed while the run was ending, so that a stray
-// Enter does not skip the line they are meant to read; false once the input
-// has ended among them.
+// Enter does not skip the line they are meant to read. False once the input
+// has ended among them, or once more has come than a terminal holds: that is
+// no typing but endless input (`< /dev/zero`, `yes |`), and the window ends as
+// the game alone does.
 bool DropTypedAhead(const ConsoleIo& io) {
-  std::array<char, 4096> buffer{};
+  std::array<char, LineBufferSize> buffer{};
+  std::size_t dropped = 0;
   while (io.inputReady()) {
-    if (io.read(buffer.data(), buffer.size()) == 0) return false;
+    const std::size_t count = io.read(buffer.data(), buffer.size());
+    dropped += count;
+    if (count == 0 || dropped > buffer.size()) return false;
   }
   return true;
 }
 
-// Waits for the end of a line: true then, false at the end of input.
+// Waits for the end of a line: true then, false at the end of input. A line
+// longer than the buffer counts as one, as a terminal cuts it there too:
+// input that never ends a line must not be read forever.
 bool AwaitEnter(const ConsoleIo& io) {
-  std::array<char, 4096> buffer{};
+  std::array<char, LineBufferSize> buffer{};
+  std::size_t line = 0;
   for (;;) {
     const std::size_t count = io.read(buffer.data(), buffer.size());
     if (count == 0) return false;
+    line += count;
     if (std::string_view(buffer.data(), count).find('\n') != std::string_view::npos) return true;
+    if (line >= buffer.size()) return true;
   }
 }
 

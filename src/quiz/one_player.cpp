@@ -17,6 +17,7 @@ struct OnePlayerTexts {
 OnePlayerTexts TextsOf(ProblemKind kind) {
   switch (kind) {
     case ProblemKind::Addition:
+      // Kept on purpose (one_player_four_misses.txt): "questiuon".
       return {"Correct!!\n", "Sorry...wrong answer,\n",
               "You failed to answer the questiuon! It was: "};
     case ProblemKind::Subtraction:
@@ -31,7 +32,8 @@ OnePlayerTexts TextsOf(ProblemKind kind) {
 
 constexpr int Attempts = 4;
 
-// By the attempt that found the answer: 5, 4, 2 and 1 points.
+// By the attempt that found the answer: 5, 4, 2 and 1 points. Kept on
+// purpose (one_player_right_third.txt): the third attempt earns 2, not 3.
 constexpr std::array<std::string_view, Attempts> PointsTexts = {
     "You got 5 points good job!\n",
     "You got 4 points, you could have done better!\n",
@@ -41,6 +43,7 @@ constexpr std::array<std::string_view, Attempts> PointsTexts = {
 
 }  // namespace
 
+// One problem and four attempts at it, for one player.
 Screen OnePlayerQuiz(ProblemKind kind) {
   const Problem problem = MakeProblem(kind, GameMode::OnePlayer);
   ShowProblem(problem, kind, GameMode::OnePlayer);
@@ -49,9 +52,17 @@ Screen OnePlayerQuiz(ProblemKind kind) {
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
   for (int attempt = 0; attempt < Attempts; ++attempt) {
+    // Kept on purpose (one_player_word_at_continue.txt): a read that yields
+    // nothing, once the input has failed, leaves the last guess to be judged
+    // again.
     if (auto read = co_await ReadNumber()) guess = read;
     if (guess == problem.answer) {
       WriteText(texts.right);
+      // Kept on purpose: back here after an invalid continue choice, the
+      // attempt goes on, and the next one reads another guess on the same
+      // problem (one_player_invalid_continue_then_right.txt); a right fourth
+      // guess still gets the failure text and a second prompt
+      // (one_player_right_fourth_then_invalid.txt).
       co_await AwardPoints(attempt);
     }
     if (guess != problem.answer) WriteText(texts.wrong);
@@ -65,6 +76,7 @@ Screen OnePlayerQuiz(ProblemKind kind) {
   }
 }
 
+// Tells the points the attempt earned, then asks how to go on.
 Screen AwardPoints(int attemptIndex) {
   WriteText(PointsTexts.at(static_cast<std::size_t>(attemptIndex)));
   co_await ContinuePrompt();

@@ -22,6 +22,8 @@ KindRules RulesOf(ProblemKind kind) {
   return {0, ""};
 }
 
+// Kept on purpose (two_player_addition_second_larger.txt): only one-player
+// addition, and subtraction, put the larger operand first.
 bool SecondMayExceedFirst(ProblemKind kind, GameMode mode) {
   return kind == ProblemKind::Multiplication ||
          (kind == ProblemKind::Addition && mode == GameMode::TwoPlayer);
@@ -42,6 +44,8 @@ std::int32_t AnswerOf(ProblemKind kind, std::int32_t first, std::int32_t second)
 }  // namespace
 
 Problem MakeProblem(ProblemKind kind, GameMode mode) {
+  // Kept on purpose (one_player_two_games.txt): seeded afresh for every
+  // problem, so games of one kind and mode within a second pose the same one.
   SeedFromClock();
   const std::int32_t limit = RulesOf(kind).limit;
   Problem problem;
@@ -58,7 +62,8 @@ void ShowProblem(Problem problem, ProblemKind kind, GameMode mode) {
   WriteText(RulesOf(kind).operatorText);
   WriteNumber(problem.second);
   WriteText(" = ");
-  // A one-player multiplication answer is typed on the problem's own line.
+  // Kept on purpose (one_player_multiplication_same_line.txt): a one-player
+  // multiplication answer is typed on the problem's own line.
   if (kind != ProblemKind::Multiplication || mode == GameMode::TwoPlayer) WriteChar('\n');
 }
 

@@ -21,6 +21,7 @@ struct Player {
 
 }  // namespace
 
+// Two named players take turns at one problem; the first right answer wins.
 Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteText("Welcome to 2 player Math Games!\n\n");
   WriteText("Enter your name Player 1: ");
@@ -28,24 +29,35 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteChar('\n');
   WriteText("Enter your name Player 2: ");
   std::string name2 = (co_await ReadWord(NameLength)).value_or("");
+  // Kept on purpose (two_player_first_wins.txt): no line break here.
   const Problem problem = MakeProblem(kind, GameMode::TwoPlayer);
   ShowProblem(problem, kind, GameMode::TwoPlayer);
   std::array<Player, 2> players = {
+      // Kept on purpose (two_player_names_one_line_second_wins.txt): player
+      // 2's win says "WON".
       Player{std::move(name1), "You Won!\n", std::nullopt},
       Player{std::move(name2), "You WON!\n", std::nullopt},
   };
-  // Play goes on after a win when the continue prompt gets an invalid choice.
   for (int round = 0; round < Rounds; ++round) {
     for (Player& player : players) {
       WriteText(player.name);
       WriteText(": ");
+      // Kept on purpose (two_player_input_ends_each_keeps_own_guess.txt):
+      // once the input has failed, each player's last guess is judged again.
       if (auto read = co_await ReadNumber()) player.guess = read;
+      // Kept on purpose (two_player_first_wins.txt): the wrong-answer test
+      // comes first here, after the win in the one-player game.
       if (player.guess != problem.answer) WriteText("Sorry...wrong answer,\n");
       if (player.guess == problem.answer) {
         WriteText("Great job ");
         WriteText(player.name);
         WriteChar('\n');
         WriteText(player.wonText);
+        // Kept on purpose: back here after an invalid continue choice, the
+        // other player still takes the turn
+        // (two_player_win_invalid_continue_then_other_wins.txt), and a win in
+        // the last round is still followed by the bell and "Neither of you"
+        // (two_player_last_round_win_then_invalid.txt).
         co_await ContinuePrompt();
       }
     }
