@@ -7,13 +7,14 @@
 # command's start-up on empty input beside the native game's and node's own
 # with nothing to run (bench/startup.sh).
 #
-# Usage: bench/web.sh [page-loads] [start-up-runs] [games]
+# Usage: bench/web.sh [page-loads] [start-up-runs] [games] [audits]
 # The build folder is build/web, or ORVANELL_WEB_BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 loads=${1:-50}
 runs=${2:-200}
 games=${3:-10000}
+audits=${4:-3}
 build=${ORVANELL_WEB_BUILD_DIR:-build/web}
 
 source .ci/need
@@ -26,7 +27,7 @@ if [[ -z "${ORVANELL_WEB_BUILD_DIR:-}" ]]; then
 fi
 cmake --build "$build" --target site npm_packages >/dev/null
 
-node bench/page_load.js "$build/site" "$build/npm" "$build/orvanell.html" "$loads"
+node bench/page_load.js "$build/site" "$build/npm" "$build/orvanell.html" "$loads" "$audits"
 echo "orvanell.html: $(wc -c <"$build/orvanell.html") bytes, $(gzip -9c "$build/orvanell.html" | wc -c) gzipped"
 node bench/page_games.js "$build/site" "$build/npm" "$games"
 bench/startup.sh "$runs" "node -e 0" "node $build/orvanell.js"
