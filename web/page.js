@@ -245,6 +245,13 @@
   // For the names, which the keypad can't spell: the input takes the focus,
   // and a touch screen opens its keyboard.
   document.getElementById('keyboard').addEventListener('click', () => input.focus());
+  // A key typed with the focus on no control, as on a tablet with a keyboard
+  // case before anything was tapped, still goes into the line.
+  document.addEventListener('keydown', (event) => {
+    if (event.target !== document.body && event.target !== transcript) return;
+    if (input.disabled || event.ctrlKey || event.altKey || event.metaKey) return;
+    if (event.key.length === 1 || event.key === 'Enter' || event.key === 'Backspace') input.focus();
+  });
 
   function play() {
     ended.hidden = true;
