@@ -428,14 +428,16 @@ async function playInEveryEngine(origin, alone, broken) {
 }
 
 // A new build takes over once no page of the old one is open: it drops the
-// old build's cache and keeps what another app on the origin cached. Returns
-// a page of the new build.
+// old build's cache and keeps what another app, or the game at another path,
+// cached on the origin. Returns a page of the new build.
 async function installNewBuild(context, page, served) {
   const origin = new URL(page.url()).origin;
-  await page.evaluate(() => caches.open('another-app').then((cache) => cache.put('/notes', new Response('kept'))));
-  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.startsWith('orvanell-'));
+  const others = ['another-app', `orvanell-0123456789abcdef ${origin}/elsewhere/`];
+  await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name)
+    .then((cache) => cache.put('/notes', new Response('kept'))))), others);
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${origin}/`));
   const worker = path.join(served, 'service-worker.js');
-  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache, 'orvanell-next-build'));
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache.split(' ')[0], 'orvanell-next-build'));
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
   await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
     'the new build installed');
@@ -444,7 +446,7 @@ async function installNewBuild(context, page, served) {
   await next.goto(`${origin}/`);
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
-      'the new build to take over', 'another-app,orvanell-next-build');
+      'the new build to take over', [...others, `orvanell-next-build ${origin}/`].sort().join());
   } catch {
     fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
   }

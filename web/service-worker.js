@@ -4,25 +4,30 @@
 // one. It takes over only when no page of the old build is open any more
 // (no skipWaiting): a page never mixes the files of two builds.
 //
-// Other apps may share the origin (a school's site, a user's github.io), so
-// only caches with this game's prefix are its own to drop.
+// Other apps may share the origin (a school's site, a user's github.io), and
+// so may another copy of the game at another path: only caches with this
+// game's prefix and this worker's scope in their names are its own to drop.
 'use strict';
 const site = ORVANELL_SITE;
 const ownPrefix = 'orvanell-';
+const scope = ` ${self.registration.scope}`;
+const cacheName = site.cache + scope;
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(site.cache).then((cache) => cache.addAll(site.files)));
+  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(site.files)));
 });
 
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys().then((names) => Promise.all(names
-    .filter((name) => name.startsWith(ownPrefix) && name !== site.cache)
+    // Builds before the scope went into the name left caches without it.
+    .filter((name) => name.startsWith(ownPrefix) && name !== cacheName &&
+      (name.endsWith(scope) || !name.includes(' ')))
     .map((name) => caches.delete(name)))));
 });
 
 // The site's own files come from this build's cache, anything else from the network.
 self.addEventListener('fetch', (event) => {
-  event.respondWith(caches.open(site.cache)
+  event.respondWith(caches.open(cacheName)
     .then((cache) => cache.match(event.request, { ignoreSearch: true }))
     .then((cached) => cached ?? fetch(event.request)));
 });
