@@ -16,7 +16,7 @@ function writeServiceWorker() {
   const names = fs.readdirSync(site).filter((name) => name !== workerName).sort();
   const hash = crypto.createHash('sha256');
   for (const name of names) hash.update(`${name}\0`).update(read(name)).update('\0');
-  // The worker drops older caches by this prefix, and only those.
+  // The worker drops older caches of its own by this prefix and its scope.
   const files = { cache: `orvanell-${hash.digest('hex').slice(0, 16)}`, files: ['./', ...names] };
   const template = fs.readFileSync(workerTemplate, 'utf8');
   fs.writeFileSync(path.join(site, workerName), template.replace('ORVANELL_SITE', JSON.stringify(files)));
@@ -32,16 +32,11 @@ function inlineText(name) {
 }
 
 function writeOnePage() {
-  const scriptHashes = [];
-  const styleHashes = [];
-  const hashOf = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
-  const inlineScript = (text) => {
-    scriptHashes.push(hashOf(text));
-    return `<script>${text}</script>`;
-  };
-  const inlineStyle = (text) => {
-    styleHashes.push(hashOf(text));
-    return `<style>${text}</style>`;
+  // The page's policy allows exactly what it carries inline, by hash.
+  const hashes = { script: [], style: [] };
+  const inline = (tag, text) => {
+    hashes[tag].push(`'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`);
+    return `<${tag}>${text}</${tag}>`;
   };
   const wasm = read('orvanell.wasm').toString('base64');
   let page = read('index.html').toString('utf8')
@@ -50,12 +45,12 @@ function writeOnePage() {
     .replace(/<link rel="(manifest|preload)"[^>]*>\n/g, '')
     .replace(/<link rel="icon" href="([^"]+)" type="([^"]+)">/,
       (_, name, type) => `<link rel="icon" href="data:${type};base64,${read(name).toString('base64')}">`)
-    .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => inlineStyle(`\n${inlineText(name)}`))
+    .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => inline('style', `\n${inlineText(name)}`))
     // A data block, which no browser runs: the page decodes it for the module.
     .replace(/(<script src=)/, `<script id="orvanell-wasm" type="application/octet-stream">${wasm}</script>\n$1`)
-    .replace(/<script src="([^"]+)"><\/script>/g, (_, name) => inlineScript(inlineText(name)));
-  const policy = `default-src 'none'; script-src ${scriptHashes.join(' ')} 'wasm-unsafe-eval'; ` +
-    `style-src ${styleHashes.join(' ')}; img-src data:`;
+    .replace(/<script src="([^"]+)"><\/script>/g, (_, name) => inline('script', inlineText(name)));
+  const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
+    `style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
   if (Buffer.from(page).indexOf('<meta charset="utf-8">') > 1024 - 30) {
     throw new Error('the one-file page names its character set too late for a browser to see it');
