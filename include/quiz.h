@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "navigation.h"
 
@@ -20,6 +21,10 @@ struct Problem {
 
 Problem MakeProblem(ProblemKind kind, GameMode mode);
 void ShowProblem(Problem problem, ProblemKind kind, GameMode mode);
+// Asks for the answer to `problem`, at this attempt or round, and in a
+// two-player game of which player, by number and name.
+void AskAnswer(Problem problem, ProblemKind kind, int attempt, int player = 0,
+               std::string_view name = {});
 
 Screen OnePlayerQuiz(ProblemKind kind);
 Screen AwardPoints(int attemptIndex);

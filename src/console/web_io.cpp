@@ -10,12 +10,33 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "navigation.h"
 
 // The bytes are only lent: the host must use them before it returns.
 EM_JS(void, HandToHost, (const char* bytes, std::size_t count),
       { Module.writeOutput(HEAPU8.subarray(bytes, bytes + count)); });
+
+// What the waiting read asks, as the page's `asked` function takes it. The
+// codes are those of `Question`, `ProblemKind` and `Verdict`.
+// clang-format off
+EM_JS(void, TellHost, (int question, const char* choices, std::size_t choicesLength, int kind,
+                       int first, int second, int attempt, int player, const char* name,
+                       std::size_t nameLength, int verdict), {
+  if (!Module.asked) return;
+  const text = (at, count) => new TextDecoder().decode(HEAPU8.subarray(at, at + count));
+  Module.asked({
+    question: ['none', 'main-menu', 'game-type', 'help-menu', 'tips', 'problem', 'name', 'continue',
+      'exit'][question],
+    choices: text(choices, choicesLength),
+    kind: [null, 'addition', 'subtraction', 'multiplication'][kind] ?? null,
+    first: first, second: second, attempt: attempt, player: player,
+    name: text(name, nameLength),
+    verdict: [null, 'right', 'wrong'][verdict]
+  });
+});
+// clang-format on
 
 namespace orvanell {
 namespace {
@@ -27,6 +48,17 @@ bool playing = false;
 
 void WriteToHost(std::string_view bytes) {
   HandToHost(bytes.data(), bytes.size());
+}
+
+// Once the run stops to wait: what it asks, and how the answer before was
+// judged, which is told once.
+void TellWhatIsAsked(Session& session) {
+  if (RunEnded(session)) return;
+  const Prompt& prompt = session.prompt;
+  const Verdict verdict = std::exchange(session.verdict, Verdict::None);
+  TellHost(static_cast<int>(prompt.question), prompt.choices.data(), prompt.choices.size(),
+           static_cast<int>(prompt.kind), prompt.first, prompt.second, prompt.attempt,
+           prompt.player, prompt.name.data(), prompt.name.size(), static_cast<int>(verdict));
 }
 
 void Refuse(const char* call, const char* why) {
@@ -66,6 +98,7 @@ EMSCRIPTEN_KEEPALIVE void WebStart() {
   playing = true;
   StartRun(*run);
   playing = false;
+  TellWhatIsAsked(*run);
 }
 
 // While the run waits: where to put the next input bytes, and how many fit.
@@ -88,6 +121,7 @@ EMSCRIPTEN_KEEPALIVE void WebInputArrived(std::size_t count) {
   // A read waits, so the driver refuses only a count the space cannot hold.
   const bool taken = ContinueRun(*session, count);
   playing = false;
+  if (taken) TellWhatIsAsked(*session);
   if (!taken) {
     static_cast<void>(std::fprintf(
         stderr, "orvanell: WebInputArrived refused: %zu bytes, more than WebInputCapacity()\n",

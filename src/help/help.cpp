@@ -71,6 +71,7 @@ Screen TipsScreen(ProblemKind kind) {
   }
   WriteText("Press b to go back to the previous menu\n");
   WriteText("Press x to go back to the main menu\n");
+  Ask({.question = Question::Tips, .choices = "bx", .kind = kind});
   char& menuKey = ActiveSession().help.menuKey;
   // Kept on purpose (help_input_ends_key_stays_b.txt): once the input has
   // ended the key stays what it was, and steers this screen again.
@@ -101,6 +102,7 @@ Screen HelpMenu() {
   WriteText("2. Subtraction Tips\n");
   WriteText("3. Multiplication Tips\n");
   WriteText("4. Exit\n");
+  Ask({.question = Question::HelpMenu, .choices = "1234"});
   const std::int32_t choice = (co_await ReadNumber()).value_or(0);
   switch (choice) {
     case 1:

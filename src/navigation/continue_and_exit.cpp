@@ -6,6 +6,7 @@ namespace orvanell {
 Screen ContinuePrompt() {
   WriteText("To go to the Main Menu Press 1.\n");
   WriteText("To quit press 2.\n");
+  Ask({.question = Question::Continue, .choices = "12"});
   const std::int32_t choice = (co_await ReadNumber()).value_or(0);
   switch (choice) {
     case 1:
@@ -30,6 +31,7 @@ Screen ExitConfirmation() {
   WriteText("If you are sure you want to exit press y\n");
   // Kept on purpose (exit_yes.txt): "reamain".
   WriteText("If you want to reamain and play more games press n\n");
+  Ask({.question = Question::ExitConfirmation, .choices = "yn"});
   const char key = (co_await ReadKey()).value_or('\0');
   if (key == 'Y' || key == 'y') co_await QuitGame();
   // Kept on purpose (exit_no_then_invalid.txt): back from that main menu,

@@ -55,7 +55,9 @@ Screen OnePlayerQuiz(ProblemKind kind) {
     // Kept on purpose (one_player_word_at_continue.txt): a read that yields
     // nothing, once the input has failed, leaves the last guess to be judged
     // again.
+    AskAnswer(problem, kind, attempt);
     if (auto read = co_await ReadNumber()) guess = read;
+    Judged(guess == problem.answer);
     if (guess == problem.answer) {
       WriteText(texts.right);
       // Kept on purpose: back here after an invalid continue choice, the

@@ -13,6 +13,7 @@ constexpr std::size_t NameLength = 79;
 constexpr int Rounds = 4;
 
 struct Player {
+  int number;
   std::string name;
   std::string_view wonText;
   // Kept from turn to turn: a read that yields nothing leaves the last guess.
@@ -25,9 +26,11 @@ struct Player {
 Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteText("Welcome to 2 player Math Games!\n\n");
   WriteText("Enter your name Player 1: ");
+  Ask({.question = Question::PlayerName, .player = 1});
   std::string name1 = (co_await ReadWord(NameLength)).value_or("");
   WriteChar('\n');
   WriteText("Enter your name Player 2: ");
+  Ask({.question = Question::PlayerName, .player = 2});
   std::string name2 = (co_await ReadWord(NameLength)).value_or("");
   // Kept on purpose (two_player_first_wins.txt): no line break here.
   const Problem problem = MakeProblem(kind, GameMode::TwoPlayer);
@@ -35,8 +38,8 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
   std::array<Player, 2> players = {
       // Kept on purpose (two_player_names_one_line_second_wins.txt): player
       // 2's win says "WON".
-      Player{std::move(name1), "You Won!\n", std::nullopt},
-      Player{std::move(name2), "You WON!\n", std::nullopt},
+      Player{1, std::move(name1), "You Won!\n", std::nullopt},
+      Player{2, std::move(name2), "You WON!\n", std::nullopt},
   };
   for (int round = 0; round < Rounds; ++round) {
     for (Player& player : players) {
@@ -44,7 +47,9 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
       WriteText(": ");
       // Kept on purpose (two_player_input_ends_each_keeps_own_guess.txt):
       // once the input has failed, each player's last guess is judged again.
+      AskAnswer(problem, kind, round, player.number, player.name);
       if (auto read = co_await ReadNumber()) player.guess = read;
+      Judged(player.guess == problem.answer);
       // Kept on purpose (two_player_first_wins.txt): the wrong-answer test
       // comes first here, after the win in the one-player game.
       if (player.guess != problem.answer) WriteText("Sorry...wrong answer,\n");
