@@ -106,6 +106,7 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       {"abcd\xC3\xA9z 1 abc\xC3\xA9z\n", "WNW", {"abcd", "1", "abc\xC3\xA9"}},
       {"abc\xF0\x9F\x98\x80 ab\xF0\x9F\x98\x80\n", "WW", {"abc", "ab"}},
       {"abcd\x80\x80\n", "W", {"abcd\x80"}},
+      {"abc\xC3\xA9\x80\n", "W", {"abc\xC3\xA9"}},
       // Once failed, every read yields nothing, even with input left.
       {"q 1 y word\n", "NNKW", {"0", "<none>", "<none>", "<none>"}},
   };

@@ -170,6 +170,8 @@ TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
   std::array<char, 2> line{};
   EXPECT_EQ(io.read(line.data(), line.size()), 2U);
   EXPECT_TRUE(io.inputReady());  // the end of input
+  ::close(STDIN_FILENO);
+  EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
   ::dup2(savedInput, STDIN_FILENO);
   ::close(savedInput);
 }

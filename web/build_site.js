@@ -52,7 +52,11 @@ function writeOnePage() {
   const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
     `style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
-  if (Buffer.from(page).indexOf('<meta charset="utf-8">') > 1024 - 30) {
+  const charsetAt = Buffer.from(page).indexOf('<meta charset="utf-8">');
+  if (charsetAt < 0) {
+    throw new Error('the one-file page does not name its character set (<meta charset="utf-8">)');
+  }
+  if (charsetAt > 1024 - 30) {
     throw new Error('the one-file page names its character set too late for a browser to see it');
   }
   if (/ (src|href)="(?!data:)/.test(page)) {

@@ -101,16 +101,29 @@ bool IsContinuationByte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
 
+// How many continuation bytes follow `lead` in a UTF-8 character; 0 for a
+// byte that begins none.
+std::size_t ContinuationsAfter(char lead) {
+  const auto byte = static_cast<unsigned char>(lead);
+  if (byte >= 0xF8U) return 0;
+  if (byte >= 0xF0U) return 3;
+  if (byte >= 0xE0U) return 2;
+  if (byte >= 0xC0U) return 1;
+  return 0;
+}
+
 // A word cut just before `next`: when `next` goes on with a UTF-8 character
-// the kept bytes began, the character's first bytes go too, so that a name
-// never ends in half a character. Anything else, even bytes that are not
-// UTF-8, stays exactly as typed.
+// the kept bytes began and left unfinished, the character's first bytes go
+// too, so that a name never ends in half a character. A character kept whole
+// stays, even when a stray continuation byte follows it; anything else, even
+// bytes that are not UTF-8, stays exactly as typed.
 void DropCutCharacter(std::string& kept, char next) {
   if (!IsContinuationByte(next)) return;
   std::size_t start = kept.size();
   while (start > 0 && kept.size() - start < 3 && IsContinuationByte(kept[start - 1]))
     --start;
-  if (start > 0 && static_cast<unsigned char>(kept[start - 1]) >= 0xC0U) kept.resize(start - 1);
+  if (start > 0 && kept.size() - start < ContinuationsAfter(kept[start - 1]))
+    kept.resize(start - 1);
 }
 
 }  // namespace
