@@ -44,11 +44,48 @@ inline constexpr std::size_t InputBlockSize = std::size_t{64} * 1024;
 
 struct ConsoleChannel;
 
+enum class ProblemKind : std::uint8_t;
+
+// What a read asks, for a host that shows more than the game's text, as the
+// web page shows the question large with only the keys it needs. Each screen
+// hands it to its read, from its own state, so no host ever has to read it
+// back out of the words, which are free to move. Only a read that waits keeps
+// it: reading piped input costs nothing more.
+enum class Question : std::uint8_t {
+  None,
+  MainMenu,
+  GameType,
+  HelpMenu,
+  Tips,
+  Problem,
+  PlayerName,
+  Continue,
+  ExitConfirmation,
+};
+
+struct Prompt {
+  Question question = Question::None;
+  // The keys that choose, as typed, for the menus and the keyed screens.
+  std::string_view choices{};
+  // The game's, or the tips'.
+  ProblemKind kind{};
+  // A problem's operands, and the attempt (one player) or round (two).
+  std::int32_t first = 0;
+  std::int32_t second = 0;
+  int attempt = 0;
+  // In a two-player game, 1 or 2: whose name is asked, or whose turn it is,
+  // with that player's name.
+  int player = 0;
+  std::string_view name{};
+};
+
 // A read that found too few bytes buffered and waits for more. `advance` goes
-// on with it and says whether it has finished.
+// on with it and says whether it has finished. `asks` lives in the waiting
+// screen's frame, as long as the read waits.
 struct WaitingRead {
   void* read = nullptr;
   bool (*advance)(void* read, ConsoleChannel& channel) = nullptr;
+  const Prompt* asks = nullptr;
 };
 
 // One session's channel: its buffers and its input condition.
@@ -103,10 +140,11 @@ struct WordRead {
 template <typename Read>
 struct ReadAwaiter {
   Read read;
+  const Prompt* asks = nullptr;
 
   bool await_ready() { return read.Advance(ActiveConsole()); }
   void await_suspend(co::coroutine_handle<> /*screen*/) {
-    ActiveConsole().waiting = {this, &AdvanceWaiting};
+    ActiveConsole().waiting = {this, &AdvanceWaiting, asks};
   }
   auto await_resume() { return std::move(read.result); }
 
@@ -117,18 +155,19 @@ struct ReadAwaiter {
 
 // A number in decimal, octal (leading 0) or hexadecimal (leading 0x), clamped
 // to the 32-bit range; 0 when no digit came; no value once the input has failed.
-inline ReadAwaiter<NumberRead> ReadNumber() {
-  return {};
+// `asks` must outlive the read: a temporary in the `co_await` expression does.
+inline ReadAwaiter<NumberRead> ReadNumber(const Prompt& asks = {}) {
+  return {{}, &asks};
 }
 // The next byte that is not whitespace.
-inline ReadAwaiter<KeyRead> ReadKey() {
-  return {};
+inline ReadAwaiter<KeyRead> ReadKey(const Prompt& asks = {}) {
+  return {{}, &asks};
 }
 // The next whitespace-free word, of which only the first `keepAtMost` bytes are
 // kept, less a UTF-8 character that does not fit whole; the rest of the word is
 // read and dropped.
-inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost) {
-  return {WordRead{keepAtMost, false, false, std::nullopt}};
+inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost, const Prompt& asks = {}) {
+  return {WordRead{keepAtMost, false, false, std::nullopt}, &asks};
 }
 
 // Binds the channel to standard input and standard output.

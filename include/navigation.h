@@ -136,43 +136,9 @@ struct ReopenMainMenu {
 // heap. No run leaves one behind, however long it went on.
 int LiveScreens();
 
-// What a waiting read asks, for a host that shows more than the game's text,
-// as the web page shows the question large with only the keys it needs. Each
-// screen says it at its read, from its own state, so no host ever has to
-// read it back out of the words, which are free to move.
-enum class Question : std::uint8_t {
-  None,
-  MainMenu,
-  GameType,
-  HelpMenu,
-  Tips,
-  Problem,
-  PlayerName,
-  Continue,
-  ExitConfirmation,
-};
-
-struct Prompt {
-  Question question = Question::None;
-  // The keys that choose, as typed, for the menus and the keyed screens.
-  std::string_view choices{};
-  // The game's, or the tips'.
-  ProblemKind kind{};
-  // A problem's operands, and the attempt (one player) or round (two).
-  std::int32_t first = 0;
-  std::int32_t second = 0;
-  int attempt = 0;
-  // In a two-player game, 1 or 2: whose name is asked, or whose turn it is,
-  // with that player's name, which lives as long as the read waits.
-  int player = 0;
-  std::string_view name{};
-};
-
 // How the game judged the answer read last, until a host has been told.
 enum class Verdict : std::uint8_t { None, Right, Wrong };
 
-// Said by a screen just before it reads.
-void Ask(const Prompt& prompt);
 // Said by a game once it has compared the answer read with the problem's.
 void Judged(bool right);
 
@@ -194,8 +160,7 @@ class Session {
   ConsoleChannel console;
   OperandGenerator generator;
   HelpState help;
-  // What the read that waits asks, and the verdict on the answer before it.
-  Prompt prompt;
+  // The verdict on the answer read last, for the host (see `Prompt`).
   Verdict verdict = Verdict::None;
 
   // The engine's part: which screens are open and how the run stands. It is

@@ -21,10 +21,18 @@ struct Problem {
 
 Problem MakeProblem(ProblemKind kind, GameMode mode);
 void ShowProblem(Problem problem, ProblemKind kind, GameMode mode);
-// Asks for the answer to `problem`, at this attempt or round, and in a
-// two-player game of which player, by number and name.
-void AskAnswer(Problem problem, ProblemKind kind, int attempt, int player = 0,
-               std::string_view name = {});
+// What a read of the answer to `problem` asks, at this attempt or round, and
+// in a two-player game of which player, by number and name.
+inline Prompt AnswerTo(Problem problem, ProblemKind kind, int attempt = 0, int player = 0,
+                       std::string_view name = {}) {
+  return {.question = Question::Problem,
+          .kind = kind,
+          .first = problem.first,
+          .second = problem.second,
+          .attempt = attempt,
+          .player = player,
+          .name = name};
+}
 
 Screen OnePlayerQuiz(ProblemKind kind);
 Screen AwardPoints(int attemptIndex);

@@ -54,7 +54,9 @@ void WriteToHost(std::string_view bytes) {
 // judged, which is told once.
 void TellWhatIsAsked(Session& session) {
   if (RunEnded(session)) return;
-  const Prompt& prompt = session.prompt;
+  static constexpr Prompt asksNothing{};
+  const Prompt& prompt =
+      session.console.waiting.asks != nullptr ? *session.console.waiting.asks : asksNothing;
   const Verdict verdict = std::exchange(session.verdict, Verdict::None);
   TellHost(static_cast<int>(prompt.question), prompt.choices.data(), prompt.choices.size(),
            static_cast<int>(prompt.kind), prompt.first, prompt.second, prompt.attempt,

@@ -71,11 +71,11 @@ Screen TipsScreen(ProblemKind kind) {
   }
   WriteText("Press b to go back to the previous menu\n");
   WriteText("Press x to go back to the main menu\n");
-  Ask({.question = Question::Tips, .choices = "bx", .kind = kind});
+  const Prompt asks{.question = Question::Tips, .choices = "bx", .kind = kind};
   char& menuKey = ActiveSession().help.menuKey;
   // Kept on purpose (help_input_ends_key_stays_b.txt): once the input has
   // ended the key stays what it was, and steers this screen again.
-  if (auto key = co_await ReadKey()) menuKey = *key;
+  if (auto key = co_await ReadKey(asks)) menuKey = *key;
   // Kept on purpose: the four tests are separate, and the key is shared by
   // the three tips screens for the whole run, so each test sees the key as
   // the screens opened by the one before left it. After B, a b typed deeper
@@ -102,8 +102,8 @@ Screen HelpMenu() {
   WriteText("2. Subtraction Tips\n");
   WriteText("3. Multiplication Tips\n");
   WriteText("4. Exit\n");
-  Ask({.question = Question::HelpMenu, .choices = "1234"});
-  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  static constexpr Prompt asks{.question = Question::HelpMenu, .choices = "1234"};
+  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:
       co_await AdditionTips();

@@ -200,10 +200,6 @@ Session& ActiveSession() {
   return *active;
 }
 
-void Ask(const Prompt& prompt) {
-  ActiveSession().prompt = prompt;
-}
-
 void Judged(bool right) {
   ActiveSession().verdict = right ? Verdict::Right : Verdict::Wrong;
 }

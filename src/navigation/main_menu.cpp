@@ -15,8 +15,8 @@ Screen MainMenu() {
   WriteText("3:  Multiplication problems\n");
   WriteText("4.  Help and Tips\n");
   WriteText("5:  Exit\n");
-  Ask({.question = Question::MainMenu, .choices = "12345"});
-  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  static constexpr Prompt asks{.question = Question::MainMenu, .choices = "12345"};
+  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:
       co_await GameTypePrompt(ProblemKind::Addition);
@@ -46,8 +46,8 @@ Screen GameTypePrompt(ProblemKind kind) {
   WriteText("What type of game would you like to play?\n");
   WriteText("1. One Player\n");
   WriteText("2. Two Player\n");
-  Ask({.question = Question::GameType, .choices = "12", .kind = kind});
-  const std::int32_t choice = (co_await ReadNumber()).value_or(0);
+  const Prompt asks{.question = Question::GameType, .choices = "12", .kind = kind};
+  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:
       co_await OnePlayerQuiz(kind);

@@ -49,14 +49,15 @@ Screen OnePlayerQuiz(ProblemKind kind) {
   ShowProblem(problem, kind, GameMode::OnePlayer);
   const OnePlayerTexts texts = TextsOf(kind);
   std::optional<std::int32_t> guess;
+  Prompt asks = AnswerTo(problem, kind);
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     // Kept on purpose (one_player_word_at_continue.txt): a read that yields
     // nothing, once the input has failed, leaves the last guess to be judged
     // again.
-    AskAnswer(problem, kind, attempt);
-    if (auto read = co_await ReadNumber()) guess = read;
+    asks.attempt = attempt;
+    if (auto read = co_await ReadNumber(asks)) guess = read;
     Judged(guess == problem.answer);
     if (guess == problem.answer) {
       WriteText(texts.right);

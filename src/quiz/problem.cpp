@@ -67,14 +67,4 @@ void ShowProblem(Problem problem, ProblemKind kind, GameMode mode) {
   if (kind != ProblemKind::Multiplication || mode == GameMode::TwoPlayer) WriteChar('\n');
 }
 
-void AskAnswer(Problem problem, ProblemKind kind, int attempt, int player, std::string_view name) {
-  Ask({.question = Question::Problem,
-       .kind = kind,
-       .first = problem.first,
-       .second = problem.second,
-       .attempt = attempt,
-       .player = player,
-       .name = name});
-}
-
 }  // namespace orvanell

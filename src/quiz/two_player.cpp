@@ -26,12 +26,12 @@ struct Player {
 Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteText("Welcome to 2 player Math Games!\n\n");
   WriteText("Enter your name Player 1: ");
-  Ask({.question = Question::PlayerName, .player = 1});
-  std::string name1 = (co_await ReadWord(NameLength)).value_or("");
+  static constexpr Prompt asks1{.question = Question::PlayerName, .player = 1};
+  std::string name1 = (co_await ReadWord(NameLength, asks1)).value_or("");
   WriteChar('\n');
   WriteText("Enter your name Player 2: ");
-  Ask({.question = Question::PlayerName, .player = 2});
-  std::string name2 = (co_await ReadWord(NameLength)).value_or("");
+  static constexpr Prompt asks2{.question = Question::PlayerName, .player = 2};
+  std::string name2 = (co_await ReadWord(NameLength, asks2)).value_or("");
   // Kept on purpose (two_player_first_wins.txt): no line break here.
   const Problem problem = MakeProblem(kind, GameMode::TwoPlayer);
   ShowProblem(problem, kind, GameMode::TwoPlayer);
@@ -47,8 +47,8 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
       WriteText(": ");
       // Kept on purpose (two_player_input_ends_each_keeps_own_guess.txt):
       // once the input has failed, each player's last guess is judged again.
-      AskAnswer(problem, kind, round, player.number, player.name);
-      if (auto read = co_await ReadNumber()) player.guess = read;
+      const Prompt asks = AnswerTo(problem, kind, round, player.number, player.name);
+      if (auto read = co_await ReadNumber(asks)) player.guess = read;
       Judged(player.guess == problem.answer);
       // Kept on purpose (two_player_first_wins.txt): the wrong-answer test
       // comes first here, after the win in the one-player game.
