@@ -14,19 +14,27 @@ var readAloud = (function readAloud() {
   let sentLine = '';  // read back before the game's answer to it
   let refused = false;
 
-  // The game's symbols as the words a child says. Lines, tabs and runs of
-  // spaces (a menu's columns, the tips' indents) end a sentence, so that they
-  // are pauses rather than words.
+  // The game's symbols as the words a child says, and its punctuation as
+  // pauses: "1:  Addition Problems" is "1, Addition Problems", and
+  // "Sorry...wrong answer," is "Sorry, wrong answer." Lines, tabs and runs
+  // of spaces (a menu's columns, the tips' indents) end a sentence.
   function sentences(text) {
     return text
       .replace(/ \+ /g, ' plus ')
+      .replace(/(\p{L})\+/gu, '$1 plus')
       .replace(/ - /g, ' minus ')
       .replace(/(\d) x (?=\d)/g, '$1 times ')
       .replace(/ = /g, ' equals ')
+      .replace(/\bv\.(?=\d)/g, 'version ')
+      .replace(/\bex\. +/g, 'for example, ')
+      .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
+      .replace(/([!?])[.!?]+ */g, '$1 ')
+      .replace(/\.{2,} *(?=\p{Ll})/gu, ', ')
+      .replace(/\.{2,} */g, '. ')
       .split(/[\0-\x1f\x7f]| {2,}/)
       .map((piece) => piece.trim())
       .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
-      .map((piece) => (/[.,:;!?]$/.test(piece) ? piece : `${piece}.`))
+      .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
       .join(' ');
   }
 
