@@ -1,11 +1,14 @@
 // Read aloud: the page speaks the game for children who can't read it yet.
-// The page tells it what the game wrote, when the game waits for a line and
-// which line the player sent; the "Read aloud" button turns it on and off.
+// The page tells it what the game wrote, what the game asks each time it
+// waits for a line (the module's record, null once the game has ended) and
+// which line the player sent; the "Read aloud" button turns it on and off,
+// and "Say it again" says the open question whether it is on or off.
 //
 // A classic script, like the page's, loaded before it.
 var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
+  const again = document.getElementById('say-again');
   const storageKey = 'orvanell-read-aloud';
   const synth = window.speechSynthesis;
   let on = false;
@@ -13,6 +16,22 @@ var readAloud = (function readAloud() {
   let spoken = 0;  // how much of it has been said
   let sentLine = '';  // read back before the game's answer to it
   let refused = false;
+  let asked;  // the record of the wait the game is at: undefined before the first
+  let askedBefore = null;  // the question of the wait before it
+  let mainMenus = 0;  // the main menus waited at since the page loaded
+
+  // The game's own words for its choices, said by "Say it again" at a menu.
+  // The page's buttons name the same choices.
+  const choiceWords = {
+    'main-menu': { 1: 'Addition Problems', 2: 'Subtraction Problems', 3: 'Multiplication problems',
+      4: 'Help and Tips', 5: 'Exit' },
+    'game-type': { 1: 'One Player', 2: 'Two Player' },
+    'help-menu': { 1: 'Addition Tips', 2: 'Subtraction Tips', 3: 'Multiplication Tips', 4: 'Exit' },
+    tips: { b: 'Go back to the previous menu', x: 'Go back to the main menu' },
+    continue: { 1: 'Go to the Main Menu', 2: 'Quit' },
+    exit: { y: 'Exit', n: 'Play more games' },
+  };
+  const operatorWords = { addition: 'plus', subtraction: 'minus', multiplication: 'times' };
 
   // The game's symbols as the words a child says, and its punctuation as
   // pauses: "1:  Addition Problems" is "1, Addition Problems", and
@@ -36,6 +55,33 @@ var readAloud = (function readAloud() {
       .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
       .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
       .join(' ');
+  }
+
+  // What the game waits for, from its record, never from its text.
+  function openQuestion(prompt) {
+    if (prompt === null) return 'The game has ended.';
+    if (prompt === undefined) return '';
+    const { question, choices, kind, first, second, player, name } = prompt;
+    if (question === 'problem') {
+      return `${player && name ? `${name}. ` : ''}${first} ${operatorWords[kind]} ${second} equals?`;
+    }
+    if (question === 'name') return `Enter your name, Player ${player}.`;
+    const words = choiceWords[question] ?? {};
+    return [...choices].map((key) => (words[key] ? `${key}, ${words[key]}.` : `${key}.`)).join('\n');
+  }
+
+  // What is said at the wait the game is at, of the text it wrote there. At
+  // a sum the question comes last, after a miss or a return to it too: the
+  // line the game waits on ("Leo: ", or a product's own line) is its prompt,
+  // and a sum just shown is all the text there is. The title banner is said
+  // at the page's first main menu only; the menu is alone on its screen.
+  function wordsFor(text) {
+    if (asked?.question === 'problem') {
+      const shown = askedBefore !== 'problem' && askedBefore !== 'continue';
+      return `${shown ? '' : text.slice(0, text.lastIndexOf('\n') + 1)}\n${openQuestion(asked)}`;
+    }
+    if (asked?.question === 'main-menu' && mainMenus > 1) return openQuestion(asked);
+    return text;
   }
 
   // A voice on the device itself, so that the one file and the installed app
@@ -66,7 +112,7 @@ var readAloud = (function readAloud() {
 
   function readScreen() {
     synth.cancel();
-    say(screen);
+    say(wordsFor(screen));
     spoken = screen.length;
   }
 
@@ -84,8 +130,11 @@ var readAloud = (function readAloud() {
     screen += text;
   }
 
-  function waiting() {
-    if (on) say(`${sentLine}\n${screen.slice(spoken)}`);
+  function waiting(prompt) {
+    askedBefore = asked?.question ?? null;
+    asked = prompt;
+    if (prompt?.question === 'main-menu') ++mainMenus;
+    if (on) say(`${sentLine}\n${wordsFor(screen.slice(spoken))}`);
     sentLine = '';
     spoken = screen.length;
   }
@@ -109,6 +158,7 @@ var readAloud = (function readAloud() {
 
   if (synth) {
     button.hidden = false;
+    again.hidden = false;
     let stored = null;
     try {
       stored = localStorage.getItem(storageKey);
@@ -124,6 +174,10 @@ var readAloud = (function readAloud() {
       } catch {
         // storage blocked
       }
+    });
+    again.addEventListener('click', () => {
+      synth.cancel();
+      say(openQuestion(asked));
     });
   }
   return { written, waiting, sent };
