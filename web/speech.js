@@ -9,6 +9,8 @@ var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
   const again = document.getElementById('say-again');
+  const note = document.getElementById('speech-note');
+  const log = document.getElementById('transcript');
   const storageKey = 'orvanell-read-aloud';
   const synth = window.speechSynthesis;
   let on = false;
@@ -16,6 +18,8 @@ var readAloud = (function readAloud() {
   let spoken = 0;  // how much of it has been said
   let sentLine = '';  // read back before the game's answer to it
   let refused = false;
+  let touched = false;  // since the page loaded, which browsers ask before they speak
+  let noVoice = false;
   let asked;  // the record of the wait the game is at: undefined before the first
   let askedBefore = null;  // the question of the wait before it
   let mainMenus = 0;  // the main menus waited at since the page loaded
@@ -94,8 +98,23 @@ var readAloud = (function readAloud() {
       english.find((voice) => voice.localService) ?? english.find((voice) => voice.default) ?? english[0] ?? null;
   }
 
+  // While Read aloud speaks, a screen reader's reading of the log would be a
+  // second voice over it; where nothing can speak, the log speaks again.
+  function quietLog() {
+    log.setAttribute('aria-live', on && !noVoice ? 'off' : 'polite');
+  }
+
+  function showNoVoice(shown) {
+    noVoice = shown;
+    note.textContent = shown ?
+      "This device has no voice to read with. A voice can be added in the device's settings." : '';
+    note.hidden = !shown;
+    quietLog();
+  }
+
   // One utterance at a time: WebKitGTK's speech hangs the page on an
-  // utterance queued behind another.
+  // utterance queued behind another. A failure before the first touch is
+  // the browser's refusal; after it, there is no voice to speak with.
   function say(text) {
     const words = sentences(text);
     if (words === '') return;
@@ -105,7 +124,11 @@ var readAloud = (function readAloud() {
     utterance.lang = voice ? voice.lang : 'en-US';
     utterance.rate = 0.9;
     utterance.addEventListener('error', (event) => {
-      if (event.error === 'not-allowed') refused = true;
+      if (event.error === 'not-allowed' || !touched) refused = true;
+      else if (event.error === 'synthesis-failed' || event.error === 'voice-unavailable') showNoVoice(true);
+    });
+    utterance.addEventListener('start', () => {
+      if (noVoice) showNoVoice(false);
     });
     synth.speak(utterance);
   }
@@ -120,6 +143,7 @@ var readAloud = (function readAloud() {
   // loaded: a screen refused at first is read at the first tap or key.
   for (const type of ['pointerup', 'keydown']) {
     document.addEventListener(type, () => {
+      touched = true;
       if (!refused || !on) return;
       refused = false;
       readScreen();
@@ -152,6 +176,7 @@ var readAloud = (function readAloud() {
   function turn(value) {
     on = value;
     button.setAttribute('aria-pressed', String(on));
+    quietLog();
     if (on) readScreen();
     else synth.cancel();
   }
@@ -167,6 +192,7 @@ var readAloud = (function readAloud() {
     }
     on = stored === 'on';
     button.setAttribute('aria-pressed', String(on));
+    quietLog();
     button.addEventListener('click', () => {
       turn(!on);
       try {
