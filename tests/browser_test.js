@@ -297,49 +297,84 @@ async function playOtherWays(page, cdp) {
 }
 
 // Read aloud, with a stand-in for the browser's speech that notes what it is
-// asked to say, and '-' for each cancel: nothing while the button is off; the
-// screen from its start when it is turned on; a sent line read back, after
-// the rest is cancelled and before the game's answer; still on after a reload.
+// asked to say (and the rate, if not 0.9), and '-' for each cancel; it
+// refuses until the page is touched, and fails as a browser with no voice
+// once `noVoice` is set. Nothing while the button is off; the screen from
+// its start when it is turned on, and the log quiet meanwhile; a sent line
+// read back, after the rest is cancelled and before the game's answer; the
+// sum again after a miss, back at it, on "Say it again" and at a two-player
+// turn after the name; still on after a reload, read at the first key; the
+// note where there is no voice.
 async function checkReadAloud(page, url) {
   await page.evaluateOnNewDocument(() => {
     window.spoken = [];
-    const speechSynthesis = { speak: (utterance) => spoken.push(utterance.text), cancel: () => spoken.push('-'),
-      getVoices: () => [] };
-    Object.defineProperty(window, 'speechSynthesis', { value: speechSynthesis });
+    let touched = false;
+    for (const type of ['pointerup', 'keydown']) addEventListener(type, () => { touched = true; }, true);
+    const speak = (utterance) => {
+      const error = (!touched && 'not-allowed') || (window.noVoice && 'synthesis-failed');
+      if (error) setTimeout(() => utterance.dispatchEvent(Object.assign(new Event('error'), { error })));
+      else spoken.push(utterance.text + (utterance.rate === Math.fround(0.9) ? '' : ` at ${utterance.rate}`));
+    };
+    Object.defineProperty(window, 'speechSynthesis', { value: { speak, cancel: () => spoken.push('-'),
+      getVoices: () => [] } });
   });
   const readAloud = button('Read aloud');
+  const sayAgain = button('Say it again');
   const expectSaid = async (...expected) => {
+    await waitUntil(page, (count) => spoken.length >= count, 'speech', expected.length).catch(() => {});
     const said = await page.evaluate(() => spoken.splice(0));
     if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
   };
-  const question = async (pattern) => (await expectBottom(page, pattern)).at(-1).match(problem).slice(1);
-  const menu = 'Orvanell. Kestrova+ Level 1 v.1.0. 1: Addition Problems. 2: Subtraction Problems. ' +
-    '3: Multiplication problems. 4. Help and Tips. 5: Exit.';
-  const gameTypes = 'What type of game would you like to play? 1. One Player. 2. Two Player.';
+  const expectLog = async (live) => {
+    const found = await page.$eval('[role="log"]', (log) => log.getAttribute('aria-live'));
+    if (found !== live) fail(`the log is aria-live="${found}", not "${live}"`);
+  };
+  const question = async (...patterns) => {
+    const [first, operator, second] = (await expectBottom(page, ...patterns)).at(-patterns.length)
+      .match(problem).slice(1);
+    return [`${first} ${{ '+': 'plus', x: 'times' }[operator]} ${second} equals?`,
+      String(answer(Number(first), operator, Number(second)))];
+  };
+  const choices = '1, Addition Problems. 2, Subtraction Problems. 3, Multiplication problems. ' +
+    '4, Help and Tips. 5, Exit.';
+  const gameTypes = 'What type of game would you like to play? 1, One Player. 2, Two Player.';
+  const next = 'To go to the Main Menu Press 1. To quit press 2.';
   await page.goto(url);
   await expectBottom(page, ...mainMenu);
   for (const line of ['1', '1']) await typeLine(page, line);
-  let [first, , second] = await question(/^\d+ \+ \d+ =$/);
+  let [sum, right] = await question(/^\d+ \+ \d+ =$/);
   await expectSaid();
   await page.click(readAloud);
-  await expectSaid('-', `${first} plus ${second} equals.`);
-  const sum = String(Number(first) + Number(second));
-  await typeLine(page, sum);
-  await expectBottom(page, ...continuePrompt);
-  await expectSaid('-',
-    `${sum}. Correct!! You got 5 points good job! To go to the Main Menu Press 1. To quit press 2.`);
+  await expectSaid('-', sum);
+  await expectLog('off');
+  for (const line of [`${right}1`, right, '9']) await typeLine(page, line);
+  await expectSaid('-', `${right}1. Sorry, wrong answer. ${sum}`, '-',
+    `${right}. Correct! You got 4 points, you could have done better! ${next}`, '-',
+    `9. Please use one of the given options! ${sum}`);
   await page.reload();
   await expectBottom(page, ...mainMenu);
-  await expectSaid('-', menu);
-  await typeLine(page, '3');
-  await expectBottom(page, ...gameType);
-  await typeLine(page, '1');
-  [first, , second] = await question(/^\d+ x \d+ =$/);
-  await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
-  await page.click(readAloud);
-  await typeLine(page, String(Number(first) * Number(second)));
-  await expectBottom(page, ...continuePrompt);
   await expectSaid('-');
+  for (const line of ['3', '1']) await typeLine(page, line);
+  [sum, right] = await question(/^\d+ x \d+ =$/);
+  await typeLine(page, `${right}1`);
+  await page.click(sayAgain);
+  await expectSaid('-', `Orvanell. Kestrova plus Level 1 version 1.0. ${choices}`, '-', `3. ${gameTypes}`, '-',
+    `1. ${sum}`, '-', `${right}1. Try Again. ${sum}`, '-', sum);
+  const product = right;
+  for (const line of [right, '1', '1', '2', 'Ann', 'Bob']) await typeLine(page, line);
+  [sum, right] = await question(problem, /^Ann:$/);
+  await typeLine(page, `${right}1`);
+  await expectSaid('-', `${product}. Correct! You got 4 points, you could have done better! ${next}`, '-',
+    `1. ${choices}`, '-', `1. ${gameTypes}`, '-', '2. Welcome to 2 player Math Games! Enter your name Player 1.',
+    '-', 'Ann. Enter your name Player 2.', '-', `Bob. Ann. ${sum}`, '-', `${right}1. Sorry, wrong answer. Bob. ${sum}`);
+  await page.click(readAloud);
+  await expectLog('polite');
+  await page.evaluate(() => { window.noVoice = true; });
+  await page.click(sayAgain);
+  const note = await waitUntil(page, () => document.getElementById('speech-note').innerText, 'the no-voice note');
+  if (!/no voice.* settings\.$/.test(note)) fail(`where no voice speaks, the page says: ${note}`);
+  await typeLine(page, right);
+  await expectSaid('-', '-');
 }
 
 function watch(page, allowed) {
