@@ -115,6 +115,7 @@ var readAloud = (function readAloud() {
   // One utterance at a time: WebKitGTK's speech hangs the page on an
   // utterance queued behind another. A failure before the first touch is
   // the browser's refusal; after it, there is no voice to speak with.
+  // Firefox without a voice fails with no code at all.
   function say(text) {
     const words = sentences(text);
     if (words === '') return;
@@ -125,7 +126,8 @@ var readAloud = (function readAloud() {
     utterance.rate = 0.9;
     utterance.addEventListener('error', (event) => {
       if (event.error === 'not-allowed' || !touched) refused = true;
-      else if (event.error === 'synthesis-failed' || event.error === 'voice-unavailable') showNoVoice(true);
+      else if (['synthesis-failed', 'voice-unavailable'].includes(event.error) ||
+        (!event.error && synth.getVoices().length === 0)) showNoVoice(true);
     });
     utterance.addEventListener('start', () => {
       if (noVoice) showNoVoice(false);
