@@ -49,7 +49,7 @@ var readAloud = (function readAloud() {
       .replace(/(\d) x (?=\d)/g, '$1 times ')
       .replace(/ = /g, ' equals ')
       .replace(/\bv\.(?=\d)/g, 'version ')
-      .replace(/\bex\. +/g, 'for example, ')
+      .replace(/\bex\. +/g, 'For example, ')
       .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
       .replace(/([!?])[.!?]+ */g, '$1 ')
       .replace(/\.{2,} *(?=\p{Ll})/gu, ', ')
