@@ -297,14 +297,11 @@ async function playOtherWays(page, cdp) {
 }
 
 // Read aloud, with a stand-in for the browser's speech that notes what it is
-// asked to say (and the rate, if not 0.9), and '-' for each cancel; it
-// refuses until the page is touched, and fails as a browser with no voice
-// once `noVoice` is set. Nothing while the button is off; the screen from
-// its start when it is turned on, and the log quiet meanwhile; a sent line
-// read back, after the rest is cancelled and before the game's answer; the
+// asked to say (and a rate other than 0.9), '-' for each cancel, refuses
+// until the page is touched and fails once `noVoice` is set: nothing while
+// off; the screen, then each sent line read back and the game's answer, the
 // sum again after a miss, back at it, on "Say it again" and at a two-player
-// turn after the name; still on after a reload, read at the first key; the
-// note where there is no voice.
+// turn; the log quiet meanwhile; on after a reload; the no-voice note.
 async function checkReadAloud(page, url) {
   await page.evaluateOnNewDocument(() => {
     window.spoken = [];
@@ -330,10 +327,9 @@ async function checkReadAloud(page, url) {
     if (found !== live) fail(`the log is aria-live="${found}", not "${live}"`);
   };
   const question = async (...patterns) => {
-    const [first, operator, second] = (await expectBottom(page, ...patterns)).at(-patterns.length)
-      .match(problem).slice(1);
+    const [, first, operator, second] = (await expectBottom(page, ...patterns)).at(-patterns.length).match(problem);
     return [`${first} ${{ '+': 'plus', x: 'times' }[operator]} ${second} equals?`,
-      String(answer(Number(first), operator, Number(second)))];
+      `${answer(+first, operator, +second)}`];
   };
   const choices = '1, Addition Problems. 2, Subtraction Problems. 3, Multiplication problems. ' +
     '4, Help and Tips. 5, Exit.';
@@ -366,7 +362,8 @@ async function checkReadAloud(page, url) {
   await typeLine(page, `${right}1`);
   await expectSaid('-', `${product}. Correct! You got 4 points, you could have done better! ${next}`, '-',
     `1. ${choices}`, '-', `1. ${gameTypes}`, '-', '2. Welcome to 2 player Math Games! Enter your name Player 1.',
-    '-', 'Ann. Enter your name Player 2.', '-', `Bob. Ann. ${sum}`, '-', `${right}1. Sorry, wrong answer. Bob. ${sum}`);
+    '-', 'Ann. Enter your name Player 2.', '-', `Bob. Ann. ${sum}`, '-',
+    `${right}1. Sorry, wrong answer. Bob. ${sum}`);
   await page.click(readAloud);
   await expectLog('polite');
   await page.evaluate(() => { window.noVoice = true; });
