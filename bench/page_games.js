@@ -48,7 +48,7 @@ async function main() {
   const server = await serveSite(site);
   try {
     const page = await browser.newPage();
-    const cdp = await page.context().newCDPSession(page);
+    const cdp = await page.createCDPSession();
     await cdp.send('Performance.enable');
     await page.goto(`${originOf(server)}/`);
     await page.waitForFunction(() => document.getElementById('transcript').textContent.includes('5:  Exit'));

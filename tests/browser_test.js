@@ -115,12 +115,26 @@ async function typeLine(page, text) {
   await page.keyboard.press('Enter');
 }
 
+// A button found as a screen reader finds it, by its role and name.
+const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
+
 // Typed on the keyboard, or tapped on the keypad's keys, found by their names.
 async function tapKeys(page, ...keys) {
-  for (const key of keys) await page.getByRole('button', { name: key, exact: true }).tap();
+  for (const key of keys) await (await page.waitForSelector(button(key))).tap();
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
+
+// A chord such as 'Control+D': each key held down in turn, let go in reverse.
+async function pressChord(page, chord) {
+  const keys = chord.split('+');
+  for (const key of keys) await page.keyboard.down(key);
+  for (const key of keys.reverse()) await page.keyboard.up(key);
+}
+
+async function isVisible(page, selector) {
+  return (await (await page.$(selector))?.isVisible()) ?? false;
+}
 
 // The ways text comes that a terminal emulator lost characters of, through
 // CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
@@ -206,14 +220,14 @@ async function play(page) {
   await typeLine(page, '5');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await typeLine(page, 'y');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
   await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
 
   // Again: a two-player game whose input ends with Ctrl+D at the first guess.
   // Every round then runs through without waiting, and the last rings the bell.
   await page.click('#again');
   await expectBottom(page, ...mainMenu);
-  if (await page.isVisible('#ended')) fail('the end stays shown after playing again');
+  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
   await page.evaluate(() => {
     window.bellRung = false;
     new MutationObserver(() => {
@@ -222,10 +236,10 @@ async function play(page) {
   });
   for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
   await expectBottom(page, problem, /^Ann:$/);
-  await page.keyboard.press('Control+D');
+  await pressChord(page, 'Control+D');
   await expectBottom(page, /^Neither of you answered the question!$/, /^The correct answer was: \d+$/,
     ...continuePrompt, /^Please use one of the given options!$/);
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
   if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
 }
 
@@ -283,49 +297,81 @@ async function playOtherWays(page, cdp) {
 }
 
 // Read aloud, with a stand-in for the browser's speech that notes what it is
-// asked to say, and '-' for each cancel: nothing while the button is off; the
-// screen from its start when it is turned on; a sent line read back, after
-// the rest is cancelled and before the game's answer; still on after a reload.
+// asked to say (and a rate other than 0.9), '-' for each cancel, refuses
+// until the page is touched and fails once `noVoice` is set: nothing while
+// off; the screen, then each sent line read back and the game's answer, the
+// sum again after a miss, back at it, on "Say it again" and at a two-player
+// turn; the log quiet meanwhile; on after a reload; the no-voice note.
 async function checkReadAloud(page, url) {
-  await page.addInitScript(() => {
+  await page.evaluateOnNewDocument(() => {
     window.spoken = [];
-    const speechSynthesis = { speak: (utterance) => spoken.push(utterance.text), cancel: () => spoken.push('-'),
-      getVoices: () => [] };
-    Object.defineProperty(window, 'speechSynthesis', { value: speechSynthesis });
+    let touched = false;
+    for (const type of ['pointerup', 'keydown']) addEventListener(type, () => { touched = true; }, true);
+    const speak = (utterance) => {
+      const error = (!touched && 'not-allowed') || (window.noVoice && 'synthesis-failed');
+      if (error) setTimeout(() => utterance.dispatchEvent(Object.assign(new Event('error'), { error })));
+      else spoken.push(utterance.text + (utterance.rate === Math.fround(0.9) ? '' : ` at ${utterance.rate}`));
+    };
+    Object.defineProperty(window, 'speechSynthesis', { value: { speak, cancel: () => spoken.push('-'),
+      getVoices: () => [] } });
   });
-  const button = page.getByRole('button', { name: 'Read aloud' });
+  const readAloud = button('Read aloud');
+  const sayAgain = button('Say it again');
   const expectSaid = async (...expected) => {
+    await waitUntil(page, (count) => spoken.length >= count, 'speech', expected.length).catch(() => {});
     const said = await page.evaluate(() => spoken.splice(0));
     if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
   };
-  const question = async (pattern) => (await expectBottom(page, pattern)).at(-1).match(problem).slice(1);
-  const menu = 'Orvanell. Kestrova+ Level 1 v.1.0. 1: Addition Problems. 2: Subtraction Problems. ' +
-    '3: Multiplication problems. 4. Help and Tips. 5: Exit.';
-  const gameTypes = 'What type of game would you like to play? 1. One Player. 2. Two Player.';
+  const expectLog = async (live) => {
+    const found = await page.$eval('[role="log"]', (log) => log.getAttribute('aria-live'));
+    if (found !== live) fail(`the log is aria-live="${found}", not "${live}"`);
+  };
+  const question = async (...patterns) => {
+    const [, first, operator, second] = (await expectBottom(page, ...patterns)).at(-patterns.length).match(problem);
+    return [`${first} ${{ '+': 'plus', x: 'times' }[operator]} ${second} equals?`,
+      `${answer(+first, operator, +second)}`];
+  };
+  const choices = '1, Addition Problems. 2, Subtraction Problems. 3, Multiplication problems. ' +
+    '4, Help and Tips. 5, Exit.';
+  const gameTypes = 'What type of game would you like to play? 1, One Player. 2, Two Player.';
+  const next = 'To go to the Main Menu Press 1. To quit press 2.';
   await page.goto(url);
   await expectBottom(page, ...mainMenu);
   for (const line of ['1', '1']) await typeLine(page, line);
-  let [first, , second] = await question(/^\d+ \+ \d+ =$/);
+  let [sum, right] = await question(/^\d+ \+ \d+ =$/);
   await expectSaid();
-  await button.click();
-  await expectSaid('-', `${first} plus ${second} equals.`);
-  const sum = String(Number(first) + Number(second));
-  await typeLine(page, sum);
-  await expectBottom(page, ...continuePrompt);
-  await expectSaid('-',
-    `${sum}. Correct!! You got 5 points good job! To go to the Main Menu Press 1. To quit press 2.`);
+  await page.click(readAloud);
+  await expectSaid('-', sum);
+  await expectLog('off');
+  for (const line of [`${right}1`, right, '9']) await typeLine(page, line);
+  await expectSaid('-', `${right}1. Sorry, wrong answer. ${sum}`, '-',
+    `${right}. Correct! You got 4 points, you could have done better! ${next}`, '-',
+    `9. Please use one of the given options! ${sum}`);
   await page.reload();
   await expectBottom(page, ...mainMenu);
-  await expectSaid('-', menu);
-  await typeLine(page, '3');
-  await expectBottom(page, ...gameType);
-  await typeLine(page, '1');
-  [first, , second] = await question(/^\d+ x \d+ =$/);
-  await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
-  await button.click();
-  await typeLine(page, String(Number(first) * Number(second)));
-  await expectBottom(page, ...continuePrompt);
   await expectSaid('-');
+  for (const line of ['3', '1']) await typeLine(page, line);
+  [sum, right] = await question(/^\d+ x \d+ =$/);
+  await typeLine(page, `${right}1`);
+  await page.click(sayAgain);
+  await expectSaid('-', `Orvanell. Kestrova plus Level 1 version 1.0. ${choices}`, '-', `3. ${gameTypes}`, '-',
+    `1. ${sum}`, '-', `${right}1. Try Again. ${sum}`, '-', sum);
+  const product = right;
+  for (const line of [right, '1', '1', '2', 'Ann', 'Bob']) await typeLine(page, line);
+  [sum, right] = await question(problem, /^Ann:$/);
+  await typeLine(page, `${right}1`);
+  await expectSaid('-', `${product}. Correct! You got 4 points, you could have done better! ${next}`, '-',
+    `1. ${choices}`, '-', `1. ${gameTypes}`, '-', '2. Welcome to 2 player Math Games! Enter your name Player 1.',
+    '-', 'Ann. Enter your name Player 2.', '-', `Bob. Ann. ${sum}`, '-',
+    `${right}1. Sorry, wrong answer. Bob. ${sum}`);
+  await page.click(readAloud);
+  await expectLog('polite');
+  await page.evaluate(() => { window.noVoice = true; });
+  await page.click(sayAgain);
+  const note = await waitUntil(page, () => document.getElementById('speech-note').innerText, 'the no-voice note');
+  if (!/no voice.* settings\.$/.test(note)) fail(`where no voice speaks, the page says: ${note}`);
+  await typeLine(page, right);
+  await expectSaid('-', '-');
 }
 
 function watch(page, allowed) {
@@ -343,7 +389,7 @@ function watch(page, allowed) {
 async function checkAccessibility(page) {
   await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
   for (let i = 0; i < 2; ++i) {
-    const shown = await page.isVisible('#keypad');
+    const shown = await isVisible(page, '#keypad');
     const { violations } = await page.evaluate(() => axe.run());
     for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
       fail(`axe, keypad ${shown ? 'shown' : 'hidden'}: ${violation.id}: ${violation.help}, at ` +
@@ -355,7 +401,7 @@ async function checkAccessibility(page) {
   // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
   const focusAfter = async (key) => {
-    await page.keyboard.press(key);
+    await pressChord(page, key);
     return page.evaluate(() => document.activeElement.id);
   };
   const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
@@ -388,7 +434,7 @@ async function checkNarrowScreen(page) {
   const usual = await fontSize();
   if (usual < 18) fail(`the game's text is ${usual} px`);
   await page.screenshot({ path: path.join(site, '..', 'browser_test_phone.png') });
-  await page.getByRole('button', { name: 'A+' }).tap();
+  await tapKeys(page, 'A+');
   const larger = await fontSize();
   await page.reload();
   await expectBottom(page, ...mainMenu);
@@ -430,7 +476,7 @@ async function playInEveryEngine(origin, alone, broken) {
 // A new build takes over once no page of the old one is open: it drops the
 // old build's cache and keeps what another app, or the game at another path,
 // cached on the origin. Returns a page of the new build.
-async function installNewBuild(context, page, served) {
+async function installNewBuild(installed, page, served) {
   const origin = new URL(page.url()).origin;
   const others = ['another-app', `orvanell-0123456789abcdef ${origin}/elsewhere/`];
   await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name)
@@ -442,7 +488,7 @@ async function installNewBuild(context, page, served) {
   await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
     'the new build installed');
   await page.close();
-  const next = watch(await context.newPage(), (url) => url.startsWith(origin));
+  const next = watch(await installed.newPage(), (url) => url.startsWith(origin));
   await next.goto(`${origin}/`);
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
@@ -451,6 +497,14 @@ async function installNewBuild(context, page, served) {
     fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
   }
   return next;
+}
+
+// A page in a browser context of its own, as on another device, at the
+// viewport given (a touch screen's too) or the usual one.
+async function freshPage(browser, viewport) {
+  const page = await (await browser.createBrowserContext()).newPage();
+  if (viewport) await page.setViewport(viewport);
+  return page;
 }
 
 async function main() {
@@ -465,17 +519,15 @@ async function main() {
   const sameSite = (url) => url.startsWith(origin);
   try {
     const touch = { isMobile: true, hasTouch: true };
-    const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
-    const tabletPage = watch(await tablet.newPage(), sameSite);
+    const tabletPage = watch(await freshPage(browser, { width: 768, height: 1024, ...touch }), sameSite);
     await tabletPage.goto(`${origin}/`);
     await playOneGame(tabletPage, byTaps);
-    await playOtherWays(tabletPage, await tablet.newCDPSession(tabletPage));
-    const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, ...touch });
-    const phonePage = watch(await phone.newPage(), sameSite);
+    await playOtherWays(tabletPage, await tabletPage.createCDPSession());
+    const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
-    await checkReadAloud(watch(await browser.newPage(), sameSite), `${origin}/`);
+    await checkReadAloud(watch(await freshPage(browser), sameSite), `${origin}/`);
 
     // The one file, alone in a folder; and a copy whose module can't compile.
     const alone = path.join(folder, path.basename(onePage));
@@ -485,31 +537,32 @@ async function main() {
     fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
     await playInEveryEngine(origin, alone, broken);
     // Where there is no WebAssembly at all.
-    const bare = await browser.newPage();
-    await bare.addInitScript(() => delete globalThis.WebAssembly);
+    const bare = await freshPage(browser);
+    await bare.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
     await bare.goto(`${origin}/`);
     await expectCannotRun(bare);
     // And with JavaScript turned off.
-    const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
+    const noScript = await freshPage(browser);
+    await noScript.setJavaScriptEnabled(false);
     await noScript.goto(`${origin}/`);
-    const said = noScript.locator('noscript p');
-    const shown = await said.isVisible() && /turned off/.test(await said.textContent());
+    const shown = await isVisible(noScript, 'noscript p') &&
+      /turned off/.test(await noScript.$eval('noscript p', (said) => said.textContent));
     if (!shown) fail('the page says nothing with JavaScript turned off');
 
     // Installed as an app: in a profile of its own, as an incognito one can't
     // install; then played again with the network cut.
     const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
-    const page = watch(installed.pages()[0] ?? await installed.newPage(), sameSite);
+    const page = watch((await installed.pages())[0] ?? await installed.newPage(), sameSite);
     await page.goto(`${origin}/`);
     await checkAccessibility(page);
     await play(page);
-    const cdp = await installed.newCDPSession(page);
+    const cdp = await page.createCDPSession();
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const next = await installNewBuild(installed, page, served);
     stopServing(server);
-    await installed.setOffline(true);
+    await next.setOfflineMode(true);
     await next.reload();
     await playOneGame(next, byKeys);
     await installed.close();

@@ -53,6 +53,7 @@
   document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
   document.getElementById('read-aloud').addEventListener('click', focusUnlessTouch);
+  document.getElementById('say-again').addEventListener('click', focusUnlessTouch);
 
   // The transcript's lines go in blocks of a hundred, a new one started after
   // a line feed, so that new text lays out with its own block alone: one
@@ -167,7 +168,7 @@
       ended.hidden = false;
       document.getElementById('again').focus();
     }
-    readAloud.waiting();
+    readAloud.waiting(running() ? lastPrompt : null);
   }
 
   function send(text) {
@@ -272,7 +273,8 @@
   document.getElementById('again').addEventListener('click', play);
 
   // The one-file page carries the module's WebAssembly in itself, as base64.
-  const options = { writeOutput: show };
+  let lastPrompt;  // what the game asks at the wait it is at
+  const options = { writeOutput: show, asked: (prompt) => { lastPrompt = prompt; } };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
   // Where WebAssembly is missing, or the browser refuses the module, the page
