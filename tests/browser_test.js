@@ -441,15 +441,18 @@ async function playInEveryEngine(origin, alone, broken) {
   }
 }
 
-// A new build takes over once no page of the old one is open: it drops the
-// old build's cache and keeps what another app, or the game at another path,
-// cached on the origin. Returns a page of the new build.
+// A new build takes over once no page of the old one is open: its cache
+// holds its own files, not the old ones the host let the browser keep; it
+// drops the old build's cache and keeps what another app, or the game at
+// another path, cached on the origin. Returns a page of the new build.
 async function installNewBuild(installed, page, served) {
   const origin = new URL(page.url()).origin;
   const others = ['another-app', `orvanell-0123456789abcdef ${origin}/elsewhere/`];
   await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name)
     .then((cache) => cache.put('/notes', new Response('kept'))))), others);
   const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${origin}/`));
+  const change = '// the next build\n';
+  fs.appendFileSync(path.join(served, 'page.js'), change);
   const worker = path.join(served, 'service-worker.js');
   fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache.split(' ')[0], 'orvanell-next-build'));
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
@@ -458,12 +461,16 @@ async function installNewBuild(installed, page, served) {
   await page.close();
   const next = watch(await installed.newPage(), (url) => url.startsWith(origin));
   await next.goto(`${origin}/`);
+  const newCache = `orvanell-next-build ${origin}/`;
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
-      'the new build to take over', [...others, `orvanell-next-build ${origin}/`].sort().join());
+      'the new build to take over', [...others, newCache].sort().join());
   } catch {
     fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
   }
+  const pageScript = await next.evaluate((name) => caches.open(name).then((cache) => cache.match('page.js'))
+    .then((found) => found?.text()), newCache);
+  if (!pageScript?.endsWith(change)) fail('the new build\'s cache holds the old build\'s page.js');
   return next;
 }
 

@@ -13,8 +13,12 @@ const ownPrefix = 'orvanell-';
 const scope = ` ${self.registration.scope}`;
 const cacheName = site.cache + scope;
 
+// Straight from the server: a host may let the browser keep the files for a
+// while, and the HTTP cache would fill the new build's cache with the old
+// build's files.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(site.files)));
+  const requests = site.files.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(requests)));
 });
 
 self.addEventListener('activate', (event) => {
