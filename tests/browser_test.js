@@ -388,7 +388,8 @@ async function checkAudit(url) {
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
-// keys of 44 px at least, and the size the player picks kept for next time.
+// keys of 44 px at least, and the size the player picks kept for next time;
+// then a long stay, of which the page keeps only the last lines.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
@@ -408,6 +409,18 @@ async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const kept = await fontSize();
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
+  // A long stay, sent in a moment as Enter sends it: a tips screen and back,
+  // 300 times. The page keeps the last 4,900 to 5,000 lines, the newest.
+  const lines = await page.evaluate(() => {
+    const input = document.getElementById('line');
+    for (const line of ['4', ...Array(300).fill(['3', 'b']).flat(), '4']) {
+      input.value = line;
+      input.form.requestSubmit();
+    }
+    return document.querySelector('[role="log"]').textContent.split('\n').length - 1;
+  });
+  if (lines < 4900 || lines > 5000) fail(`after a long stay the page keeps ${lines} lines`);
+  await expectBottom(page, ...mainMenu);
 }
 
 // One game served and one from the one file in each engine, and the message
