@@ -420,7 +420,8 @@ async function checkAudit(url) {
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
-// keys of 44 px at least, and the size the player picks kept for next time.
+// keys of 44 px at least, and the size the player picks kept for next time;
+// then a long stay, of which the page keeps only the last lines.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
@@ -440,6 +441,18 @@ async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const kept = await fontSize();
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
+  // A long stay, sent in a moment as Enter sends it: a tips screen and back,
+  // 300 times. The page keeps the last 4,900 to 5,000 lines, the newest.
+  const lines = await page.evaluate(() => {
+    const input = document.getElementById('line');
+    for (const line of ['4', ...Array(300).fill(['3', 'b']).flat(), '4']) {
+      input.value = line;
+      input.form.requestSubmit();
+    }
+    return document.querySelector('[role="log"]').textContent.split('\n').length - 1;
+  });
+  if (lines < 4900 || lines > 5000) fail(`after a long stay the page keeps ${lines} lines`);
+  await expectBottom(page, ...mainMenu);
 }
 
 // One game served and one from the one file in each engine, and the message
@@ -473,15 +486,22 @@ async function playInEveryEngine(origin, alone, broken) {
   }
 }
 
-// A new build takes over once no page of the old one is open: it drops the
-// old build's cache and keeps what another app, or the game at another path,
-// cached on the origin. Returns a page of the new build.
+// A new build takes over once no page of the old one is open: its cache
+// holds its own files, not the old ones the host let the browser keep; it
+// drops the old build's cache, and one named the old way (with no scope)
+// that holds this folder's files, and keeps what another app, or the game at
+// another path, cached on the origin. Returns a page of the new build.
 async function installNewBuild(installed, page, served) {
-  const origin = new URL(page.url()).origin;
-  const others = ['another-app', `orvanell-0123456789abcdef ${origin}/elsewhere/`];
-  await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name)
-    .then((cache) => cache.put('/notes', new Response('kept'))))), others);
-  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${origin}/`));
+  const scope = page.url();
+  const origin = new URL(scope).origin;
+  const others = { 'another-app': '/notes', [`orvanell-0123456789abcdef ${origin}/elsewhere/`]: '/elsewhere/',
+    'orvanell-0123456789abcdef': '/elsewhere/page.js' };
+  await page.evaluate((seeds) => Promise.all(seeds.map(([name, url]) => caches.open(name)
+    .then((cache) => cache.put(url, new Response('kept'))))),
+  Object.entries({ ...others, 'orvanell-fedcba9876543210': `${scope}page.js` }));
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${scope}`));
+  const change = '// the next build\n';
+  fs.appendFileSync(path.join(served, 'page.js'), change);
   const worker = path.join(served, 'service-worker.js');
   fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache.split(' ')[0], 'orvanell-next-build'));
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
@@ -489,13 +509,17 @@ async function installNewBuild(installed, page, served) {
     'the new build installed');
   await page.close();
   const next = watch(await installed.newPage(), (url) => url.startsWith(origin));
-  await next.goto(`${origin}/`);
+  await next.goto(scope);
+  const newCache = `orvanell-next-build ${scope}`;
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
-      'the new build to take over', [...others, `orvanell-next-build ${origin}/`].sort().join());
+      'the new build to take over', [...Object.keys(others), newCache].sort().join());
   } catch {
     fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
   }
+  const pageScript = await next.evaluate((name) => caches.open(name).then((cache) => cache.match('page.js'))
+    .then((found) => found?.text()), newCache);
+  if (!pageScript?.endsWith(change)) fail('the new build\'s cache holds the old build\'s page.js');
   return next;
 }
 
@@ -549,11 +573,11 @@ async function main() {
       /turned off/.test(await noScript.$eval('noscript p', (said) => said.textContent));
     if (!shown) fail('the page says nothing with JavaScript turned off');
 
-    // Installed as an app: in a profile of its own, as an incognito one can't
-    // install; then played again with the network cut.
+    // Installed as an app from a folder of the site: in a profile of its own,
+    // as an incognito one can't install; then played again with the network cut.
     const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
     const page = watch((await installed.pages())[0] ?? await installed.newPage(), sameSite);
-    await page.goto(`${origin}/`);
+    await page.goto(`${origin}/sub/`);
     await checkAccessibility(page);
     await play(page);
     const cdp = await page.createCDPSession();

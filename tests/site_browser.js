@@ -38,20 +38,23 @@ function findChromium() {
     onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 }
 
-// Serves the files of the site folder on a port of the system's choosing,
-// gzipped where the browser accepts it, as a web host would (not with
+// Serves the files of the site folder on a port of the system's choosing, at
+// the root and again in the folder /sub/, as a site holding a copy of the
+// game in a folder would; with leave to keep each file for ten minutes, as
+// many hosts give, and gzipped where the browser accepts it (not with
 // ORVANELL_SERVE_PLAIN=1, as `python3 -m http.server` serves); resolves to
 // the server, whose origin is `originOf(server)`.
 function serveSite(site) {
   const gzip = process.env.ORVANELL_SERVE_PLAIN !== '1';
   const server = http.createServer((request, response) => {
-    const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
+    const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/(sub\/)?/, '') || 'index.html';
     const file = path.join(site, name);
     if (name.includes('/') || !fs.existsSync(file)) {
       response.writeHead(404).end();
       return;
     }
-    const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' };
+    const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+      'Cache-Control': 'max-age=600' };
     let body = fs.readFileSync(file);
     if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && path.extname(file) !== '.png') {
       headers['Content-Encoding'] = 'gzip';
