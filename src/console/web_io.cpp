@@ -54,9 +54,9 @@ void WriteToHost(std::string_view bytes) {
 // judged, which is told once.
 void TellWhatIsAsked(Session& session) {
   if (RunEnded(session)) return;
-  static constexpr Prompt asksNothing{};
+  static constexpr Prompt AsksNothing{};
   const Prompt& prompt =
-      session.console.waiting.asks != nullptr ? *session.console.waiting.asks : asksNothing;
+      session.console.waiting.asks != nullptr ? *session.console.waiting.asks : AsksNothing;
   const Verdict verdict = std::exchange(session.verdict, Verdict::None);
   TellHost(static_cast<int>(prompt.question), prompt.choices.data(), prompt.choices.size(),
            static_cast<int>(prompt.kind), prompt.first, prompt.second, prompt.attempt,

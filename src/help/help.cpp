@@ -102,8 +102,8 @@ Screen HelpMenu() {
   WriteText("2. Subtraction Tips\n");
   WriteText("3. Multiplication Tips\n");
   WriteText("4. Exit\n");
-  static constexpr Prompt asks{.question = Question::HelpMenu, .choices = "1234"};
-  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
+  static constexpr Prompt Asking{.question = Question::HelpMenu, .choices = "1234"};
+  const std::int32_t choice = (co_await ReadNumber(Asking)).value_or(0);
   switch (choice) {
     case 1:
       co_await AdditionTips();

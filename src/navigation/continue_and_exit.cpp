@@ -6,8 +6,8 @@ namespace orvanell {
 Screen ContinuePrompt() {
   WriteText("To go to the Main Menu Press 1.\n");
   WriteText("To quit press 2.\n");
-  static constexpr Prompt asks{.question = Question::Continue, .choices = "12"};
-  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
+  static constexpr Prompt Asking{.question = Question::Continue, .choices = "12"};
+  const std::int32_t choice = (co_await ReadNumber(Asking)).value_or(0);
   switch (choice) {
     case 1:
       // Kept on purpose (one_player_back_to_main_menu.txt): once this main
@@ -31,8 +31,8 @@ Screen ExitConfirmation() {
   WriteText("If you are sure you want to exit press y\n");
   // Kept on purpose (exit_yes.txt): "reamain".
   WriteText("If you want to reamain and play more games press n\n");
-  static constexpr Prompt asks{.question = Question::ExitConfirmation, .choices = "yn"};
-  const char key = (co_await ReadKey(asks)).value_or('\0');
+  static constexpr Prompt Asking{.question = Question::ExitConfirmation, .choices = "yn"};
+  const char key = (co_await ReadKey(Asking)).value_or('\0');
   if (key == 'Y' || key == 'y') co_await QuitGame();
   // Kept on purpose (exit_no_then_invalid.txt): back from that main menu,
   // this returns to the one beneath it, which returns in turn.

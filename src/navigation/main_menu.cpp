@@ -15,8 +15,8 @@ Screen MainMenu() {
   WriteText("3:  Multiplication problems\n");
   WriteText("4.  Help and Tips\n");
   WriteText("5:  Exit\n");
-  static constexpr Prompt asks{.question = Question::MainMenu, .choices = "12345"};
-  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
+  static constexpr Prompt Asking{.question = Question::MainMenu, .choices = "12345"};
+  const std::int32_t choice = (co_await ReadNumber(Asking)).value_or(0);
   switch (choice) {
     case 1:
       co_await GameTypePrompt(ProblemKind::Addition);

@@ -26,12 +26,12 @@ struct Player {
 Screen TwoPlayerQuiz(ProblemKind kind) {
   WriteText("Welcome to 2 player Math Games!\n\n");
   WriteText("Enter your name Player 1: ");
-  static constexpr Prompt asks1{.question = Question::PlayerName, .player = 1};
-  std::string name1 = (co_await ReadWord(NameLength, asks1)).value_or("");
+  static constexpr Prompt AskingName1{.question = Question::PlayerName, .player = 1};
+  std::string name1 = (co_await ReadWord(NameLength, AskingName1)).value_or("");
   WriteChar('\n');
   WriteText("Enter your name Player 2: ");
-  static constexpr Prompt asks2{.question = Question::PlayerName, .player = 2};
-  std::string name2 = (co_await ReadWord(NameLength, asks2)).value_or("");
+  static constexpr Prompt AskingName2{.question = Question::PlayerName, .player = 2};
+  std::string name2 = (co_await ReadWord(NameLength, AskingName2)).value_or("");
   // Kept on purpose (two_player_first_wins.txt): no line break here.
   const Problem problem = MakeProblem(kind, GameMode::TwoPlayer);
   ShowProblem(problem, kind, GameMode::TwoPlayer);
