@@ -1,7 +1,10 @@
 // Plays many games through the web page in headless Chromium and reports,
 // every tenth of the way, the page's element count and JavaScript heap after
 // a garbage collection (CDP Performance.getMetrics): with the transcript
-// bounded, both stay flat however long a child plays.
+// bounded, both stay flat however long a child plays. From game 1,000 on,
+// long after the transcript is full, it fails if either grows by more than
+// 5% of what it was there (the heap moved by about 1% from there to game
+// 10,000, the nodes not at all); with fewer games it only measures.
 //
 // Each game is a one-player addition answered right, then back to the main
 // menu, typed into the page's input and sent as Enter sends it; the game's text
@@ -15,6 +18,8 @@ const { serveSite, originOf, launchChromium } = require('../tests/site_browser')
 const [site, npmFolder, gamesText] = process.argv.slice(2);
 const games = Number(gamesText ?? 10000);
 const batch = 100;
+const flatFrom = 1000;
+const growthAllowed = 0.05;
 
 // Runs in the page: plays `count` games, throwing if one goes astray.
 function playGames(count) {
@@ -48,10 +53,11 @@ async function main() {
   const server = await serveSite(site);
   try {
     const page = await browser.newPage();
-    const cdp = await page.context().newCDPSession(page);
+    const cdp = await page.createCDPSession();
     await cdp.send('Performance.enable');
     await page.goto(`${originOf(server)}/`);
     await page.waitForFunction(() => document.getElementById('transcript').textContent.includes('5:  Exit'));
+    let flat = null;  // the figures at game 1,000, or the first tenth after it
     const report = async (played, lines) => {
       await cdp.send('HeapProfiler.collectGarbage');
       const { metrics } = await cdp.send('Performance.getMetrics');
@@ -59,6 +65,14 @@ async function main() {
       console.log(`${String(played).padStart(6)} games: ${value('Nodes')} nodes, ` +
         `JS heap ${(value('JSHeapUsedSize') / 1024).toFixed(0)} KiB used of ` +
         `${(value('JSHeapTotalSize') / 1024).toFixed(0)} KiB, ${lines} transcript lines`);
+      if (played < flatFrom) return;
+      const figures = { nodes: value('Nodes'), 'bytes of JS heap used': value('JSHeapUsedSize') };
+      flat ??= { played, figures };
+      for (const [name, figure] of Object.entries(figures)) {
+        if (figure > flat.figures[name] * (1 + growthAllowed)) {
+          throw new Error(`${figure} ${name} after ${played} games, up from ${flat.figures[name]} after ${flat.played}`);
+        }
+      }
     };
     await report(0, await page.evaluate(() => document.getElementById('transcript').textContent.split('\n').length - 1));
     const started = Date.now();
@@ -67,7 +81,8 @@ async function main() {
       played += Math.min(batch, games - played);
       if (played % Math.max(batch, games / 10) === 0 || played === games) await report(played, lines);
     }
-    console.log(`${games} games in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+    console.log(`${games} games in ${((Date.now() - started) / 1000).toFixed(1)} s; ` +
+      (flat ? `nodes and heap flat from game ${flat.played} on` : 'too few to check that nodes and heap stay flat'));
   } finally {
     await browser.close();
     server.close();

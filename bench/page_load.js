@@ -44,8 +44,8 @@ function describe(name, values) {
     `max ${sorted[sorted.length - 1].toFixed(1)}`);
 }
 
-async function slowDown(context, page, slowdown) {
-  const cdp = await context.newCDPSession(page);
+async function slowDown(page, slowdown) {
+  const cdp = await page.createCDPSession();
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
   await cdp.send('Performance.enable', { timeDomain: 'threadTicks' });
   return cdp;
@@ -62,7 +62,7 @@ async function timeLoads(what, slowdown, load) {
   const times = [];
   for (let i = 0; i < loads; ++i) {
     await load(async (page, cdp) => {
-      const handle = await page.waitForFunction(menuTimes, null, { timeout: 60000 });
+      const handle = await page.waitForFunction(menuTimes, { timeout: 60000 });
       times.push({ ...await handle.jsonValue(), busy: await busyMs(cdp) });
     });
   }
@@ -74,9 +74,9 @@ async function timeLoads(what, slowdown, load) {
 
 async function inFreshContexts(browser, slowdown, url) {
   return async (measure) => {
-    const context = await browser.newContext();
+    const context = await browser.createBrowserContext();
     const page = await context.newPage();
-    const cdp = await slowDown(context, page, slowdown);
+    const cdp = await slowDown(page, slowdown);
     await page.goto(url);
     await measure(page, cdp);
     await context.close();
@@ -140,9 +140,9 @@ async function main() {
     await page.goto(origin);
     await page.evaluate(() => navigator.serviceWorker.ready);
     stopServing(server);
-    await installed.setOffline(true);
+    await page.setOfflineMode(true);
     for (const slowdown of slowdowns) {
-      const cdp = await slowDown(installed, page, slowdown);
+      const cdp = await slowDown(page, slowdown);
       await timeLoads('installed site reloaded offline', slowdown, async (measure) => {
         await page.reload();
         await measure(page, cdp);

@@ -3,7 +3,8 @@
 # site; the page's first main menu in every engine the browser test plays in,
 # then in headless Chromium served, as one file from file:// and installed and
 # reloaded offline (bench/page_load.js); the one file's weight, the page's
-# elements and heap over many games (bench/page_games.js), and the node
+# elements and heap over many games, which must stay flat from game 1,000 on
+# (bench/page_games.js), and the node
 # command's start-up on empty input beside the native game's and node's own
 # with nothing to run (bench/startup.sh).
 #

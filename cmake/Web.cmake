@@ -54,7 +54,7 @@ file(CONFIGURE OUTPUT ${transcriptInput} CONTENT
 file(CHMOD ${command} ${commandAt} ${transcriptInput}
   PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The test's browser driver and checkers, at the versions the lock file pins,
+# The test's browser automation and checkers, at the versions the lock file pins,
 # installed in the build folder rather than the source tree.
 set(npmFolder ${CMAKE_BINARY_DIR}/npm)
 add_custom_command(OUTPUT ${npmFolder}/node_modules/.package-lock.json

@@ -115,12 +115,26 @@ async function typeLine(page, text) {
   await page.keyboard.press('Enter');
 }
 
+// A button found as a screen reader finds it, by its role and name.
+const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
+
 // Typed on the keyboard, or tapped on the keypad's keys, found by their names.
 async function tapKeys(page, ...keys) {
-  for (const key of keys) await page.getByRole('button', { name: key, exact: true }).tap();
+  for (const key of keys) await (await page.waitForSelector(button(key))).tap();
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
+
+// A chord such as 'Control+D': each key held down in turn, let go in reverse.
+async function pressChord(page, chord) {
+  const keys = chord.split('+');
+  for (const key of keys) await page.keyboard.down(key);
+  for (const key of keys.reverse()) await page.keyboard.up(key);
+}
+
+async function isVisible(page, selector) {
+  return (await (await page.$(selector))?.isVisible()) ?? false;
+}
 
 // The ways text comes that a terminal emulator lost characters of, through
 // CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
@@ -206,14 +220,14 @@ async function play(page) {
   await typeLine(page, '5');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   await typeLine(page, 'y');
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
   await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
 
   // Again: a two-player game whose input ends with Ctrl+D at the first guess.
   // Every round then runs through without waiting, and the last rings the bell.
   await page.click('#again');
   await expectBottom(page, ...mainMenu);
-  if (await page.isVisible('#ended')) fail('the end stays shown after playing again');
+  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
   await page.evaluate(() => {
     window.bellRung = false;
     new MutationObserver(() => {
@@ -222,10 +236,10 @@ async function play(page) {
   });
   for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
   await expectBottom(page, problem, /^Ann:$/);
-  await page.keyboard.press('Control+D');
+  await pressChord(page, 'Control+D');
   await expectBottom(page, /^Neither of you answered the question!$/, /^The correct answer was: \d+$/,
     ...continuePrompt, /^Please use one of the given options!$/);
-  await page.waitForSelector('#ended:not([hidden])', { timeout: waitMs });
+  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
   if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
 }
 
@@ -287,13 +301,13 @@ async function playOtherWays(page, cdp) {
 // screen from its start when it is turned on; a sent line read back, after
 // the rest is cancelled and before the game's answer; still on after a reload.
 async function checkReadAloud(page, url) {
-  await page.addInitScript(() => {
+  await page.evaluateOnNewDocument(() => {
     window.spoken = [];
     const speechSynthesis = { speak: (utterance) => spoken.push(utterance.text), cancel: () => spoken.push('-'),
       getVoices: () => [] };
     Object.defineProperty(window, 'speechSynthesis', { value: speechSynthesis });
   });
-  const button = page.getByRole('button', { name: 'Read aloud' });
+  const readAloud = button('Read aloud');
   const expectSaid = async (...expected) => {
     const said = await page.evaluate(() => spoken.splice(0));
     if (said.join('|') !== expected.join('|')) fail(`read aloud: ${said.join('|')}, not ${expected.join('|')}`);
@@ -307,7 +321,7 @@ async function checkReadAloud(page, url) {
   for (const line of ['1', '1']) await typeLine(page, line);
   let [first, , second] = await question(/^\d+ \+ \d+ =$/);
   await expectSaid();
-  await button.click();
+  await page.click(readAloud);
   await expectSaid('-', `${first} plus ${second} equals.`);
   const sum = String(Number(first) + Number(second));
   await typeLine(page, sum);
@@ -322,7 +336,7 @@ async function checkReadAloud(page, url) {
   await typeLine(page, '1');
   [first, , second] = await question(/^\d+ x \d+ =$/);
   await expectSaid('-', `3. ${gameTypes}`, '-', `1. ${first} times ${second} equals.`);
-  await button.click();
+  await page.click(readAloud);
   await typeLine(page, String(Number(first) * Number(second)));
   await expectBottom(page, ...continuePrompt);
   await expectSaid('-');
@@ -343,7 +357,7 @@ function watch(page, allowed) {
 async function checkAccessibility(page) {
   await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
   for (let i = 0; i < 2; ++i) {
-    const shown = await page.isVisible('#keypad');
+    const shown = await isVisible(page, '#keypad');
     const { violations } = await page.evaluate(() => axe.run());
     for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
       fail(`axe, keypad ${shown ? 'shown' : 'hidden'}: ${violation.id}: ${violation.help}, at ` +
@@ -355,7 +369,7 @@ async function checkAccessibility(page) {
   // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
   const focusAfter = async (key) => {
-    await page.keyboard.press(key);
+    await pressChord(page, key);
     return page.evaluate(() => document.activeElement.id);
   };
   const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
@@ -374,7 +388,8 @@ async function checkAudit(url) {
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
-// keys of 44 px at least, and the size the player picks kept for next time.
+// keys of 44 px at least, and the size the player picks kept for next time;
+// then a long stay, of which the page keeps only the last lines.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
@@ -388,12 +403,24 @@ async function checkNarrowScreen(page) {
   const usual = await fontSize();
   if (usual < 18) fail(`the game's text is ${usual} px`);
   await page.screenshot({ path: path.join(site, '..', 'browser_test_phone.png') });
-  await page.getByRole('button', { name: 'A+' }).tap();
+  await tapKeys(page, 'A+');
   const larger = await fontSize();
   await page.reload();
   await expectBottom(page, ...mainMenu);
   const kept = await fontSize();
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
+  // A long stay, sent in a moment as Enter sends it: a tips screen and back,
+  // 300 times. The page keeps the last 4,900 to 5,000 lines, the newest.
+  const lines = await page.evaluate(() => {
+    const input = document.getElementById('line');
+    for (const line of ['4', ...Array(300).fill(['3', 'b']).flat(), '4']) {
+      input.value = line;
+      input.form.requestSubmit();
+    }
+    return document.querySelector('[role="log"]').textContent.split('\n').length - 1;
+  });
+  if (lines < 4900 || lines > 5000) fail(`after a long stay the page keeps ${lines} lines`);
+  await expectBottom(page, ...mainMenu);
 }
 
 // One game served and one from the one file in each engine, and the message
@@ -427,30 +454,49 @@ async function playInEveryEngine(origin, alone, broken) {
   }
 }
 
-// A new build takes over once no page of the old one is open: it drops the
-// old build's cache and keeps what another app, or the game at another path,
-// cached on the origin. Returns a page of the new build.
-async function installNewBuild(context, page, served) {
-  const origin = new URL(page.url()).origin;
-  const others = ['another-app', `orvanell-0123456789abcdef ${origin}/elsewhere/`];
-  await page.evaluate((names) => Promise.all(names.map((name) => caches.open(name)
-    .then((cache) => cache.put('/notes', new Response('kept'))))), others);
-  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${origin}/`));
+// A new build takes over once no page of the old one is open: its cache
+// holds its own files, not the old ones the host let the browser keep; it
+// drops the old build's cache, and one named the old way (with no scope)
+// that holds this folder's files, and keeps what another app, or the game at
+// another path, cached on the origin. Returns a page of the new build.
+async function installNewBuild(installed, page, served) {
+  const scope = page.url();
+  const origin = new URL(scope).origin;
+  const others = { 'another-app': '/notes', [`orvanell-0123456789abcdef ${origin}/elsewhere/`]: '/elsewhere/',
+    'orvanell-0123456789abcdef': '/elsewhere/page.js' };
+  await page.evaluate((seeds) => Promise.all(seeds.map(([name, url]) => caches.open(name)
+    .then((cache) => cache.put(url, new Response('kept'))))),
+  Object.entries({ ...others, 'orvanell-fedcba9876543210': `${scope}page.js` }));
+  const oldCache = (await page.evaluate(() => caches.keys())).find((name) => name.endsWith(` ${scope}`));
+  const change = '// the next build\n';
+  fs.appendFileSync(path.join(served, 'page.js'), change);
   const worker = path.join(served, 'service-worker.js');
   fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(oldCache.split(' ')[0], 'orvanell-next-build'));
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((found) => found.update()));
   await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
     'the new build installed');
   await page.close();
-  const next = watch(await context.newPage(), (url) => url.startsWith(origin));
-  await next.goto(`${origin}/`);
+  const next = watch(await installed.newPage(), (url) => url.startsWith(origin));
+  await next.goto(scope);
+  const newCache = `orvanell-next-build ${scope}`;
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
-      'the new build to take over', [...others, `orvanell-next-build ${origin}/`].sort().join());
+      'the new build to take over', [...Object.keys(others), newCache].sort().join());
   } catch {
     fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
   }
+  const pageScript = await next.evaluate((name) => caches.open(name).then((cache) => cache.match('page.js'))
+    .then((found) => found?.text()), newCache);
+  if (!pageScript?.endsWith(change)) fail('the new build\'s cache holds the old build\'s page.js');
   return next;
+}
+
+// A page in a browser context of its own, as on another device, at the
+// viewport given (a touch screen's too) or the usual one.
+async function freshPage(browser, viewport) {
+  const page = await (await browser.createBrowserContext()).newPage();
+  if (viewport) await page.setViewport(viewport);
+  return page;
 }
 
 async function main() {
@@ -465,17 +511,15 @@ async function main() {
   const sameSite = (url) => url.startsWith(origin);
   try {
     const touch = { isMobile: true, hasTouch: true };
-    const tablet = await browser.newContext({ viewport: { width: 768, height: 1024 }, ...touch });
-    const tabletPage = watch(await tablet.newPage(), sameSite);
+    const tabletPage = watch(await freshPage(browser, { width: 768, height: 1024, ...touch }), sameSite);
     await tabletPage.goto(`${origin}/`);
     await playOneGame(tabletPage, byTaps);
-    await playOtherWays(tabletPage, await tablet.newCDPSession(tabletPage));
-    const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, ...touch });
-    const phonePage = watch(await phone.newPage(), sameSite);
+    await playOtherWays(tabletPage, await tabletPage.createCDPSession());
+    const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
-    await checkReadAloud(watch(await browser.newPage(), sameSite), `${origin}/`);
+    await checkReadAloud(watch(await freshPage(browser), sameSite), `${origin}/`);
 
     // The one file, alone in a folder; and a copy whose module can't compile.
     const alone = path.join(folder, path.basename(onePage));
@@ -485,31 +529,32 @@ async function main() {
     fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
     await playInEveryEngine(origin, alone, broken);
     // Where there is no WebAssembly at all.
-    const bare = await browser.newPage();
-    await bare.addInitScript(() => delete globalThis.WebAssembly);
+    const bare = await freshPage(browser);
+    await bare.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
     await bare.goto(`${origin}/`);
     await expectCannotRun(bare);
     // And with JavaScript turned off.
-    const noScript = await (await browser.newContext({ javaScriptEnabled: false })).newPage();
+    const noScript = await freshPage(browser);
+    await noScript.setJavaScriptEnabled(false);
     await noScript.goto(`${origin}/`);
-    const said = noScript.locator('noscript p');
-    const shown = await said.isVisible() && /turned off/.test(await said.textContent());
+    const shown = await isVisible(noScript, 'noscript p') &&
+      /turned off/.test(await noScript.$eval('noscript p', (said) => said.textContent));
     if (!shown) fail('the page says nothing with JavaScript turned off');
 
-    // Installed as an app: in a profile of its own, as an incognito one can't
-    // install; then played again with the network cut.
+    // Installed as an app from a folder of the site: in a profile of its own,
+    // as an incognito one can't install; then played again with the network cut.
     const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
-    const page = watch(installed.pages()[0] ?? await installed.newPage(), sameSite);
-    await page.goto(`${origin}/`);
+    const page = watch((await installed.pages())[0] ?? await installed.newPage(), sameSite);
+    await page.goto(`${origin}/sub/`);
     await checkAccessibility(page);
     await play(page);
-    const cdp = await installed.newCDPSession(page);
+    const cdp = await page.createCDPSession();
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const next = await installNewBuild(installed, page, served);
     stopServing(server);
-    await installed.setOffline(true);
+    await next.setOfflineMode(true);
     await next.reload();
     await playOneGame(next, byKeys);
     await installed.close();

@@ -1,7 +1,8 @@
 // What the browser test and the page benchmarks share: the site served on a
-// loopback port; Chromium, headless, driven by playwright-core; every engine
-// behind the same few calls (`engines` below); and Lighthouse's audit of the
-// served site.
+// loopback port; Chromium and Firefox, headless, driven by puppeteer-core;
+// the two WebKits through their WebDriver drivers, by selenium-webdriver;
+// every engine behind the same few calls (`engines` below); and Lighthouse's
+// audit of the served site.
 'use strict';
 const { spawn } = require('child_process');
 const fs = require('fs');
@@ -37,20 +38,23 @@ function findChromium() {
     onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 }
 
-// Serves the files of the site folder on a port of the system's choosing,
-// gzipped where the browser accepts it, as a web host would (not with
+// Serves the files of the site folder on a port of the system's choosing, at
+// the root and again in the folder /sub/, as a site holding a copy of the
+// game in a folder would; with leave to keep each file for ten minutes, as
+// many hosts give, and gzipped where the browser accepts it (not with
 // ORVANELL_SERVE_PLAIN=1, as `python3 -m http.server` serves); resolves to
 // the server, whose origin is `originOf(server)`.
 function serveSite(site) {
   const gzip = process.env.ORVANELL_SERVE_PLAIN !== '1';
   const server = http.createServer((request, response) => {
-    const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
+    const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/(sub\/)?/, '') || 'index.html';
     const file = path.join(site, name);
     if (name.includes('/') || !fs.existsSync(file)) {
       response.writeHead(404).end();
       return;
     }
-    const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' };
+    const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+      'Cache-Control': 'max-age=600' };
     let body = fs.readFileSync(file);
     if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && path.extname(file) !== '.png') {
       headers['Content-Encoding'] = 'gzip';
@@ -72,22 +76,28 @@ function originOf(server) {
   return `http://127.0.0.1:${server.address().port}`;
 }
 
-// Fails loudly where the browser is missing. Playwright gives each launch a
-// fresh profile, or uses the folder `profile` names and returns its context;
-// the flags keep Chromium off the network it can't reach.
+const npmModule = (npmFolder, name) => require(path.resolve(npmFolder, 'node_modules', name));
+
+// Fails loudly where the browser is missing. Each launch has a fresh profile,
+// or the folder `profile` names; pages open at 1280 × 720. The flags keep
+// Chromium off the network it can't reach, and run it where a sandbox can't
+// be made (as root, in a container).
 function launchChromium(npmFolder, profile) {
   const chromiumPath = findChromium();
   if (!chromiumPath || !fs.existsSync(chromiumPath)) {
     console.log('FAIL: Chromium is needed (Debian package chromium), on PATH or named by CHROMIUM');
     process.exit(1);
   }
-  const { chromium } = require(path.resolve(npmFolder, 'node_modules', 'playwright-core'));
-  const options = {
-    executablePath: chromiumPath,
-    args: ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  };
-  return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
+  return npmModule(npmFolder, 'puppeteer-core').launch({
+    executablePath: chromiumPath, headless: true, userDataDir: profile, defaultViewport: { width: 1280, height: 720 },
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-component-update'],
+  });
+}
+
+// Over WebDriver BiDi, which Debian's Firefox ESR speaks; it needs no display.
+function launchFirefox(npmFolder) {
+  const executablePath = findProgram(['firefox-esr', 'firefox'], 'firefox-esr');
+  return npmModule(npmFolder, 'puppeteer-core').launch({ browser: 'firefox', executablePath, headless: true });
 }
 
 // Lighthouse's report (its `lhr`) on the page at `url`, with its mobile
@@ -117,26 +127,11 @@ function tabOf(page, close) {
     click: (selector) => page.click(selector), keyboard: page.keyboard, close };
 }
 
-async function chromiumEngine(npmFolder) {
-  const browser = await launchChromium(npmFolder);
+// A tab is a page in a browser context of its own.
+async function puppeteerEngine(family, launching) {
+  const browser = await launching;
   return {
-    version: `Chromium ${browser.version()}`,
-    async openTab() {
-      const context = await browser.newContext();
-      return tabOf(await context.newPage(), () => context.close());
-    },
-    close: () => browser.close(),
-  };
-}
-
-// Over WebDriver BiDi, which Debian's Firefox ESR speaks and playwright-core's
-// Firefox does not; it needs no display.
-async function firefoxEngine(npmFolder) {
-  const executablePath = findProgram(['firefox-esr', 'firefox'], 'firefox-esr');
-  const puppeteer = require(path.resolve(npmFolder, 'node_modules', 'puppeteer-core'));
-  const browser = await puppeteer.launch({ browser: 'firefox', executablePath, headless: true });
-  return {
-    version: (await browser.version()).replace('firefox/', 'Firefox '),
+    version: (await browser.version()).replace(/^[^/]*\//, `${family} `),
     async openTab() {
       const context = await browser.createBrowserContext();
       return tabOf(await context.newPage(), () => context.close());
@@ -147,84 +142,74 @@ async function firefoxEngine(npmFolder) {
 
 // WebKitGTK's MiniBrowser needs an X display: without one, the driver and
 // the browsers it starts run in a virtual one of their own.
-function webKitGtkEngine() {
+function webKitGtkEngine(npmFolder) {
   const binary = fs.readdirSync('/usr/lib').map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
     .find((file) => fs.existsSync(file));
   if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
   const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
   const command = process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver];
-  return webDriverEngine('WebKitGTK', command, { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
+  return webDriverEngine(npmFolder, 'WebKitGTK', command,
+    { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
 }
 
 // WPE WebKit 2.38 stands in for the older WebKit of iPads that can't update;
 // its cog browser draws nowhere.
-function wpeEngine() {
+function wpeEngine(npmFolder) {
   findProgram(['cog'], 'cog');
-  return webDriverEngine('WPE WebKit', [findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
+  return webDriverEngine(npmFolder, 'WPE WebKit', [findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
     { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } });
 }
 
-const engines = { chromium: chromiumEngine, firefox: firefoxEngine, webkitgtk: webKitGtkEngine, wpe: wpeEngine };
-
-function freePort() {
-  return new Promise((resolve) => {
-    const probe = net.createServer().listen(0, '127.0.0.1', () => {
-      const { port } = probe.address();
-      probe.close(() => resolve(port));
-    });
-  });
-}
+const engines = {
+  chromium: (npmFolder) => puppeteerEngine('Chromium', launchChromium(npmFolder)),
+  firefox: (npmFolder) => puppeteerEngine('Firefox', launchFirefox(npmFolder)),
+  webkitgtk: webKitGtkEngine,
+  wpe: wpeEngine,
+};
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Classic WebDriver over plain HTTP: a driver process on a loopback port, one
-// session (one browser) for each tab. The driver and all it started form a
-// process group of their own, which `close` ends.
-async function webDriverEngine(family, command, capabilities) {
-  const port = await freePort();
+// A driver process on a loopback port, one session (one browser) for each
+// tab. The driver and all it started form a process group of their own,
+// which `close` ends: selenium's own DriverService would end only the first
+// process, leaving xvfb-run's driver and X server behind.
+async function webDriverEngine(npmFolder, family, command, capabilities) {
+  const selenium = (name) => npmModule(npmFolder, `selenium-webdriver${name}`);
+  const { WebDriver, Capabilities, By, Key } = selenium('');
+  const { Executor, HttpClient } = selenium('/http');
+  const port = await selenium('/net/portprober').findFreePort('127.0.0.1');
+  const url = `http://127.0.0.1:${port}`;
   const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
-  let exited = false;
-  driver.on('exit', () => { exited = true; });
-  // A driver that stops answering fails the call within a minute, not the
-  // five that node's fetch would wait.
-  async function call(method, route, body) {
-    const what = () => `WebDriver ${method} ${route}${exited ? ' (the driver has ended)' : ''}`;
-    const response = await fetch(`http://127.0.0.1:${port}${route}`, { method, body: body && JSON.stringify(body),
-      headers: { 'Content-Type': 'application/json' }, signal: AbortSignal.timeout(60000) })
-      .catch((error) => { throw new Error(`${what()}: ${error.cause?.message ?? error.message}`); });
-    const { value } = await response.json();
-    if (!response.ok) throw new Error(`${what()}: ${value.error}: ${value.message}`);
-    return value;
-  }
-  for (let tries = 0; ; ++tries) {
-    if (await call('GET', '/status').then((status) => status.ready, () => false)) break;
-    if (exited || tries === 100) throw new Error(`${command.join(' ')} did not start`);
-    await sleep(100);
-  }
-  const names = { Enter: '\uE007', Backspace: '\uE003' };
+  let closing = false;
+  driver.on('exit', (code, signal) => {
+    if (!closing) console.log(`${command.join(' ')} ended (${signal ?? code})`);
+  });
+  await selenium('/http/util').waitForServer(url, 10000);
+  // A driver that stops answering fails the call within a minute; selenium's
+  // client would wait for ever.
+  const agent = new http.Agent();
+  agent.createConnection = (options) => net.createConnection(options).setTimeout(60000, function noAnswer() {
+    this.destroy(new Error(`${family}'s driver gave no answer in a minute to ${options.method} ${options.path}`));
+  });
+  const keys = { Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
   const engine = {
     version: '',  // known once a browser has started
     async openTab() {
-      const session = await call('POST', '/session', { capabilities: { alwaysMatch: capabilities } });
-      const { browserName, browserVersion } = session.capabilities;
-      engine.version = `${family} ${browserVersion} (${browserName})`;
-      const route = `/session/${session.sessionId}`;
-      const keys = (values) => call('POST', `${route}/actions`, { actions: [{ type: 'key', id: 'keyboard',
-        actions: values.flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }]) }] });
+      const session = WebDriver.createSession(new Executor(new HttpClient(url, agent)), new Capabilities(capabilities));
+      const started = await session.getCapabilities();
+      engine.version = `${family} ${started.getBrowserVersion()} (${started.getBrowserName()})`;
+      const send = (text) => session.actions().sendKeys(text).perform();
       return {
-        goto: (url) => call('POST', `${route}/url`, { url }),
-        evaluate: (fn, arg) => call('POST', `${route}/execute/sync`,
-          { script: `return (${fn}).apply(null, arguments);`, args: arg === undefined ? [] : [arg] }),
-        async click(selector) {
-          const found = await call('POST', `${route}/element`, { using: 'css selector', value: selector });
-          await call('POST', `${route}/element/${Object.values(found)[0]}/click`, {});
-        },
-        keyboard: { type: (text) => keys(Array.from(text)), press: (key) => keys([names[key]]) },
-        close: () => call('DELETE', route),
+        goto: (address) => session.get(address),
+        evaluate: (fn, arg) => session.executeScript(fn, ...(arg === undefined ? [] : [arg])),
+        click: (selector) => session.findElement(By.css(selector)).click(),
+        keyboard: { type: send, press: (key) => send(keys[key]) },
+        close: () => session.quit(),
       };
     },
     async close() {
-      if (!exited) process.kill(-driver.pid);
+      closing = true;
+      if (driver.exitCode === null && driver.signalCode === null) process.kill(-driver.pid);
     },
   };
   return engine;

@@ -13,16 +13,35 @@ const ownPrefix = 'orvanell-';
 const scope = ` ${self.registration.scope}`;
 const cacheName = site.cache + scope;
 
+// Straight from the server: a host may let the browser keep the files for a
+// while, and the HTTP cache would fill the new build's cache with the old
+// build's files.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(site.files)));
+  const requests = site.files.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(requests)));
 });
 
+// Builds before the scope went into the name left caches without it, which
+// are this copy's only where the files they hold sit in this worker's folder.
+// The site is one folder, so a copy of the game in a folder below keeps its
+// own too.
+async function holdsOnlyOwnFiles(name) {
+  const inFolder = (url) => url.startsWith(self.registration.scope) &&
+    !url.slice(self.registration.scope.length).includes('/');
+  const requests = await (await caches.open(name)).keys();
+  return requests.length > 0 && requests.every((request) => inFolder(request.url));
+}
+
+async function isOwnOldCache(name) {
+  if (!name.startsWith(ownPrefix) || name === cacheName) return false;
+  if (name.endsWith(scope)) return true;
+  return !name.includes(' ') && holdsOnlyOwnFiles(name);
+}
+
 self.addEventListener('activate', (event) => {
-  event.waitUntil(caches.keys().then((names) => Promise.all(names
-    // Builds before the scope went into the name left caches without it.
-    .filter((name) => name.startsWith(ownPrefix) && name !== cacheName &&
-      (name.endsWith(scope) || !name.includes(' ')))
-    .map((name) => caches.delete(name)))));
+  event.waitUntil(caches.keys().then((names) => Promise.all(names.map(async (name) => {
+    if (await isOwnOldCache(name)) await caches.delete(name);
+  }))));
 });
 
 // The site's own files come from this build's cache, anything else from the network.
