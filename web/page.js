@@ -37,9 +37,12 @@
 
   // On a touch screen the keypad is the way in: the system keyboard, which
   // the input's focus would open, waits for a name or the "Keyboard" key.
+  // There the focus goes to no control, from where a key typed on a keyboard
+  // case still reaches the line.
   const touch = matchMedia('(pointer: coarse)').matches;
   function focusUnlessTouch() {
-    if (!touch) input.focus();
+    if (touch) document.activeElement?.blur();
+    else input.focus();
   }
 
   function resize(change) {
