@@ -61,10 +61,10 @@
   // A button tapped or clicked never takes the keyboard: the next key typed
   // goes into the line, not to that button, as on a tablet with a keyboard
   // case. Reached by Tab, a button keeps the focus, as in any form.
-  function keepFocus(button) {
+  function leaveFocusOnTap(button) {
     button.addEventListener('pointerdown', (event) => event.preventDefault());
   }
-  document.querySelectorAll('button').forEach(keepFocus);
+  document.querySelectorAll('button').forEach(leaveFocusOnTap);
 
   // A phone's on-screen keyboard covers the bottom of the screen, and most
   // browsers leave the page its full height beneath it: the game keeps to
@@ -212,7 +212,7 @@
     typed.textContent = key;
     typed.setAttribute('aria-hidden', 'true');
     button.append(symbol(mark), name, typed);
-    keepFocus(button);
+    leaveFocusOnTap(button);
     button.addEventListener('click', () => {
       input.value = key;
       enter();
