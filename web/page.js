@@ -33,7 +33,8 @@
     return sizes.usual;
   }
   let fontSize = storedSize();
-  main.style.setProperty('--picked', `${fontSize}px`);
+  // Set only when picked: a size set on the page styles all of it again.
+  if (fontSize !== sizes.usual) main.style.setProperty('--picked', `${fontSize}px`);
 
   // On a touch screen the keypad is the way in: the system keyboard, which
   // the input's focus would open, waits for a name or the "Keyboard" key.
@@ -78,7 +79,6 @@
   if (window.visualViewport) {
     visualViewport.addEventListener('resize', fitToView);
     visualViewport.addEventListener('scroll', fitToView);
-    fitToView();
   }
 
   // The transcript's lines go in blocks of a hundred, a new one started after
