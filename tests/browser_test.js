@@ -11,12 +11,14 @@
 // ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
 // served site and one on the one-file page alone in a folder, as file://,
 // and the message a browser that can't run the module shows; the site
-// installed, updated by a new build, and reloaded with the network cut; and a
-// tablet played by taps on the keypad alone, then typed on as an Android
-// keyboard, voice typing and an input method send text. A phone's narrow
-// screen is checked for its layout, axe-core checks the page's
-// accessibility, Tab must leave the input, Lighthouse audits the served site,
-// and a stand-in for the browser's speech hears what Read aloud says.
+// installed, updated by a new build, and reloaded with the network cut; a
+// tablet played by taps on the keys alone, then typed on as a keyboard case,
+// an Android keyboard, voice typing and an input method send text; and
+// phones upright, on their side and with the keyboard up, played by taps with
+// the sum, its answer and Enter in view. A phone's narrow screen is checked
+// for its layout, axe-core checks the page's accessibility, Tab must leave
+// the input, Lighthouse audits the served site, and a stand-in for the
+// browser's speech hears what Read aloud says.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';
@@ -118,12 +120,15 @@ async function typeLine(page, text) {
 // A button found as a screen reader finds it, by its role and name.
 const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
 
-// Typed on the keyboard, or tapped on the keypad's keys, found by their names.
+// Typed on the keyboard, or tapped on the keys, found by their names: the
+// digits, Backspace and Enter, and a menu's choice by its words.
 async function tapKeys(page, ...keys) {
   for (const key of keys) await (await page.waitForSelector(button(key))).tap();
 }
-const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key) };
-const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys };
+const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
+  choose: (page, key) => typeLine(page, key) };
+const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys,
+  choose: (page, key, name) => tapKeys(page, name) };
 
 // A chord such as 'Control+D': each key held down in turn, let go in reverse.
 async function pressChord(page, chord) {
@@ -244,30 +249,56 @@ async function play(page) {
 }
 
 // A one-player addition, a wrong answer erased before Enter, then out through
-// the exit confirmation: typed, or tapped.
-async function playOneGame(page, input) {
-  const line = async (text) => {
-    await input.type(page, text);
-    await input.press(page, 'Enter');
-  };
+// the exit confirmation: typed, or tapped, each choice sending the bytes its
+// key typed would, as their echoes show; `atSum` is run with the answer half
+// typed. At the end no key is left to press.
+async function playOneGame(page, input, atSum) {
   await expectBottom(page, ...mainMenu);
-  await line('1');
+  await input.choose(page, '1', 'Addition Problems');
   await expectBottom(page, ...gameType);
-  await line('1');
+  await input.choose(page, '1', 'One Player');
   const rows = await expectBottom(page, /^\d+ \+ \d+ =$/);
   const [, first, operator, second] = rows[rows.length - 1].match(problem);
   const sum = String(answer(Number(first), operator, Number(second)));
   await input.type(page, `${sum}1`);
+  await atSum?.(page);
   for (let i = 0; i <= sum.length; ++i) await input.press(page, 'Backspace');
-  await line(sum);
+  await input.type(page, sum);
+  await input.press(page, 'Enter');
   await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
     /^You got 5 points good job!$/, ...continuePrompt);
-  await line('1');
+  await input.choose(page, '1', 'Main Menu');
   await expectBottom(page, ...mainMenu);
-  await line('5');
+  await input.choose(page, '5', 'Exit');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
-  await line('y');
+  await input.choose(page, 'y', 'Yes, leave');
   await waitForEnd(page);
+  const text = await screenText(page);
+  const echoes = ['Exit\n1\nWhat', 'Player\n1\n', 'press 2.\n1\n ', 'Exit\n5\nAre', 'press n\ny\n'];
+  const missing = echoes.filter((echo) => !text.includes(echo));
+  if (missing.length > 0) fail(`the choices' echoes: ${JSON.stringify(missing)} missing`);
+  const keys = await page.evaluate(() => Array.from(document.querySelectorAll('#keys button'))
+    .filter((key) => key.offsetWidth > 0).length);
+  if (keys > 0) fail(`${keys} keys are still shown after the end`);
+}
+
+// At a sum: the question, the answer typed so far and Enter inside the part
+// of the screen that shows, the question at least half as large again as the
+// game's text, and the number keyboard asked for.
+async function checkQuestionShown(page, where) {
+  const found = await page.evaluate(() => {
+    const seen = visualViewport;
+    const outside = ['#question', '#line', `#keypad [aria-label="Enter"]`].filter((selector) => {
+      const box = document.querySelector(selector).getBoundingClientRect();
+      return box.height === 0 || box.top < seen.offsetTop || box.bottom > seen.offsetTop + seen.height ||
+        box.left < seen.offsetLeft || box.right > seen.offsetLeft + seen.width;
+    });
+    const size = (selector) => parseFloat(getComputedStyle(document.querySelector(selector)).fontSize);
+    return { outside, larger: size('#question') / size('#transcript'), inputMode: document.getElementById('line').inputMode };
+  });
+  if (found.outside.length > 0 || found.larger < 1.5 || found.inputMode !== 'numeric') {
+    fail(`at a sum ${where}: ${JSON.stringify(found)}`);
+  }
 }
 
 // A two-player addition typed those ways, after the Keyboard button: each
@@ -278,12 +309,23 @@ async function playOtherWays(page, cdp) {
     await page.keyboard.press('Enter');
   };
   await page.click('#again');
+  // First as on a tablet with a keyboard case, nothing focused: a tool tapped
+  // keeps no focus, so the next line typed reaches the game too.
+  await expectBottom(page, ...mainMenu);
+  await typeLine(page, '4');
+  await expectBottom(page, /^4\. Exit$/);
+  await tapKeys(page, 'A+');
+  await typeLine(page, '1');
+  await expectBottom(page, /^Press x to go back to the main menu$/);
+  await typeLine(page, 'x');
   await tapKeys(page, 'Keyboard');
   await expectBottom(page, ...mainMenu);
   await line('android', '1');
   await expectBottom(page, ...gameType);
   await line('inserted', '2');
   await expectBottom(page, /^Enter your name Player 1:$/);
+  const inputMode = await page.$eval('#line', (input) => input.inputMode);
+  if (inputMode !== 'text') fail(`a name is asked for with inputmode ${inputMode}`);
   await line('android', 'Anna');
   await expectBottom(page, /^Enter your name Player 1: Anna$/, /^$/, /^Enter your name Player 2:$/);
   await line('composed', '雪乃');
@@ -385,18 +427,23 @@ function watch(page, allowed) {
   return page;
 }
 
-// No serious or critical finding from axe-core, with the keypad hidden and shown.
+// No serious or critical finding from axe-core, at the main menu's choices
+// and at a sum with the keypad shown; then the page is loaded afresh.
 async function checkAccessibility(page) {
+  await expectBottom(page, ...mainMenu);
   await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
-  for (let i = 0; i < 2; ++i) {
-    const shown = await isVisible(page, '#keypad');
+  const check = async (where) => {
     const { violations } = await page.evaluate(() => axe.run());
     for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
-      fail(`axe, keypad ${shown ? 'shown' : 'hidden'}: ${violation.id}: ${violation.help}, at ` +
+      fail(`axe, ${where}: ${violation.id}: ${violation.help}, at ` +
         violation.nodes.map((node) => node.target.join(' ')).join(', '));
     }
-    await page.click('#keypad-toggle');
-  }
+  };
+  await check('main menu');
+  await page.click('#keypad-toggle');
+  for (const line of ['1', '1']) await typeLine(page, line);
+  await expectBottom(page, problem);
+  await check('a sum, keypad shown');
   // Back to the keyboard: the input takes it again, and Tab leaves it for the
   // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
@@ -405,7 +452,8 @@ async function checkAccessibility(page) {
     return page.evaluate(() => document.activeElement.id);
   };
   const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
-  if (tabbed.join() !== 'smaller,line') fail(`Tab, then Shift+Tab, from the input reach ${tabbed}`);
+  if (tabbed.join() !== 'say-again,line') fail(`Tab, then Shift+Tab, from the input reach ${tabbed}`);
+  await page.reload();
 }
 
 // The browser audit's mobile profile gives full marks, but for speed, which
@@ -420,32 +468,42 @@ async function checkAudit(url) {
 }
 
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
-// keys of 44 px at least, and the size the player picks kept for next time;
-// then a long stay, of which the page keeps only the last lines.
+// the main menu's five choices of 44 px at least, and the size the player
+// picks kept for next time, picked with Enter on A+ reached from the
+// keyboard, which keeps the focus and sends nothing; then keys typed with the
+// log focused go to the game, and a long stay, of which the page keeps only
+// the last lines.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
   const layout = await page.evaluate(() => ({
     width: document.documentElement.scrollWidth,
-    keys: Array.from(document.querySelectorAll('#keypad button'), (key) => key.getBoundingClientRect())
-      .map(({ width, height }) => Math.min(width, height)),
+    keys: Array.from(document.querySelectorAll('#keys button'), (key) => key.getBoundingClientRect())
+      .filter(({ width }) => width > 0).map(({ width, height }) => Math.min(width, height)),
   }));
   if (layout.width > 320) fail(`a 320 px screen scrolls sideways to ${layout.width} px`);
-  if (layout.keys.length !== 16 || Math.min(...layout.keys) < 44) fail(`keypad keys: ${layout.keys}`);
+  if (layout.keys.length !== 5 || Math.min(...layout.keys) < 44) fail(`the main menu's keys: ${layout.keys}`);
   const usual = await fontSize();
   if (usual < 18) fail(`the game's text is ${usual} px`);
   await page.screenshot({ path: path.join(site, '..', 'browser_test_phone.png') });
-  await tapKeys(page, 'A+');
+  const before = await screenText(page);
+  await page.focus('#larger');
+  await page.keyboard.press('Enter');
   const larger = await fontSize();
+  const focused = await page.evaluate(() => document.activeElement.id);
+  if (focused !== 'larger' || await screenText(page) !== before) fail(`Enter on A+ left the focus on ${focused}`);
   await page.reload();
   await expectBottom(page, ...mainMenu);
   const kept = await fontSize();
   if (!(larger > usual && kept === larger)) fail(`text of ${usual} px, ${larger} px after A+, ${kept} px reloaded`);
+  await page.focus('#transcript');
+  await typeLine(page, '4');
+  await expectBottom(page, /^4\. Exit$/);
   // A long stay, sent in a moment as Enter sends it: a tips screen and back,
   // 300 times. The page keeps the last 4,900 to 5,000 lines, the newest.
   const lines = await page.evaluate(() => {
     const input = document.getElementById('line');
-    for (const line of ['4', ...Array(300).fill(['3', 'b']).flat(), '4']) {
+    for (const line of [...Array(300).fill(['3', 'b']).flat(), '4']) {
       input.value = line;
       input.form.requestSubmit();
     }
@@ -545,8 +603,21 @@ async function main() {
     const touch = { isMobile: true, hasTouch: true };
     const tabletPage = watch(await freshPage(browser, { width: 768, height: 1024, ...touch }), sameSite);
     await tabletPage.goto(`${origin}/`);
-    await playOneGame(tabletPage, byTaps);
+    await playOneGame(tabletPage, byTaps, (page) => checkQuestionShown(page, 'on a tablet'));
     await playOtherWays(tabletPage, await tabletPage.createCDPSession());
+    // Phones, upright and on their side, and with the keyboard up over 45% of
+    // the screen, played by taps.
+    const keyboardUp = async (page) => {
+      await page.setViewport({ width: 390, height: 464, ...touch });
+      await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
+      await checkQuestionShown(page, 'with the keyboard up');
+    };
+    for (const [width, height, atSum] of [[320, 568], [568, 320], [390, 844, keyboardUp]]) {
+      const phone = watch(await freshPage(browser, { width, height, ...touch }), sameSite);
+      await phone.goto(`${origin}/`);
+      await playOneGame(phone, byTaps, atSum ?? ((page) => checkQuestionShown(page, `at ${width} × ${height}`)));
+      await phone.close();
+    }
     const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
     await phonePage.goto(`${origin}/`);
     await checkNarrowScreen(phonePage);

@@ -4,6 +4,11 @@
 // an on-screen keyboard, voice typing or an input method all reach the game.
 // The keypad's taps edit the same input.
 //
+// At each wait the game also says what it asks (`asked`), which the page
+// shows large, apart from its text, with only the keys that answer it: the
+// page learns the question from that record alone, never from the game's
+// words.
+//
 // A classic script, not a module: the one-file page runs from file://, where
 // browsers refuse modules.
 (function page() {
@@ -28,22 +33,23 @@
     return sizes.usual;
   }
   let fontSize = storedSize();
-  box.style.fontSize = `${fontSize}px`;
+  // Set only when picked: a size set on the page styles all of it again.
+  if (fontSize !== sizes.usual) main.style.setProperty('--picked', `${fontSize}px`);
 
   // On a touch screen the keypad is the way in: the system keyboard, which
-  // the input's focus would open, waits for the "Keyboard" key.
+  // the input's focus would open, waits for a name or the "Keyboard" key.
+  // There the focus goes to no control, from where a key typed on a keyboard
+  // case still reaches the line.
   const touch = matchMedia('(pointer: coarse)').matches;
   function focusUnlessTouch() {
-    if (!touch) input.focus();
+    if (touch) document.activeElement?.blur();
+    else input.focus();
   }
 
-  // The page's buttons hand the keyboard back to the input, where the next
-  // answer is typed.
   function resize(change) {
     fontSize = Math.min(sizes.most, Math.max(sizes.least, fontSize + change));
-    box.style.fontSize = `${fontSize}px`;
+    main.style.setProperty('--picked', `${fontSize}px`);
     scrollToEnd();
-    focusUnlessTouch();
     try {
       localStorage.setItem(sizeKey, String(fontSize));
     } catch {
@@ -52,8 +58,28 @@
   }
   document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
   document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
-  document.getElementById('read-aloud').addEventListener('click', focusUnlessTouch);
-  document.getElementById('say-again').addEventListener('click', focusUnlessTouch);
+
+  // A button tapped or clicked never takes the keyboard: the next key typed
+  // goes into the line, not to that button, as on a tablet with a keyboard
+  // case. Reached by Tab, a button keeps the focus, as in any form.
+  function leaveFocusOnTap(button) {
+    button.addEventListener('pointerdown', (event) => event.preventDefault());
+  }
+  document.querySelectorAll('button').forEach(leaveFocusOnTap);
+
+  // A phone's on-screen keyboard covers the bottom of the screen, and most
+  // browsers leave the page its full height beneath it: the game keeps to
+  // the part still seen. Zoomed in, the player moves about the whole page.
+  function fitToView() {
+    const seen = visualViewport;
+    const zoomed = seen.scale > 1.01;
+    main.style.height = zoomed ? '' : `${seen.height}px`;
+    main.style.transform = zoomed || seen.offsetTop === 0 ? '' : `translateY(${seen.offsetTop}px)`;
+  }
+  if (window.visualViewport) {
+    visualViewport.addEventListener('resize', fitToView);
+    visualViewport.addEventListener('scroll', fitToView);
+  }
 
   // The transcript's lines go in blocks of a hundred, a new one started after
   // a line feed, so that new text lays out with its own block alone: one
@@ -80,6 +106,9 @@
       transcript.scrollTop = transcript.scrollHeight;
     });
   }
+  // A smaller box (the keyboard up, the phone turned, the text larger) would
+  // otherwise keep its old scroll position and hide the newest lines.
+  new ResizeObserver(scrollToEnd).observe(transcript);
 
   // Each piece of text is a node of its own, which the log's live region
   // announces once.
@@ -119,8 +148,124 @@
   // the transcript does too.
   function playerSent(text) {
     appendText(text);
+    lastAnswer = text.trim();
     readAloud.sent(text.replace(/\n$/, ''));
     send(text);
+  }
+
+  // The open question, shown large with the keys that answer it. The
+  // choices are named in the game's own words, each with a symbol.
+  const ask = {
+    question: document.getElementById('question'),
+    who: document.getElementById('who'),
+    verdict: document.getElementById('verdict'),
+    choices: document.getElementById('choices'),
+  };
+  const operators = { addition: '+', subtraction: '−', multiplication: '×' };
+  // Drawn rather than typed, as not every device has these symbols.
+  const drawn = {
+    leave: 'M14 4H5v16h9M10 12h11M17 8l4 4-4 4',
+    home: 'M3 11l9-8 9 8M5 9v11h14V9',
+    back: 'M9 5L4 10l5 5M4 10h11a5 5 0 0 1 0 10h-3',
+    one: 'M16 7a4 4 0 1 1-8 0 4 4 0 1 1 8 0M4 21a8 8 0 0 1 16 0',
+    two: 'M12 7a3 3 0 1 1-6 0 3 3 0 1 1 6 0M2 19a7 7 0 0 1 14 0M15 4a3 3 0 1 1 0 6M18 13a6 6 0 0 1 4 6',
+  };
+  const choiceNames = {
+    'main-menu': { 1: ['+', 'Addition Problems'], 2: ['−', 'Subtraction Problems'],
+      3: ['×', 'Multiplication problems'], 4: ['?', 'Help and Tips'], 5: [drawn.leave, 'Exit'] },
+    'game-type': { 1: [drawn.one, 'One Player'], 2: [drawn.two, 'Two Player'] },
+    'help-menu': { 1: ['+', 'Addition Tips'], 2: ['−', 'Subtraction Tips'], 3: ['×', 'Multiplication Tips'],
+      4: [drawn.back, 'Exit'] },
+    tips: { b: [drawn.back, 'Previous menu'], x: [drawn.home, 'Main menu'] },
+    continue: { 1: [drawn.home, 'Main Menu'], 2: [drawn.leave, 'Quit'] },
+    exit: { y: [drawn.leave, 'Yes, leave'], n: [drawn.back, 'No, stay'] },
+  };
+  const questions = { 'main-menu': 'What shall we play?', 'game-type': 'What type of game?',
+    'help-menu': 'Which tips?', continue: 'What next?', exit: 'Leave the game?' };
+  // The game reads a number at these; a name, or y, n, b or x, at the others.
+  const numeric = ['main-menu', 'game-type', 'help-menu', 'problem', 'continue'];
+
+  function symbol(mark) {
+    const span = document.createElement('span');
+    span.className = 'mark';
+    span.setAttribute('aria-hidden', 'true');
+    if (!mark.startsWith('M')) {
+      span.textContent = mark;
+      return span;
+    }
+    const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    const path = document.createElementNS('http://www.w3.org/2000/svg', 'path');
+    svg.setAttribute('viewBox', '0 0 24 24');
+    path.setAttribute('d', mark);
+    svg.append(path);
+    span.append(svg);
+    return span;
+  }
+
+  // A choice sends the line its key typed would, by the same way as Enter.
+  function choiceButton(key, [mark, words]) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    const name = document.createElement('span');
+    name.className = 'named';
+    name.textContent = words;
+    const typed = document.createElement('kbd');
+    typed.textContent = key;
+    typed.setAttribute('aria-hidden', 'true');
+    button.append(symbol(mark), name, typed);
+    leaveFocusOnTap(button);
+    button.addEventListener('click', () => {
+      input.value = key;
+      enter();
+    });
+    return button;
+  }
+
+  let shownChoices = '';
+  function showChoices(prompt) {
+    const names = choiceNames[prompt.question] ?? {};
+    const wanted = `${prompt.question} ${prompt.choices}`;
+    if (wanted === shownChoices) return;
+    shownChoices = wanted;
+    // A choice pressed from the keyboard goes with its screen: the keyboard
+    // goes back to the line.
+    const hadFocus = ask.choices.contains(document.activeElement);
+    ask.choices.replaceChildren(...Array.from(prompt.choices, (key) => choiceButton(key, names[key] ?? [key, key])));
+    if (hadFocus) input.focus();
+  }
+
+  function sumOf(prompt) {
+    return `${prompt.first} ${operators[prompt.kind]} ${prompt.second} =`;
+  }
+
+  function questionOf(prompt) {
+    if (prompt.question === 'problem') return sumOf(prompt);
+    if (prompt.question === 'name') return `Player ${prompt.player}, your name?`;
+    if (prompt.question === 'tips') return `${prompt.kind[0].toUpperCase()}${prompt.kind.slice(1)} tips`;
+    return questions[prompt.question] ?? '';
+  }
+
+  // How the last answer went, with what was asked and answered.
+  let lastSum = '';
+  let lastAnswer = '';
+  function showVerdict(verdict) {
+    ask.verdict.hidden = verdict === null;
+    if (verdict === null) return;
+    ask.verdict.className = verdict;
+    ask.verdict.textContent = `${verdict === 'right' ? '✓' : '✗'} ${lastSum} ${lastAnswer}`;
+  }
+
+  function showQuestion(prompt) {
+    main.dataset.asks = prompt === null ? 'ended' : prompt.question;
+    if (prompt === null) return;
+    showVerdict(prompt.verdict);
+    ask.who.textContent = prompt.question === 'problem' && prompt.player > 0 ? prompt.name : '';
+    ask.question.textContent = questionOf(prompt);
+    if (prompt.question === 'problem') lastSum = `${prompt.player > 0 ? `${prompt.name}: ` : ''}${sumOf(prompt)}`;
+    input.inputMode = numeric.includes(prompt.question) ? 'numeric' : 'text';
+    showChoices(prompt);
+    // A name is typed, so a touch screen's keyboard opens for it.
+    if (prompt.question === 'name') input.focus();
   }
 
   // Streaming, so that a character whose bytes span two writes stays whole.
@@ -136,6 +281,7 @@
 
   const encoder = new TextEncoder();
   let game = null;
+  let prompt = null;  // what the game asked at its last wait
   let queue = [];  // sent, but not yet taken by the game
   let inputEnded = false;
 
@@ -164,11 +310,13 @@
       gameWrote(decoder.decode());
       readAloud.written('\nThe game has ended.\n');
       // The input has nothing more to take: the keyboard goes to "Play again".
+      prompt = null;
       input.disabled = true;
       ended.hidden = false;
       document.getElementById('again').focus();
     }
-    readAloud.waiting(running() ? lastPrompt : null);
+    showQuestion(prompt);
+    readAloud.waiting(prompt);
   }
 
   function send(text) {
@@ -224,25 +372,18 @@
     input.setRangeText(text, start, input.selectionEnd ?? start, 'end');
   }
 
-  // A key never takes the focus from the input, or the next Enter typed would
-  // press that key again.
   const keypadActions = { Enter: enter, Backspace: erase };
   for (const key of document.querySelectorAll('#keypad button')) {
-    const name = key.textContent;
-    key.addEventListener('pointerdown', (event) => event.preventDefault());
+    const name = key.dataset.key ?? key.textContent;
     key.addEventListener('click', () => (keypadActions[name] ?? (() => typeIn(name)))());
   }
   const keypadToggle = document.getElementById('keypad-toggle');
   function showKeypad(shown) {
     main.classList.toggle('keypad-shown', shown);
-    main.classList.toggle('keypad-hidden', !shown);
     keypadToggle.setAttribute('aria-expanded', String(shown));
   }
   showKeypad(touch);
-  keypadToggle.addEventListener('click', () => {
-    showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true');
-    focusUnlessTouch();
-  });
+  keypadToggle.addEventListener('click', () => showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true'));
   // For the names, which the keypad can't spell: the input takes the focus,
   // and a touch screen opens its keyboard.
   document.getElementById('keyboard').addEventListener('click', () => input.focus());
@@ -265,16 +406,17 @@
     decoder = new TextDecoder();
     transcript.replaceChildren();
     block = null;
-    focusUnlessTouch();
+    lastSum = '';
     game._WebStart();
     feed();
+    // Only now that the game has asked is the line shown, and can take the focus.
+    focusUnlessTouch();
   }
 
   document.getElementById('again').addEventListener('click', play);
 
   // The one-file page carries the module's WebAssembly in itself, as base64.
-  let lastPrompt;  // what the game asks at the wait it is at
-  const options = { writeOutput: show, asked: (prompt) => { lastPrompt = prompt; } };
+  const options = { writeOutput: show, asked: (told) => { prompt = told; } };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
   // Where WebAssembly is missing, or the browser refuses the module, the page

@@ -24,17 +24,6 @@ var readAloud = (function readAloud() {
   let askedBefore = null;  // the question of the wait before it
   let mainMenus = 0;  // the main menus waited at since the page loaded
 
-  // The game's own words for its choices, said by "Say it again" at a menu.
-  // The page's buttons name the same choices.
-  const choiceWords = {
-    'main-menu': { 1: 'Addition Problems', 2: 'Subtraction Problems', 3: 'Multiplication problems',
-      4: 'Help and Tips', 5: 'Exit' },
-    'game-type': { 1: 'One Player', 2: 'Two Player' },
-    'help-menu': { 1: 'Addition Tips', 2: 'Subtraction Tips', 3: 'Multiplication Tips', 4: 'Exit' },
-    tips: { b: 'Go back to the previous menu', x: 'Go back to the main menu' },
-    continue: { 1: 'Go to the Main Menu', 2: 'Quit' },
-    exit: { y: 'Exit', n: 'Play more games' },
-  };
   const operatorWords = { addition: 'plus', subtraction: 'minus', multiplication: 'times' };
 
   // The game's symbols as the words a child says, and its punctuation as
@@ -65,13 +54,15 @@ var readAloud = (function readAloud() {
   function openQuestion(prompt) {
     if (prompt === null) return 'The game has ended.';
     if (prompt === undefined) return '';
-    const { question, choices, kind, first, second, player, name } = prompt;
+    const { question, kind, first, second, player, name } = prompt;
     if (question === 'problem') {
       return `${player && name ? `${name}. ` : ''}${first} ${operatorWords[kind]} ${second} equals?`;
     }
     if (question === 'name') return `Enter your name, Player ${player}.`;
-    const words = choiceWords[question] ?? {};
-    return [...choices].map((key) => (words[key] ? `${key}, ${words[key]}.` : `${key}.`)).join('\n');
+    // A menu's choices as the page's buttons name them, each after its key.
+    return Array.from(document.querySelectorAll('#choices button'),
+      (choice) => `${choice.querySelector('kbd').textContent}, ${choice.querySelector('.named').textContent}.`)
+      .join('\n');
   }
 
   // What is said at the wait the game is at, of the text it wrote there. At
