@@ -75,17 +75,20 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html speech.js page.js page.css favicon.svg manifest.webmanifest)
+set(pageFiles index.html words.js speech.js page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
+# The page's words, a catalogue a language.
+file(GLOB catalogues CONFIGURE_DEPENDS ${webSource}/words/*.js)
 add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${site}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
   COMMAND ${CMAKE_COMMAND} -E copy ${pageSources} $<TARGET_FILE:orvanell>
     $<TARGET_FILE_DIR:orvanell>/orvanell.wasm ${site}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${webSource}/words ${site}/words
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 192 -h 192 -o ${site}/icon-192.png ${icon}
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 512 -h 512 -o ${site}/icon-512.png ${icon}
   COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${webSource}/service-worker.js ${onePage}
-  DEPENDS ${pageSources} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
+  DEPENDS ${pageSources} ${catalogues} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
   COMMENT "Writing the web page to ${site} and ${onePage}")
 add_custom_target(site ALL DEPENDS ${site}/index.html)
 

@@ -13,7 +13,8 @@ const workerName = 'service-worker.js';
 const read = (name) => fs.readFileSync(path.join(site, name));
 
 function writeServiceWorker() {
-  const names = fs.readdirSync(site).filter((name) => name !== workerName).sort();
+  const names = fs.readdirSync(site, { recursive: true })
+    .filter((name) => name !== workerName && fs.statSync(path.join(site, name)).isFile()).sort();
   const hash = crypto.createHash('sha256');
   for (const name of names) hash.update(`${name}\0`).update(read(name)).update('\0');
   // The worker drops older caches of its own by this prefix and its scope.
