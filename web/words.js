@@ -1,12 +1,44 @@
 // The page's words, looked up by key in the chosen language's catalogue
 // (web/words/*.js), with English for any key a catalogue lacks.
 // A classic script, loaded after the catalogues and before the page's own.
+//
+// The language is the one the player picked, remembered as the text size
+// is; else the first of the browser's languages that has a catalogue, by
+// its primary subtag, so that es-MX finds es and pt-PT finds pt-BR; else
+// English. The game's own text stays English whatever is chosen: the log
+// says so, for a screen reader to read it as English.
 var words = (function pageWords() {
   'use strict';
-  const english = pageCatalogues.en;
-  const language = 'en';
-  const catalogue = pageCatalogues[language] ?? english;
-  const plurals = new Intl.PluralRules(language);
+  const catalogues = pageCatalogues;
+  const english = catalogues.en;
+  const storageKey = 'orvanell-language';
+  const rightToLeft = ['ar'];
+  const listeners = [];
+  let language = 'en';
+  let catalogue = english;
+  let plurals = new Intl.PluralRules('en');
+
+  const primary = (tag) => tag.split('-')[0].toLowerCase();
+
+  function remembered() {
+    try {
+      const stored = localStorage.getItem(storageKey);
+      if (Object.hasOwn(catalogues, stored)) return stored;
+    } catch {
+      // storage blocked
+    }
+    return null;
+  }
+
+  function fromBrowser() {
+    const ours = Object.keys(catalogues);
+    for (const wanted of navigator.languages ?? [navigator.language]) {
+      const found = ours.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
+        ours.find((tag) => primary(tag) === primary(wanted));
+      if (found) return found;
+    }
+    return 'en';
+  }
 
   // `key`'s message with `values` put in; a plural message takes the form
   // that `values.count` calls for.
@@ -27,5 +59,78 @@ var words = (function pageWords() {
     }
   }
 
-  return { say, fill, language };
+  // Each language in its own words, as a child's parent would look for it.
+  function nameOf(tag) {
+    let name = tag;
+    try {
+      name = new Intl.DisplayNames([tag], { type: 'language' }).of(tag) ?? tag;
+    } catch {
+      // a browser without the names keeps the tag
+    }
+    return name.charAt(0).toLocaleUpperCase(tag) + name.slice(1);
+  }
+
+  function use(tag) {
+    language = tag;
+    catalogue = catalogues[tag];
+    plurals = new Intl.PluralRules(tag);
+    const root = document.documentElement;
+    root.lang = tag;
+    root.dir = rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr';
+    const log = document.getElementById('transcript');
+    if (log) {
+      log.lang = 'en';
+      log.dir = 'ltr';
+    }
+    const picker = document.getElementById('language');
+    if (picker) picker.value = tag;
+    const shown = document.getElementById('language-name');
+    if (shown) shown.textContent = nameOf(tag);
+    fill();
+  }
+
+  // The picked language, kept for next time; the page and read aloud hear
+  // of it to say what is open again in it.
+  function choose(tag) {
+    if (!Object.hasOwn(catalogues, tag) || tag === language) return;
+    use(tag);
+    try {
+      localStorage.setItem(storageKey, tag);
+    } catch {
+      // storage blocked
+    }
+    for (const listener of listeners) listener(tag);
+  }
+
+  function picker() {
+    const select = document.getElementById('language');
+    if (!select) return;
+    select.parentElement.hidden = false;
+    const tags = ['en', ...Object.keys(catalogues).filter((tag) => tag !== 'en').sort()];
+    select.replaceChildren(...tags.map((tag) => {
+      const option = new Option(nameOf(tag), tag);
+      option.lang = tag;
+      option.dir = rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr';
+      return option;
+    }));
+    select.addEventListener('change', () => choose(select.value));
+  }
+
+  picker();
+  use(remembered() ?? fromBrowser());
+
+  return {
+    say,
+    fill,
+    choose,
+    // The chosen language's tag, for a voice that speaks it.
+    get language() {
+      return language;
+    },
+    get rightToLeft() {
+      return document.documentElement.dir === 'rtl';
+    },
+    languages: () => Object.keys(catalogues),
+    changed: (listener) => listeners.push(listener),
+  };
 })();

@@ -52,6 +52,7 @@
 
   // Notes.
   'note.no-voice': "This device has no voice to read with. A voice can be added in the device's settings.",
+  'note.no-voice.language': "This device has no English voice. A voice can be added in the device's settings.",
   'note.cannot-run': "This browser can't run Orvanell. Updating the browser, or opening the page in another one, will let you play.",
 
   // The tools' names, for those who can't see their symbols.
@@ -61,6 +62,7 @@
   'tool.keyboard': 'Keyboard',
   'tool.read-aloud': 'Read aloud',
   'tool.say-again': 'Say it again',
+  'tool.language': 'Language',
   'key.backspace': 'Backspace',
   'key.enter': 'Enter',
   'log': 'The game',
