@@ -628,8 +628,8 @@ async function main() {
     const alone = path.join(folder, path.basename(onePage));
     fs.copyFileSync(onePage, alone);
     const broken = path.join(folder, 'broken.html');
-    const wasm = /(<script id="orvanell-wasm"[^>]*>)AGFzbQ/;
-    fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$1AAAAAA'));
+    const wasm = /(<script id="orvanell-wasm"[^>]*>)0061736d/;
+    fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$100000000'));
     await playInEveryEngine(origin, alone, broken);
     // Where there is no WebAssembly at all.
     const bare = await freshPage(browser);

@@ -415,10 +415,16 @@
 
   document.getElementById('again').addEventListener('click', play);
 
-  // The one-file page carries the module's WebAssembly in itself, as base64.
+  // The one-file page carries the module's WebAssembly in itself, in hexadecimal:
+  // two characters a byte.
+  function fromHex(text) {
+    const bytes = new Uint8Array(text.length / 2);
+    for (let i = 0; i < bytes.length; ++i) bytes[i] = parseInt(text.slice(2 * i, 2 * i + 2), 16);
+    return bytes;
+  }
   const options = { writeOutput: show, asked: (told) => { prompt = told; } };
   const embedded = document.getElementById('orvanell-wasm');
-  if (embedded) options.wasmBinary = Uint8Array.from(atob(embedded.textContent.trim()), (c) => c.charCodeAt(0));
+  if (embedded) options.wasmBinary = fromHex(embedded.textContent.trim());
   // Where WebAssembly is missing, or the browser refuses the module, the page
   // says so rather than leave it empty.
   function cannotRun() {
