@@ -15,10 +15,10 @@ var words = (function pageWords() {
   const rightToLeft = ['ar'];
   const listeners = [];
   let language = 'en';
-  let catalogue = english;
   let plurals = new Intl.PluralRules('en');
 
   const primary = (tag) => tag.split('-')[0].toLowerCase();
+  const direction = (tag) => (rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr');
 
   function remembered() {
     try {
@@ -40,12 +40,16 @@ var words = (function pageWords() {
     return 'en';
   }
 
-  // `key`'s message with `values` put in; a plural message takes the form
-  // that `values.count` calls for.
-  function say(key, values = {}) {
-    let message = catalogue[key] ?? english[key];
+  // `key`'s message with `values` put in, in the chosen language or the one
+  // asked for (English, for what is said in the game's own voice); a plural
+  // message takes the form that `values.count` calls for.
+  function say(key, values = {}, tag = language) {
+    let message = catalogues[tag]?.[key] ?? english[key];
     if (message === undefined) throw new Error(`the page has no words for ${key}`);
-    if (typeof message === 'object') message = message[plurals.select(values.count)] ?? message.other;
+    if (typeof message === 'object') {
+      const rules = tag === language ? plurals : new Intl.PluralRules(tag);
+      message = message[rules.select(values.count)] ?? message.other;
+    }
     return message.replace(/\{(\w+)\}/g, (_, name) => String(values[name]));
   }
 
@@ -72,11 +76,10 @@ var words = (function pageWords() {
 
   function use(tag) {
     language = tag;
-    catalogue = catalogues[tag];
     plurals = new Intl.PluralRules(tag);
     const root = document.documentElement;
     root.lang = tag;
-    root.dir = rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr';
+    root.dir = direction(tag);
     const log = document.getElementById('transcript');
     if (log) {
       log.lang = 'en';
@@ -110,7 +113,7 @@ var words = (function pageWords() {
     select.replaceChildren(...tags.map((tag) => {
       const option = new Option(nameOf(tag), tag);
       option.lang = tag;
-      option.dir = rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr';
+      option.dir = direction(tag);
       return option;
     }));
     select.addEventListener('change', () => choose(select.value));
@@ -127,10 +130,6 @@ var words = (function pageWords() {
     get language() {
       return language;
     },
-    get rightToLeft() {
-      return document.documentElement.dir === 'rtl';
-    },
-    languages: () => Object.keys(catalogues),
     changed: (listener) => listeners.push(listener),
   };
 })();
