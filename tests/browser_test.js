@@ -386,7 +386,7 @@ async function checkReadAloud(page, url) {
   };
   const menu = 'What shall we play? plus, minus, times, help, the door: exit.';
   const gameTypes = 'One player or two? one person, two people.';
-  const next = 'What next? the house: main menu, the door: quit.';
+  const next = 'the house: main menu, the door: quit.';
   await page.goto(url);
   await expectBottom(page, ...mainMenu);
   for (const line of ['1', '1']) await typeLine(page, line);
@@ -408,7 +408,7 @@ async function checkReadAloud(page, url) {
   [sum, right] = await question(/^\d+ x \d+ =$/);
   for (const line of Array(4).fill(`${right}1`)) await typeLine(page, line);
   await page.click(sayAgain);
-  const end = `The answer is ${right}. You got 1 point. ${next}`;
+  const end = `It was ${right}. You got 1 point. ${next}`;
   await expectSaid('-', `Multiplication. ${gameTypes}`, '-', `One player. ${sum}`,
     ...Array(3).fill(['-', `Not this time. ${sum}`]).flat(), '-', end, '-', end);
   for (const line of ['1', '4', '3', 'x']) await typeLine(page, line);
@@ -423,7 +423,7 @@ async function checkReadAloud(page, url) {
   await page.click(readAloud);
   await typeLine(page, '2');
   await expectSaid('-', `Addition. ${gameTypes}`, '-', 'Two players. Player 1, what is your name?', '-',
-    'Player 2, what is your name?', '-', `Ann: ${sum}`, '-', `Not this time, Ann. Bob: ${sum}`, '-', `Bob: ${sum}`,
+    'Player 2, what is your name?', '-', `Ann: ${sum}`, '-', `Not this time. Bob: ${sum}`, '-', `Bob: ${sum}`,
     '-', `Right! Bob wins! ${next}`, '-', 'Quit. The game is over. To play again, tap the green button.');
   await page.evaluate(() => { window.noVoice = true; });
   await page.click(sayAgain);

@@ -43,14 +43,16 @@ var readAloud = (function readAloud() {
     if (asked === null) return say('say.ended');
     if (asked.question === 'problem') return sumWords(asked);
     if (asked.question === 'name') return say('say.ask.name', { player: asked.player });
-    const question = asked.question === 'tips' ? tips : say(`say.ask.${asked.question}`);
-    return `${question} ${list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`))}`;
+    const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
+    // At the end of a game the points lead straight to its choices.
+    if (asked.ended) return choices;
+    return `${asked.question === 'tips' ? tips : say(`say.ask.${asked.question}`)} ${choices}`;
   }
 
   // After the last miss the right answer says it all.
-  function judgedWords({ verdict, name, rightAnswer }) {
+  function judgedWords({ verdict, rightAnswer }) {
     if (rightAnswer !== null) return [say('say.answer', { answer: rightAnswer })];
-    return [say(`say.${verdict}${verdict === 'wrong' && name ? '.player' : ''}`, { name })];
+    return [say(`say.${verdict}`)];
   }
 
   function endedWords(ended) {
