@@ -7,7 +7,8 @@
 // nothing of one session may leak into the next. Otherwise it counts the step
 // bytes after it, and the rest is typed: the session is played again step by
 // step, as a page drives it, and must play exactly as in one go, whatever
-// wrong calls the steps make on the way.
+// wrong calls the steps make on the way; and at every wait it must ask
+// something, and tell what in its record.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -82,6 +83,12 @@ void PlayInSteps(std::string_view steps, std::string_view input, std::int64_t cl
   host.session = &session;
   Require(orvanell::StartRun(session), "a fresh session starts");
   while (!orvanell::RunEnded(session)) {
+    const orvanell::WaitingRead& waiting = session.console.waiting;
+    Require(waiting.asks != nullptr && waiting.asks->question != orvanell::Question::None,
+            "every wait asks something");
+    const std::string record = orvanell::RecordOf(waiting);
+    Require(record.starts_with("{\"question\":") && record.ends_with('}'),
+            "every wait tells its record");
     host.Step();
     Require(orvanell::FlushBetweenSteps(session), "a host flushes between steps");
   }

@@ -47,10 +47,11 @@ struct ConsoleChannel;
 enum class ProblemKind : std::uint8_t;
 
 // What a read asks, for a host that shows more than the game's text, as the
-// web page shows the question large with only the keys it needs. Each screen
-// hands it to its read, from its own state, so no host ever has to read it
-// back out of the words, which are free to move. Only a read that waits keeps
-// it: reading piped input costs nothing more.
+// web page shows the question large with only the keys it needs, and what the
+// game judged before it. Each screen hands it to its read, from its own
+// state, so no host ever has to read it back out of the words, which are free
+// to move. Only a read that waits keeps it: reading piped input costs nothing
+// more.
 enum class Question : std::uint8_t {
   None,
   MainMenu,
@@ -63,20 +64,45 @@ enum class Question : std::uint8_t {
   ExitConfirmation,
 };
 
+enum class ReadKind : std::uint8_t { Number, Key, Word };
+
+enum class Verdict : std::uint8_t { None, Right, Wrong };
+
+// The answer a game judged last.
+struct Judgement {
+  Verdict verdict = Verdict::None;
+  // The number read, not the characters typed: none if no read gave one.
+  std::optional<std::int32_t> answer;
+  // In a two-player game, who answered.
+  int player = 0;
+  std::string_view name{};
+  // After the last attempt, the answer the game gave.
+  std::optional<std::int32_t> rightAnswer;
+};
+
+// How a game ended, told at the continue prompt after it: one player's
+// points, or a winner (the player judged right), or neither.
+enum class Outcome : std::uint8_t { None, Points, Won, Neither };
+
 struct Prompt {
   Question question = Question::None;
   // The keys that choose, as typed, for the menus and the keyed screens.
   std::string_view choices{};
   // The game's, or the tips'.
   ProblemKind kind{};
-  // A problem's operands, and the attempt (one player) or round (two).
+  // A problem's operands, the attempt (one player) or round (two), and how
+  // many are left, this one included.
   std::int32_t first = 0;
   std::int32_t second = 0;
   int attempt = 0;
+  int triesLeft = 0;
   // In a two-player game, 1 or 2: whose name is asked, or whose turn it is,
   // with that player's name.
   int player = 0;
   std::string_view name{};
+  Judgement judged{};
+  Outcome outcome = Outcome::None;
+  int points = 0;
 };
 
 // A read that found too few bytes buffered and waits for more. `advance` goes
@@ -86,7 +112,13 @@ struct WaitingRead {
   void* read = nullptr;
   bool (*advance)(void* read, ConsoleChannel& channel) = nullptr;
   const Prompt* asks = nullptr;
+  ReadKind reads = ReadKind::Number;
 };
+
+// What the waiting read asks, as one JSON object whose names come from one
+// table (src/console/record.cpp): the record a host such as the web page
+// takes. Empty when no read waits.
+std::string RecordOf(const WaitingRead& waiting);
 
 // One session's channel: its buffers and its input condition.
 struct ConsoleChannel {
@@ -117,17 +149,20 @@ void WriteChar(char character);
 // The reads go on from where they stopped each time more bytes arrive: each
 // returns true once it has its result.
 struct NumberRead {
+  static constexpr ReadKind Kind = ReadKind::Number;
   std::string taken;  // at most the 15 characters a number may have
   std::optional<std::int32_t> result;
   bool Advance(ConsoleChannel& channel);
 };
 
 struct KeyRead {
+  static constexpr ReadKind Kind = ReadKind::Key;
   std::optional<char> result;
   bool Advance(ConsoleChannel& channel);
 };
 
 struct WordRead {
+  static constexpr ReadKind Kind = ReadKind::Word;
   std::size_t keepAtMost = 0;
   bool started = false;
   bool cut = false;  // the word has outgrown what is kept
@@ -144,7 +179,7 @@ struct ReadAwaiter {
 
   bool await_ready() { return read.Advance(ActiveConsole()); }
   void await_suspend(co::coroutine_handle<> /*screen*/) {
-    ActiveConsole().waiting = {this, &AdvanceWaiting, asks};
+    ActiveConsole().waiting = {this, &AdvanceWaiting, asks, Read::Kind};
   }
   auto await_resume() { return std::move(read.result); }
 
@@ -153,22 +188,29 @@ struct ReadAwaiter {
   }
 };
 
+// What each read asks is held by address, so that piped input copies
+// nothing: a temporary prompt, which would be gone before the read waits, does
+// not compile. A read with no prompt asks nothing a host could show.
+inline constexpr Prompt AsksNothing{};
+
 // A number in decimal, octal (leading 0) or hexadecimal (leading 0x), clamped
 // to the 32-bit range; 0 when no digit came; no value once the input has failed.
-// `asks` must outlive the read: a temporary in the `co_await` expression does.
-inline ReadAwaiter<NumberRead> ReadNumber(const Prompt& asks = {}) {
+inline ReadAwaiter<NumberRead> ReadNumber(const Prompt& asks = AsksNothing) {
   return {{}, &asks};
 }
+ReadAwaiter<NumberRead> ReadNumber(const Prompt&& asks) = delete;
 // The next byte that is not whitespace.
-inline ReadAwaiter<KeyRead> ReadKey(const Prompt& asks = {}) {
+inline ReadAwaiter<KeyRead> ReadKey(const Prompt& asks = AsksNothing) {
   return {{}, &asks};
 }
+ReadAwaiter<KeyRead> ReadKey(const Prompt&& asks) = delete;
 // The next whitespace-free word, of which only the first `keepAtMost` bytes are
 // kept, less a UTF-8 character that does not fit whole; the rest of the word is
 // read and dropped.
-inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost, const Prompt& asks = {}) {
+inline ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost, const Prompt& asks = AsksNothing) {
   return {WordRead{keepAtMost, false, false, std::nullopt}, &asks};
 }
+ReadAwaiter<WordRead> ReadWord(std::size_t keepAtMost, const Prompt&& asks) = delete;
 
 // Binds the channel to standard input and standard output.
 ConsoleIo StandardIo();

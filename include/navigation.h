@@ -136,15 +136,11 @@ struct ReopenMainMenu {
 // heap. No run leaves one behind, however long it went on.
 int LiveScreens();
 
-// How the game judged the answer read last, until a host has been told.
-enum class Verdict : std::uint8_t { None, Right, Wrong };
-
-// Said by a game once it has compared the answer read with the problem's.
-void Judged(bool right);
-
 Screen MainMenu();
 Screen GameTypePrompt(ProblemKind kind);
-Screen ContinuePrompt();
+// After every finished problem, with the game's last judgement and how the
+// game ended, for the prompt's record.
+Screen ContinuePrompt(Judgement judged, Outcome outcome, int points = 0);
 Screen ExitConfirmation();
 
 // Everything one run owns. It lives for that run alone, and several can be
@@ -160,8 +156,6 @@ class Session {
   ConsoleChannel console;
   OperandGenerator generator;
   HelpState help;
-  // The verdict on the answer read last, for the host (see `Prompt`).
-  Verdict verdict = Verdict::None;
 
   // The engine's part: which screens are open and how the run stands. It is
   // defined in src/navigation/engine.cpp, and nothing else can reach it, so

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "navigation.h"
@@ -21,21 +22,30 @@ struct Problem {
 
 Problem MakeProblem(ProblemKind kind, GameMode mode);
 void ShowProblem(Problem problem, ProblemKind kind, GameMode mode);
-// What a read of the answer to `problem` asks, at this attempt or round, and
-// in a two-player game of which player, by number and name.
-inline Prompt AnswerTo(Problem problem, ProblemKind kind, int attempt = 0, int player = 0,
-                       std::string_view name = {}) {
+// What a read of the answer to `problem` asks, at this attempt or round of
+// `tries`, after the game's judgement before it; in a two-player game, of
+// which player, by number and name.
+inline Prompt AnswerTo(Problem problem, ProblemKind kind, int attempt, int tries,
+                       const Judgement& judged, int player = 0, std::string_view name = {}) {
   return {.question = Question::Problem,
           .kind = kind,
           .first = problem.first,
           .second = problem.second,
           .attempt = attempt,
+          .triesLeft = tries - attempt,
           .player = player,
-          .name = name};
+          .name = name,
+          .judged = judged};
+}
+
+// How the game judged `guess`, read for `problem`.
+inline Judgement Judge(std::optional<std::int32_t> guess, Problem problem, int player = 0,
+                       std::string_view name = {}) {
+  return {guess == problem.answer ? Verdict::Right : Verdict::Wrong, guess, player, name, {}};
 }
 
 Screen OnePlayerQuiz(ProblemKind kind);
-Screen AwardPoints(int attemptIndex);
+Screen AwardPoints(int attemptIndex, Judgement judged);
 Screen TwoPlayerQuiz(ProblemKind kind);
 
 }  // namespace orvanell

@@ -71,6 +71,8 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       {"+-5\n", "NN", {"0", "<none>"}},
       {"0x\n5\n", "NN", {"0", "<none>"}},
       {"0xg\n", "NN", {"0", "<none>"}},
+      // Between 9 and A: no hexadecimal digit.
+      {"0x:\n", "NN", {"0", "<none>"}},
       {"-0x10 +010\n", "NN", {"-16", "8"}},
       // Out of range clamps to the nearest bound and the input stays good.
       {"99999999999 -99999999999 7\n", "NNN", {"2147483647", "-2147483648", "7"}},

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <regex>
 #include <span>
 #include <string_view>
 
@@ -25,8 +26,9 @@ std::vector<std::string> TranscriptNames() {
 }
 
 // A run driven step by step, as a host that must not block drives it, fed at
-// most `chunk` input bytes a step. Its wrong calls on the way, refused, must
-// change nothing.
+// most `chunk` input bytes a step, or a line at a time where `chunk` is 0.
+// Its wrong calls on the way, refused, must change nothing. At each wait it
+// keeps the record the host is told, when it differs from the one before.
 struct SteppedRun {
   SteppedRun(const Transcript& transcript, std::size_t chunk)
       : unread(transcript.input),
@@ -34,6 +36,13 @@ struct SteppedRun {
         session(ConsoleIo{{}, {}, [this](std::string_view bytes) { Write(bytes); }},
                 [clock = transcript.clock] { return clock; }) {
     StartRun(session);
+    Told();
+  }
+
+  void Told() {
+    if (RunEnded(session)) return;
+    std::string record = RecordOf(session.console.waiting);
+    if (records.empty() || records.back() != record) records.push_back(std::move(record));
   }
 
   void Write(std::string_view bytes) {
@@ -50,9 +59,12 @@ struct SteppedRun {
     EXPECT_FALSE(StartRun(session));
     const std::span<char> space = InputSpace(session);
     EXPECT_FALSE(ContinueRun(session, space.size() + 1));
-    const std::size_t count = unread.copy(space.data(), std::min(chunk, space.size()));
+    const std::size_t line = std::min(unread.find('\n'), unread.size() - 1) + 1;
+    const std::size_t count =
+        unread.copy(space.data(), std::min(chunk == 0 ? line : chunk, space.size()));
     unread.remove_prefix(count);
     ContinueRun(session, count);
+    Told();
     // Between steps the host may flush, and is told it did.
     EXPECT_TRUE(FlushBetweenSteps(session) && session.console.output.empty());
   }
@@ -60,6 +72,7 @@ struct SteppedRun {
   std::string_view unread;
   std::size_t chunk;
   std::string output;
+  std::vector<std::string> records;
   Session session;
 };
 
@@ -117,6 +130,94 @@ INSTANTIATE_TEST_SUITE_P(Golden, TranscriptTest, testing::ValuesIn(TranscriptNam
                            }
                            return name;
                          });
+
+// The record told at each wait, in brief: its JSON without quotes and without
+// the fields that hold nothing.
+std::string Brief(const std::string& record) {
+  static const std::regex Empty(R"(,?"\w+":(""|null|0)(?=[,}]))");
+  return std::regex_replace(std::regex_replace(record, Empty, ""), std::regex(R"(")"), "");
+}
+
+// What the page is told, fed a line at a wait: every question, both verdicts,
+// both players, the right answer given, the points, the winner and neither.
+// Each case lists the first records told, and may name the last. Fed byte by
+// byte, the run waits more often, and tells these among the others.
+TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
+  const std::string menu = "{question:main-menu,reads:number,choices:12345}";
+  const std::string addition = "{question:game-type,reads:number,choices:12,kind:addition}";
+  const std::string sum = "{question:problem,reads:number,kind:addition,first:";
+  struct RecordCase {
+    std::string name;
+    std::vector<std::string> first;
+    std::string last;
+  };
+  const std::vector<RecordCase> cases = {
+      {"one_player_four_misses",
+       {menu, addition, sum + "12,second:1,triesLeft:4}",
+        sum + "12,second:1,attempt:1,triesLeft:3,judged:{verdict:wrong,answer:1}}",
+        sum + "12,second:1,attempt:2,triesLeft:2,judged:{verdict:wrong,answer:2}}",
+        sum + "12,second:1,attempt:3,triesLeft:1,judged:{verdict:wrong,answer:3}}",
+        "{question:continue,reads:number,choices:12,judged:{verdict:wrong,answer:4,"
+        "rightAnswer:13},ended:{points:1}}"},
+       ""},
+      {"one_player_invalid_continue_then_right",
+       {menu, addition, sum + "31,second:28,triesLeft:4}",
+        "{question:continue,reads:number,choices:12,judged:{verdict:right,answer:59},"
+        "ended:{points:5}}",
+        sum + "31,second:28,attempt:1,triesLeft:3,judged:{verdict:right,answer:59}}",
+        "{question:continue,reads:number,choices:12,judged:{verdict:right,answer:59},"
+        "ended:{points:4}}"},
+       ""},
+      {"two_player_names_one_line_second_wins",
+       {menu, addition, "{question:name,reads:word,player:1}",
+        sum + "24,second:18,triesLeft:4,player:1,name:Ann}",
+        sum + "24,second:18,triesLeft:4,player:2,name:Bob,judged:{verdict:wrong,answer:40,"
+              "player:1,name:Ann}}",
+        "{question:continue,reads:number,choices:12,judged:{verdict:right,answer:42,player:2,"
+        "name:Bob},ended:{winner:{player:2,name:Bob}}}"},
+       ""},
+      {"two_player_eight_misses",
+       {menu, "{question:game-type,reads:number,choices:12,kind:subtraction}",
+        "{question:name,reads:word,player:1}", "{question:name,reads:word,player:2}",
+        "{question:problem,reads:number,kind:subtraction,first:12,second:1,triesLeft:4,"
+        "player:1,name:Ann}",
+        "{question:problem,reads:number,kind:subtraction,first:12,second:1,triesLeft:4,"
+        "player:2,name:Bob,judged:{verdict:wrong,answer:1,player:1,name:Ann}}",
+        "{question:problem,reads:number,kind:subtraction,first:12,second:1,attempt:1,"
+        "triesLeft:3,player:1,name:Ann,judged:{verdict:wrong,answer:2,player:2,name:Bob}}"},
+       "{question:continue,reads:number,choices:12,judged:{verdict:wrong,answer:8,player:2,"
+       "name:Bob,rightAnswer:11},ended:{}}"},
+      {"help_capital_b_sees_deeper_b",
+       {menu, "{question:help-menu,reads:number,choices:1234}",
+        "{question:tips,reads:key,choices:bx,kind:addition}"},
+       ""},
+      {"exit_no_then_yes", {menu, "{question:exit,reads:key,choices:yn}", menu}, ""},
+  };
+  for (const auto& [name, expected, last] : cases) {
+    SCOPED_TRACE(name);
+    const Transcript transcript =
+        LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) / (name + ".txt"));
+    SteppedRun byLines(transcript, 0);
+    SteppedRun byteByByte(transcript, 1);
+    while (!RunEnded(byLines.session))
+      byLines.Step();
+    while (!RunEnded(byteByByte.session))
+      byteByByte.Step();
+    std::vector<std::string> told;
+    for (const std::string& record : byLines.records)
+      told.push_back(Brief(record));
+    if (!last.empty()) {
+      EXPECT_EQ(told.back(), last);
+    }
+    told.resize(std::min(told.size(), expected.size()));
+    EXPECT_EQ(told, expected);
+    auto at = byteByByte.records.begin();
+    for (const std::string& record : byLines.records) {
+      at = std::find(at, byteByByte.records.end(), record);
+      EXPECT_NE(at, byteByByte.records.end()) << "byte by byte, never told " << record;
+    }
+  }
+}
 
 // One session leaves nothing behind for the next in the same process: after
 // each of these, which changes some run-wide state, the transcript must still

@@ -1,7 +1,7 @@
 // The web binding's refusals: a host that calls at the wrong time is told on
 // standard error which call was refused and why, and the run goes on as if
-// the call had not been made. Then what it tells the host at each wait: the
-// question the game asks, played a line a wait over golden transcripts.
+// the call had not been made. Then the names it tells the host at each wait,
+// played a line a wait over golden transcripts.
 //
 // Usage: node web_binding_test.js ORVANELL_JS
 'use strict';
@@ -62,25 +62,21 @@ const cases = [
   },
 ];
 
-// Each record told at a wait, in brief: the question, its keys or kind, a
-// problem's operands and attempt, whose turn, and the verdict on the answer before.
-const brief = ({ question, choices, kind, first, second, attempt, player, name, verdict }) => [question,
-  choices, kind, question === 'problem' && `${first},${second} #${attempt}`, player && `p${player}`, name,
-  verdict].filter(Boolean).join(' ');
-const menu = 'main-menu 12345';
-const sum = (operands, attempt, ...rest) => ['problem addition', `${operands} #${attempt}`, ...rest].join(' ');
+// The names the binding sends, as the page gets them once parsed: at each
+// wait the question, what it reads, the kind, the verdict with the answer
+// given, and how the game ended. What each record holds is checked natively.
+const brief = ({ question, reads, kind, judged, ended }) => [question, reads, kind, judged?.verdict,
+  judged?.rightAnswer, ended && JSON.stringify(ended)].filter((part) => part != null).join(' ');
+const menu = 'main-menu number';
+const addition = 'problem number addition';
 const asked = {
-  one_player_four_misses: [menu, 'game-type 12 addition', sum('12,1', 0), sum('12,1', 1, 'wrong'),
-    sum('12,1', 2, 'wrong'), sum('12,1', 3, 'wrong'), 'continue 12 wrong'],
-  one_player_invalid_continue_then_right: [menu, 'game-type 12 addition', sum('31,28', 0), 'continue 12 right',
-    sum('31,28', 1), 'continue 12 right'],
-  two_player_first_wins: [menu, 'game-type 12 addition', 'name p1', 'name p2', sum('24,18', 0, 'p1 Ann'),
-    'continue 12 right'],
-  two_player_names_one_line_second_wins: [menu, 'game-type 12 addition', 'name p1', sum('24,18', 0, 'p1 Ann'),
-    sum('24,18', 0, 'p2 Bob wrong'), 'continue 12 right'],
-  help_capital_b_sees_deeper_b: [menu, 'help-menu 1234', 'tips bx addition', 'help-menu 1234',
-    'tips bx subtraction', 'help-menu 1234', 'help-menu 1234'],
-  exit_no_then_yes: [menu, 'exit yn', menu, 'exit yn'],
+  one_player_four_misses: [menu, 'game-type number addition', addition, ...Array(3).fill(`${addition} wrong`),
+    'continue number wrong 13 {"points":1}'],
+  two_player_names_one_line_second_wins: [menu, 'game-type number addition', 'name word', addition,
+    `${addition} wrong`, 'continue number right {"winner":{"player":2,"name":"Bob"}}'],
+  help_capital_b_sees_deeper_b: [menu, 'help-menu number', 'tips key addition', 'help-menu number',
+    'tips key subtraction', 'help-menu number', 'help-menu number'],
+  exit_no_then_yes: [menu, 'exit key', menu, 'exit key'],
 };
 
 // Plays the transcript's input a line at each wait, at its clock second.
@@ -90,7 +86,7 @@ async function promptsOf(name) {
   const input = execFileSync(process.execPath, [path.join(__dirname, 'play_transcript.js'), '--input', file]);
   Date.now = () => clock * 1000;
   const told = [];
-  const game = await createOrvanell({ wasmBinary, writeOutput: () => {}, asked: (prompt) => told.push(brief(prompt)) });
+  const game = await createOrvanell({ wasmBinary, writeOutput: () => {}, asked: (record) => told.push(brief(record)) });
   game._WebStart();
   for (let at = 0; game._WebStatus() < 0;) {
     const end = input.indexOf(10, at);

@@ -10,7 +10,7 @@
 
 #include <cstdio>
 #include <memory>
-#include <utility>
+#include <string>
 
 #include "navigation.h"
 
@@ -18,25 +18,12 @@
 EM_JS(void, HandToHost, (const char* bytes, std::size_t count),
       { Module.writeOutput(HEAPU8.subarray(bytes, bytes + count)); });
 
-// What the waiting read asks, as the page's `asked` function takes it. The
-// codes are those of `Question`, `ProblemKind` and `Verdict`.
-// clang-format off
-EM_JS(void, TellHost, (int question, const char* choices, std::size_t choicesLength, int kind,
-                       int first, int second, int attempt, int player, const char* name,
-                       std::size_t nameLength, int verdict), {
+// What the waiting read asks, as the page's `asked` function takes it: the
+// record's JSON, read once the game has stopped to wait.
+EM_JS(void, TellHost, (const char* record, std::size_t length), {
   if (!Module.asked) return;
-  const text = (at, count) => new TextDecoder().decode(HEAPU8.subarray(at, at + count));
-  Module.asked({
-    question: ['none', 'main-menu', 'game-type', 'help-menu', 'tips', 'problem', 'name', 'continue',
-      'exit'][question],
-    choices: text(choices, choicesLength),
-    kind: [null, 'addition', 'subtraction', 'multiplication'][kind] ?? null,
-    first: first, second: second, attempt: attempt, player: player,
-    name: text(name, nameLength),
-    verdict: [null, 'right', 'wrong'][verdict]
-  });
+  Module.asked(JSON.parse(new TextDecoder().decode(HEAPU8.subarray(record, record + length))));
 });
-// clang-format on
 
 namespace orvanell {
 namespace {
@@ -50,17 +37,11 @@ void WriteToHost(std::string_view bytes) {
   HandToHost(bytes.data(), bytes.size());
 }
 
-// Once the run stops to wait: what it asks, and how the answer before was
-// judged, which is told once.
-void TellWhatIsAsked(Session& session) {
+// Once the run stops to wait: what it asks, with what it judged before.
+void TellWhatIsAsked(const Session& session) {
   if (RunEnded(session)) return;
-  static constexpr Prompt AsksNothing{};
-  const Prompt& prompt =
-      session.console.waiting.asks != nullptr ? *session.console.waiting.asks : AsksNothing;
-  const Verdict verdict = std::exchange(session.verdict, Verdict::None);
-  TellHost(static_cast<int>(prompt.question), prompt.choices.data(), prompt.choices.size(),
-           static_cast<int>(prompt.kind), prompt.first, prompt.second, prompt.attempt,
-           prompt.player, prompt.name.data(), prompt.name.size(), static_cast<int>(verdict));
+  const std::string record = RecordOf(session.console.waiting);
+  TellHost(record.data(), record.size());
 }
 
 void Refuse(const char* call, const char* why) {

@@ -3,11 +3,15 @@
 namespace orvanell {
 
 // After every finished problem: play on from the main menu, or quit.
-Screen ContinuePrompt() {
+Screen ContinuePrompt(Judgement judged, Outcome outcome, int points) {
   WriteText("To go to the Main Menu Press 1.\n");
   WriteText("To quit press 2.\n");
-  static constexpr Prompt Asking{.question = Question::Continue, .choices = "12"};
-  const std::int32_t choice = (co_await ReadNumber(Asking)).value_or(0);
+  const Prompt asks{.question = Question::Continue,
+                    .choices = "12",
+                    .judged = judged,
+                    .outcome = outcome,
+                    .points = points};
+  const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:
       // Kept on purpose (one_player_back_to_main_menu.txt): once this main

@@ -200,10 +200,6 @@ Session& ActiveSession() {
   return *active;
 }
 
-void Judged(bool right) {
-  ActiveSession().verdict = right ? Verdict::Right : Verdict::Wrong;
-}
-
 ConsoleChannel& ActiveConsole() {
   return ActiveSession().console;
 }

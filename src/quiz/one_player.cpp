@@ -32,14 +32,19 @@ OnePlayerTexts TextsOf(ProblemKind kind) {
 
 constexpr int Attempts = 4;
 
+struct Award {
+  int points;
+  std::string_view text;
+};
+
 // By the attempt that found the answer: 5, 4, 2 and 1 points. Kept on
 // purpose (one_player_right_third.txt): the third attempt earns 2, not 3.
-constexpr std::array<std::string_view, Attempts> PointsTexts = {
-    "You got 5 points good job!\n",
-    "You got 4 points, you could have done better!\n",
-    "You got 2 points\n",
-    "You got 1 point\n",
-};
+constexpr std::array<Award, Attempts> Awards = {{
+    {5, "You got 5 points good job!\n"},
+    {4, "You got 4 points, you could have done better!\n"},
+    {2, "You got 2 points\n"},
+    {1, "You got 1 point\n"},
+}};
 
 }  // namespace
 
@@ -49,16 +54,16 @@ Screen OnePlayerQuiz(ProblemKind kind) {
   ShowProblem(problem, kind, GameMode::OnePlayer);
   const OnePlayerTexts texts = TextsOf(kind);
   std::optional<std::int32_t> guess;
-  Prompt asks = AnswerTo(problem, kind);
+  Judgement judged;
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     // Kept on purpose (one_player_word_at_continue.txt): a read that yields
     // nothing, once the input has failed, leaves the last guess to be judged
     // again.
-    asks.attempt = attempt;
+    const Prompt asks = AnswerTo(problem, kind, attempt, Attempts, judged);
     if (auto read = co_await ReadNumber(asks)) guess = read;
-    Judged(guess == problem.answer);
+    judged = Judge(guess, problem);
     if (guess == problem.answer) {
       WriteText(texts.right);
       // Kept on purpose: back here after an invalid continue choice, the
@@ -66,7 +71,7 @@ Screen OnePlayerQuiz(ProblemKind kind) {
       // problem (one_player_invalid_continue_then_right.txt); a right fourth
       // guess still gets the failure text and a second prompt
       // (one_player_right_fourth_then_invalid.txt).
-      co_await AwardPoints(attempt);
+      co_await AwardPoints(attempt, judged);
     }
     if (guess != problem.answer) WriteText(texts.wrong);
     if (attempt == Attempts - 1) {
@@ -74,15 +79,17 @@ Screen OnePlayerQuiz(ProblemKind kind) {
       WriteNumber(problem.answer);
       WriteChar('\n');
       WriteChar('\n');
-      co_await AwardPoints(attempt);
+      judged.rightAnswer = problem.answer;
+      co_await AwardPoints(attempt, judged);
     }
   }
 }
 
 // Tells the points the attempt earned, then asks how to go on.
-Screen AwardPoints(int attemptIndex) {
-  WriteText(PointsTexts.at(static_cast<std::size_t>(attemptIndex)));
-  co_await ContinuePrompt();
+Screen AwardPoints(int attemptIndex, Judgement judged) {
+  const Award& award = Awards.at(static_cast<std::size_t>(attemptIndex));
+  WriteText(award.text);
+  co_await ContinuePrompt(judged, Outcome::Points, award.points);
 }
 
 }  // namespace orvanell

@@ -1,0 +1,133 @@
+// The record of what a waiting read asks, as a host takes it: JSON, with
+// every kind of question, read, problem, verdict and ending told by its name
+// from the tables below, so that no host depends on the order of an enum.
+#include <array>
+#include <string>
+
+#include "console.h"
+
+namespace orvanell {
+namespace {
+
+constexpr std::array<std::string_view, 9> QuestionNames = {
+    "none", "main-menu", "game-type", "help-menu", "tips", "problem", "name", "continue", "exit"};
+constexpr std::array<std::string_view, 3> ReadNames = {"number", "key", "word"};
+// By the main menu's codes; 0 where the question has no kind.
+constexpr std::array<std::string_view, 4> KindNames = {"", "addition", "subtraction",
+                                                       "multiplication"};
+constexpr std::array<std::string_view, 3> VerdictNames = {"none", "right", "wrong"};
+
+template <std::size_t Size, typename Code>
+std::string_view NameIn(const std::array<std::string_view, Size>& names, Code code) {
+  const auto at = static_cast<std::size_t>(code);
+  return at < Size ? names.at(at) : names.front();
+}
+
+// A name is whatever bytes the player typed: quotes, backslashes and control
+// characters are escaped, and the rest passes as it came.
+void AppendString(std::string& json, std::string_view text) {
+  json += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static constexpr std::string_view Hex = "0123456789abcdef";
+      json += "\\u00";
+      json += Hex.at(static_cast<unsigned char>(c) >> 4U);
+      json += Hex.at(static_cast<unsigned char>(c) & 0xFU);
+    } else {
+      json += c;
+    }
+  }
+  json += '"';
+}
+
+void AppendNumber(std::string& json, std::optional<std::int32_t> number) {
+  json += number ? std::to_string(*number) : "null";
+}
+
+void AppendField(std::string& json, std::string_view field) {
+  if (json.size() > 1) json += ',';
+  json += '"';
+  json += field;
+  json += "\":";
+}
+
+void AppendJudged(std::string& json, const Judgement& judged) {
+  if (judged.verdict == Verdict::None) {
+    json += "null";
+    return;
+  }
+  json += "{\"verdict\":\"";
+  json += NameIn(VerdictNames, judged.verdict);
+  json += "\",\"answer\":";
+  AppendNumber(json, judged.answer);
+  json += ",\"player\":";
+  json += std::to_string(judged.player);
+  json += ",\"name\":";
+  AppendString(json, judged.name);
+  json += ",\"rightAnswer\":";
+  AppendNumber(json, judged.rightAnswer);
+  json += '}';
+}
+
+void AppendEnded(std::string& json, const Prompt& prompt) {
+  switch (prompt.outcome) {
+    case Outcome::None:
+      json += "null";
+      return;
+    case Outcome::Points:
+      json += "{\"points\":" + std::to_string(prompt.points) + '}';
+      return;
+    case Outcome::Won:
+      json += "{\"winner\":{\"player\":" + std::to_string(prompt.judged.player) + ",\"name\":";
+      AppendString(json, prompt.judged.name);
+      json += "}}";
+      return;
+    case Outcome::Neither:
+      json += "{\"winner\":null}";
+      return;
+  }
+}
+
+}  // namespace
+
+std::string RecordOf(const WaitingRead& waiting) {
+  if (waiting.read == nullptr) return {};
+  const Prompt& prompt = waiting.asks != nullptr ? *waiting.asks : AsksNothing;
+  std::string json = "{";
+  AppendField(json, "question");
+  AppendString(json, NameIn(QuestionNames, prompt.question));
+  AppendField(json, "reads");
+  AppendString(json, NameIn(ReadNames, waiting.reads));
+  AppendField(json, "choices");
+  AppendString(json, prompt.choices);
+  AppendField(json, "kind");
+  const std::string_view kind = NameIn(KindNames, prompt.kind);
+  if (kind.empty()) {
+    json += "null";
+  } else {
+    AppendString(json, kind);
+  }
+  AppendField(json, "first");
+  json += std::to_string(prompt.first);
+  AppendField(json, "second");
+  json += std::to_string(prompt.second);
+  AppendField(json, "attempt");
+  json += std::to_string(prompt.attempt);
+  AppendField(json, "triesLeft");
+  json += std::to_string(prompt.triesLeft);
+  AppendField(json, "player");
+  json += std::to_string(prompt.player);
+  AppendField(json, "name");
+  AppendString(json, prompt.name);
+  AppendField(json, "judged");
+  AppendJudged(json, prompt.judged);
+  AppendField(json, "ended");
+  AppendEnded(json, prompt);
+  json += '}';
+  return json;
+}
+
+}  // namespace orvanell
