@@ -384,7 +384,7 @@ async function checkReadAloud(page, url) {
     return [`${first} ${{ '+': 'plus', x: 'times' }[operator]} ${second} equals?`,
       `${answer(+first, operator, +second)}`];
   };
-  const menu = 'What shall we play? plus, minus, times, help, the door: exit.';
+  const menu = 'What shall we play? plus, minus, times, help, the door to exit.';
   const gameTypes = 'One player or two? one person, two people.';
   const next = 'the house: main menu, the door: quit.';
   await page.goto(url);

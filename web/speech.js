@@ -76,9 +76,10 @@ var readAloud = (function readAloud() {
   }
 
   // The game's own English, said as a child hears it read out: its symbols
-  // as words, its lines and indents as pauses, two slips of its spelling
-  // mended, and its "Press b" and "Press x" left out, as the choices are
-  // said by their pictures.
+  // as words, its lines and indents as pauses, except where a sentence goes
+  // on in lower case on the next line, two slips of its spelling mended, and
+  // its "Press b" and "Press x" left out, as the choices are said by their
+  // pictures.
   function gameSentences(text) {
     return text
       .split('\n').filter((line) => !/^Press /.test(line)).join('\n')
@@ -90,6 +91,11 @@ var readAloud = (function readAloud() {
       .split(/[\0-\x1f\x7f]| {2,}/)
       .map((piece) => piece.trim())
       .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
+      .reduce((pieces, piece) => {
+        if (/^\p{Ll}/u.test(piece) && /[^.!?]$/.test(pieces.at(-1) ?? '.')) pieces.push(`${pieces.pop()} ${piece}`);
+        else pieces.push(piece);
+        return pieces;
+      }, [])
       .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
       .join(' ');
   }

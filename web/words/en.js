@@ -83,7 +83,7 @@
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'times',
   'say.choice.main-menu.4': 'help',
-  'say.choice.main-menu.5': 'the door: exit',
+  'say.choice.main-menu.5': 'the door to exit',
   'say.choice.game-type.1': 'one person',
   'say.choice.game-type.2': 'two people',
   'say.choice.help-menu.1': 'plus',
