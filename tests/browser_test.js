@@ -412,7 +412,7 @@ async function checkReadAloud(page, url) {
   await expectSaid('-', `Multiplication. ${gameTypes}`, '-', `One player. ${sum}`,
     ...Array(3).fill(['-', `Not this time. ${sum}`]).flat(), '-', end, '-', end);
   for (const line of ['1', '4', '3', 'x']) await typeLine(page, line);
-  await expectSaid('-', `Main menu. ${menu}`, '-', 'Help and tips. Which tips? plus, minus, times, the arrow back: main menu.',
+  await expectSaid('-', `Main menu. ${menu}`, '-', 'Help and tips. Which tips? plus, minus, times, the house: main menu.',
     '-', /^Times tips\. Multiplication is easy .* 9 times 5 equals 45, .* the house: main menu\.$/, '-', `Main menu. ${menu}`);
   for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
   [sum, right] = await question(problem, /^Ann:$/);

@@ -89,7 +89,7 @@
   'say.choice.help-menu.1': 'plus',
   'say.choice.help-menu.2': 'minus',
   'say.choice.help-menu.3': 'times',
-  'say.choice.help-menu.4': 'the arrow back: main menu',
+  'say.choice.help-menu.4': 'the house: main menu',
   'say.choice.tips.b': 'the arrow back: back',
   'say.choice.tips.x': 'the house: main menu',
   'say.choice.continue.1': 'the house: main menu',
