@@ -43,7 +43,8 @@ function fail(message) {
 function weighSite() {
   const gzipped = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
   let total = 0;
-  for (const name of fs.readdirSync(site).sort()) {
+  for (const name of fs.readdirSync(site, { recursive: true }).sort()) {
+    if (!fs.statSync(path.join(site, name)).isFile()) continue;
     const bytes = gzipped(path.join(site, name));
     console.log(`  ${name}: ${bytes} bytes gzipped`);
     total += bytes;
