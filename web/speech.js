@@ -63,7 +63,8 @@ var readAloud = (function readAloud() {
   // What the screen holds: at the end of a game what was judged last and
   // the points or the winner, then the open question.
   function screenWords(asked) {
-    const ended = asked?.ended ? [...judgedWords(asked.judged), endedWords(asked.ended)] : [];
+    const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
+    const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
     return [...ended, questionWords(asked)].join(' ');
   }
 
