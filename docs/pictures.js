@@ -97,8 +97,7 @@ function terminalHtml({ rows, cursor }) {
   });
   return `<!DOCTYPE html><html><head><style>
     body { margin: 0; background: #fff; }
-    .window { display: inline-block; margin: 8px; border-radius: 8px; overflow: hidden; background: #1d1f21;
-      box-shadow: 0 2px 8px #0006; }
+    .window { display: inline-block; border-radius: 8px; overflow: hidden; background: #1d1f21; }
     .title { background: #3a3d41; color: #ccc; font: 13px 'DejaVu Sans', sans-serif; text-align: center;
       padding: 5px 0; }
     pre { margin: 0; padding: 10px 14px; color: #e0e0e0; font: 15px/1.3 'DejaVu Sans Mono', monospace;
@@ -111,32 +110,36 @@ function terminalHtml({ rows, cursor }) {
 async function takeTerminal(browser, screen, file) {
   const page = await browser.newPage();
   await page.setContent(terminalHtml(screen));
-  await (await page.$('.window')).screenshot({ path: file, omitBackground: false });
+  await (await page.$('.window')).screenshot({ path: file });
   await page.close();
 }
 
 // A one-player addition on the served site: menus chosen by typing their
-// keys, the answer tapped on the keypad and not yet sent.
+// keys, the answer tapped on the keypad and not yet sent. It waits on the
+// game's own text, found as a screen reader finds it, which stays as the
+// game wrote it whatever the page around it becomes.
 async function takePhone(browser, site, file) {
   const server = await serveSite(site);
   try {
     const page = await browser.newPage();
     await page.setViewport(phone);
     await page.goto(`${originOf(server)}/`);
-    const asks = (question) => waitFor(() => page.evaluate(() => document.querySelector('main').dataset.asks)
-      .then((asked) => asked === question), `the page to ask ${question}`);
-    await asks('main-menu');
-    await page.keyboard.type('1');
-    await page.keyboard.press('Enter');
-    await asks('game-type');
-    await page.keyboard.type('1');
-    await page.keyboard.press('Enter');
-    await asks('problem');
-    const sum = await page.$eval('#question', (question) => question.textContent);
+    const lastRow = () => page.evaluate(() => document.querySelector('[role="log"]').textContent.trimEnd()
+      .split('\n').pop());
+    const typeLine = async (text) => {
+      await page.keyboard.type(text);
+      await page.keyboard.press('Enter');
+    };
+    await waitFor(async () => (await lastRow()).startsWith('5:'), 'the main menu');
+    await typeLine('1');
+    await waitFor(async () => (await lastRow()).startsWith('2. Two Player'), 'the game types');
+    await typeLine('1');
+    const sum = await waitFor(async () => {
+      const row = await lastRow();
+      return / =$/.test(row) && row;
+    }, 'a sum');
     for (const digit of answerOf(sum)) {
-      const key = await page.waitForSelector(`::-p-xpath(//*[@id="keypad"]/button[normalize-space()="${digit}"])`,
-        { visible: true });
-      await key.tap();
+      await (await page.waitForSelector(`::-p-aria([role="button"][name="${digit}"])`, { visible: true })).tap();
     }
     // Past the tapped key's highlight.
     await sleep(1000);
@@ -157,9 +160,14 @@ async function main() {
   } finally {
     await browser.close();
   }
+  // The README shows both on its first screen, which a slow connection loads too.
+  let tooLarge = false;
   for (const name of ['terminal.png', 'phone.png']) {
-    console.log(`docs/${name}: ${fs.statSync(path.join(__dirname, name)).size} bytes`);
+    const bytes = fs.statSync(path.join(__dirname, name)).size;
+    console.log(`docs/${name}: ${bytes} bytes`);
+    tooLarge ||= bytes > 100 * 1024;
   }
+  if (tooLarge) throw new Error('a picture is over 100 KB: take it smaller (terminalSize, phone)');
 }
 
 main().catch((error) => {
