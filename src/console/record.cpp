@@ -54,11 +54,12 @@ void AppendField(std::string& json, std::string_view field) {
   json += "\":";
 }
 
-void AppendJudged(std::string& json, const Judgement& judged) {
-  if (judged.verdict == Verdict::None) {
+void AppendJudged(std::string& json, const Judgement* judgement) {
+  if (judgement == nullptr || judgement->verdict == Verdict::None) {
     json += "null";
     return;
   }
+  const Judgement& judged = *judgement;
   json += "{\"verdict\":\"";
   json += NameIn(VerdictNames, judged.verdict);
   json += "\",\"answer\":";
@@ -81,14 +82,16 @@ void AppendEnded(std::string& json, const Prompt& prompt) {
       json += "{\"points\":" + std::to_string(prompt.points) + '}';
       return;
     case Outcome::Won:
-      json += "{\"winner\":{\"player\":" + std::to_string(prompt.judged.player) + ",\"name\":";
-      AppendString(json, prompt.judged.name);
+      if (prompt.judged == nullptr) break;
+      json += "{\"winner\":{\"player\":" + std::to_string(prompt.judged->player) + ",\"name\":";
+      AppendString(json, prompt.judged->name);
       json += "}}";
       return;
     case Outcome::Neither:
       json += "{\"winner\":null}";
       return;
   }
+  json += "null";
 }
 
 }  // namespace
