@@ -30,7 +30,7 @@ const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit 
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
 // Gzipped: the one file, which a player loads whole; the site, with its icons.
-const maxBytes = { site: 100 * 1024, onePage: 45 * 1024 };
+const maxBytes = { site: 100 * 1024, onePage: 52 * 1024 };
 const waitMs = 15000;
 let failures = 0;
 
