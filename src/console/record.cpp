@@ -2,6 +2,7 @@
 // every kind of question, read, problem, verdict and ending told by its name
 // from the tables below, so that no host depends on the order of an enum.
 #include <array>
+#include <charconv>
 #include <string>
 
 #include "console.h"
@@ -43,8 +44,15 @@ void AppendString(std::string& json, std::string_view text) {
   json += '"';
 }
 
+// As the game writes numbers, with nothing more linked in for it.
 void AppendNumber(std::string& json, std::optional<std::int32_t> number) {
-  json += number ? std::to_string(*number) : "null";
+  if (!number) {
+    json += "null";
+    return;
+  }
+  std::array<char, 12> digits{};
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), *number);
+  json.append(digits.data(), end);
 }
 
 void AppendField(std::string& json, std::string_view field) {
@@ -65,7 +73,7 @@ void AppendJudged(std::string& json, const Judgement* judgement) {
   json += "\",\"answer\":";
   AppendNumber(json, judged.answer);
   json += ",\"player\":";
-  json += std::to_string(judged.player);
+  AppendNumber(json, judged.player);
   json += ",\"name\":";
   AppendString(json, judged.name);
   json += ",\"rightAnswer\":";
@@ -79,11 +87,15 @@ void AppendEnded(std::string& json, const Prompt& prompt) {
       json += "null";
       return;
     case Outcome::Points:
-      json += "{\"points\":" + std::to_string(prompt.points) + '}';
+      json += "{\"points\":";
+      AppendNumber(json, prompt.points);
+      json += '}';
       return;
     case Outcome::Won:
       if (prompt.judged == nullptr) break;
-      json += "{\"winner\":{\"player\":" + std::to_string(prompt.judged->player) + ",\"name\":";
+      json += "{\"winner\":{\"player\":";
+      AppendNumber(json, prompt.judged->player);
+      json += ",\"name\":";
       AppendString(json, prompt.judged->name);
       json += "}}";
       return;
@@ -114,15 +126,15 @@ std::string RecordOf(const WaitingRead& waiting) {
     AppendString(json, kind);
   }
   AppendField(json, "first");
-  json += std::to_string(prompt.first);
+  AppendNumber(json, prompt.first);
   AppendField(json, "second");
-  json += std::to_string(prompt.second);
+  AppendNumber(json, prompt.second);
   AppendField(json, "attempt");
-  json += std::to_string(prompt.attempt);
+  AppendNumber(json, prompt.attempt);
   AppendField(json, "triesLeft");
-  json += std::to_string(prompt.triesLeft);
+  AppendNumber(json, prompt.triesLeft);
   AppendField(json, "player");
-  json += std::to_string(prompt.player);
+  AppendNumber(json, prompt.player);
   AppendField(json, "name");
   AppendString(json, prompt.name);
   AppendField(json, "judged");
