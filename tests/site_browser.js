@@ -49,7 +49,7 @@ function serveSite(site) {
   const server = http.createServer((request, response) => {
     const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/(sub\/)?/, '') || 'index.html';
     const file = path.join(site, name);
-    if (name.includes('/') || !fs.existsSync(file)) {
+    if (name.split('/').includes('..') || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       response.writeHead(404).end();
       return;
     }
