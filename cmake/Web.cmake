@@ -22,6 +22,9 @@ target_link_options(orvanell PRIVATE
   -sALLOW_MEMORY_GROWTH -sFILESYSTEM=0 -sNODEJS_CATCH_EXIT=0 -sNODEJS_CATCH_REJECTION=0
   "SHELL:--extern-post-js ${webSource}/command.js")
 set_property(TARGET orvanell APPEND PROPERTY LINK_DEPENDS ${webSource}/command.js)
+# The game allocates little and seldom: Emscripten's small allocator does,
+# at 2 KB less in the one-file page (gzipped) than its default.
+target_link_options(orvanell PRIVATE -sMALLOC=emmalloc)
 # The page and the node command reach the module's memory through HEAPU8,
 # which Emscripten 4.0.7 and later no longer export unasked.
 target_link_options(orvanell PRIVATE -sEXPORTED_RUNTIME_METHODS=HEAPU8)
