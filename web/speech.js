@@ -21,11 +21,12 @@ var readAloud = (function readAloud() {
   let lineSent = null;  // the line sent since that wait, if any
   let gameText = '';  // what the game wrote since the last line sent
   let tips = '';  // the tips on the screen, as said
-  let heard = '';  // all that is said at the wait the game is at
+  let heard = [];  // all that is said at the wait the game is at
+  let turns = [];  // what is still to be said of it, by language, after what is being said
   let touched = false;  // since the page loaded, which browsers ask before they speak
   let refused = false;  // the browser waits for that first touch
   let swallowClick = false;  // the first touch was on a speaker key: it only reads
-  let noVoice = false;
+  let noVoice = null;  // the note's key, while it shows
   let current = null;  // the utterance being said, until it ends
 
   // A list said as the language says one, each item as the table has it.
@@ -46,7 +47,7 @@ var readAloud = (function readAloud() {
     const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
     // At the end of a game the points lead straight to its choices.
     if (asked.ended) return choices;
-    return `${asked.question === 'tips' ? tips : say(`say.ask.${asked.question}`)} ${choices}`;
+    return [asked.question === 'tips' ? { english: tips } : say(`say.ask.${asked.question}`), choices];
   }
 
   // After the last miss the right answer says it all.
@@ -65,7 +66,7 @@ var readAloud = (function readAloud() {
   function screenWords(asked) {
     const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
     const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
-    return [...ended, questionWords(asked)].join(' ');
+    return [...ended, questionWords(asked)].flat();
   }
 
   // The choice a line made, by its name, as its button shows it; a name or
@@ -104,16 +105,19 @@ var readAloud = (function readAloud() {
   // The game's name, the first line of its banner.
   function titleWords(text) {
     const title = text.split('\n').map((line) => line.trim()).find((line) => line !== '');
-    return title ? [say('say.title', { title })] : [];
+    return title ? [{ english: say('say.title', { title }, 'en') }] : [];
   }
 
-  // The voice for the page's language, on the device itself where there is
-  // one, so that the one file and the installed app speak offline; the
-  // system's own choice among those. Voices that load late are taken up from
-  // the next utterance on, and until then the browser's default voice speaks.
+  // A voice of the language, its own region's first (pt-BR before pt-PT,
+  // zh-CN before zh-TW); on the device itself where there is one, so that
+  // the one file and the installed app speak offline; the system's own
+  // choice among those.
   function voiceFor(language) {
-    const wanted = language.toLowerCase().split('-')[0];
-    const voices = synth.getVoices().filter((voice) => voice.lang.toLowerCase().split(/[-_]/)[0] === wanted);
+    const tag = (voice) => voice.lang.replace('_', '-').toLowerCase();
+    const all = synth.getVoices();
+    const same = all.filter((voice) => tag(voice) === language.toLowerCase());
+    const voices = same.length > 0 ? same :
+      all.filter((voice) => tag(voice).split('-')[0] === language.split('-')[0].toLowerCase());
     return voices.find((voice) => voice.localService && voice.default) ??
       voices.find((voice) => voice.localService) ?? voices.find((voice) => voice.default) ?? voices[0] ?? null;
   }
@@ -124,10 +128,11 @@ var readAloud = (function readAloud() {
     log.setAttribute('aria-live', on && !noVoice ? 'off' : 'polite');
   }
 
-  function showNoVoice(shown) {
-    noVoice = shown;
-    note.textContent = shown ? say('note.no-voice') : '';
-    note.hidden = !shown;
+  // The note, by its key: no voice at all, or none of the page's language.
+  function showNoVoice(key) {
+    noVoice = key;
+    note.textContent = key ? say(key) : '';
+    note.hidden = !key;
     quietLog();
   }
 
@@ -139,36 +144,69 @@ var readAloud = (function readAloud() {
   }
 
   function stop() {
+    turns = [];
     if (current === null) return;
     current = null;
     synth.cancel();
   }
 
-  // One utterance at a time: WebKitGTK's speech hangs the page on an
-  // utterance queued behind another. A failure before the first touch is
-  // the browser's refusal; after it, there is no voice to speak with.
-  // Firefox without a voice fails with no code at all.
-  function speak(text) {
+  // What is said, as turns by language: the page's words (text) in the
+  // page's language, the game's own English ({ english: text }) in English.
+  function turnsOf(pieces) {
+    const found = [];
+    for (const piece of pieces) {
+      const language = typeof piece === 'string' ? words.language : 'en';
+      const text = piece.english ?? piece;
+      if (text === '') continue;
+      if (found.at(-1)?.language === language) found.at(-1).text += ` ${text}`;
+      else found.push({ language, text });
+    }
+    return found;
+  }
+
+  function speak(pieces) {
     stop();
-    if (text === '') return;
-    const utterance = new SpeechSynthesisUtterance(text);
-    const voice = voiceFor(words.language);
+    turns = turnsOf(pieces);
+    sayNext();
+  }
+
+  // One utterance at a time: WebKitGTK's speech hangs the page on an
+  // utterance queued behind another. A child never hears their language in
+  // another language's voice: where the device lists voices, but none of
+  // the page's language, its words go unsaid and the note says why. Where
+  // it lists none (yet), the language alone chooses. A failure before the
+  // first touch is the browser's refusal; after it, there is no voice to
+  // speak with. Firefox without a voice fails with no code at all.
+  function sayNext() {
+    const turn = turns.shift();
+    if (turn === undefined) return;
+    const voice = voiceFor(turn.language);
+    if (!voice && synth.getVoices().length > 0) {
+      if (turn.language === words.language) showNoVoice('note.no-voice.language');
+      sayNext();
+      return;
+    }
+    const utterance = new SpeechSynthesisUtterance(turn.text);
     if (voice) utterance.voice = voice;
-    utterance.lang = voice ? voice.lang : words.language;
+    utterance.lang = voice ? voice.lang : turn.language;
     utterance.rate = 0.9;
     const done = () => {
       if (current === utterance) current = null;
     };
-    utterance.addEventListener('end', done);
+    utterance.addEventListener('end', () => {
+      if (current !== utterance) return;
+      done();
+      sayNext();
+    });
     utterance.addEventListener('error', (event) => {
       done();
       if (['interrupted', 'canceled'].includes(event.error)) return;
       if (event.error === 'not-allowed' || !touched) showRefused(true);
       else if (['synthesis-failed', 'voice-unavailable'].includes(event.error) ||
-        (!event.error && synth.getVoices().length === 0)) showNoVoice(true);
+        (!event.error && synth.getVoices().length === 0)) showNoVoice('note.no-voice');
     });
     utterance.addEventListener('start', () => {
-      if (noVoice) showNoVoice(false);
+      if (noVoice === 'note.no-voice' || (noVoice && turn.language === words.language)) showNoVoice(null);
     });
     current = utterance;
     synth.speak(utterance);
@@ -206,8 +244,8 @@ var readAloud = (function readAloud() {
       ...(before === undefined && asked?.question === 'main-menu' ? titleWords(gameText) : []),
       ...(before && line !== null ? chosenWords(before, line) : []),
       ...judged,
-      screenWords(asked),
-    ].join(' ');
+      ...screenWords(asked),
+    ];
     if (on) speak(heard);
     else stop();
   }
@@ -251,6 +289,11 @@ var readAloud = (function readAloud() {
     });
     again.addEventListener('click', () => {
       if (!swallowClick && record !== undefined) speak(screenWords(record));
+    });
+    // Another language: the note in its words, and what is open said again in it.
+    words.changed(() => {
+      showNoVoice(noVoice === 'note.no-voice.language' ? null : noVoice);
+      if (on && record !== undefined) speak(screenWords(record));
     });
   }
   return { written, waiting, sent };
