@@ -86,10 +86,14 @@ enum class Outcome : std::uint8_t { None, Points, Won, Neither };
 
 struct Prompt {
   Question question = Question::None;
-  // The keys that choose, as typed, for the menus and the keyed screens.
-  std::string_view choices{};
   // The game's, or the tips'.
   ProblemKind kind{};
+  // How the game ended, at the continue prompt after it, with one player's
+  // points.
+  Outcome outcome = Outcome::None;
+  int points = 0;
+  // The keys that choose, as typed, for the menus and the keyed screens.
+  std::string_view choices{};
   // A problem's operands, the attempt (one player) or round (two), and how
   // many are left, this one included.
   std::int32_t first = 0;
@@ -100,9 +104,9 @@ struct Prompt {
   // with that player's name.
   int player = 0;
   std::string_view name{};
-  Judgement judged{};
-  Outcome outcome = Outcome::None;
-  int points = 0;
+  // The game's judgement of the answer before, kept by the game for all its
+  // reads and the screens it opens, which it outlives.
+  const Judgement* judged = nullptr;
 };
 
 // A read that found too few bytes buffered and waits for more. `advance` goes

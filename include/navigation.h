@@ -140,7 +140,7 @@ Screen MainMenu();
 Screen GameTypePrompt(ProblemKind kind);
 // After every finished problem, with the game's last judgement and how the
 // game ended, for the prompt's record.
-Screen ContinuePrompt(Judgement judged, Outcome outcome, int points = 0);
+Screen ContinuePrompt(const Judgement* judged, Outcome outcome, int points = 0);
 Screen ExitConfirmation();
 
 // Everything one run owns. It lives for that run alone, and several can be

@@ -22,30 +22,33 @@ struct Problem {
 
 Problem MakeProblem(ProblemKind kind, GameMode mode);
 void ShowProblem(Problem problem, ProblemKind kind, GameMode mode);
-// What a read of the answer to `problem` asks, at this attempt or round of
-// `tries`, after the game's judgement before it; in a two-player game, of
-// which player, by number and name.
-inline Prompt AnswerTo(Problem problem, ProblemKind kind, int attempt, int tries,
-                       const Judgement& judged, int player = 0, std::string_view name = {}) {
+// What a read of the answer to `problem` asks, with the game's judgement of
+// the answer before. A game keeps both for all its reads, moving on the
+// attempt (`Attempt`) and the judgement (`Judge`): piped input pays for a few
+// stores a read, not a new record.
+inline Prompt AnswerTo(Problem problem, ProblemKind kind, const Judgement& judged) {
   return {.question = Question::Problem,
           .kind = kind,
           .first = problem.first,
           .second = problem.second,
-          .attempt = attempt,
-          .triesLeft = tries - attempt,
-          .player = player,
-          .name = name,
-          .judged = judged};
+          .judged = &judged};
 }
 
-// How the game judged `guess`, read for `problem`.
-inline Judgement Judge(std::optional<std::int32_t> guess, Problem problem, int player = 0,
-                       std::string_view name = {}) {
-  return {guess == problem.answer ? Verdict::Right : Verdict::Wrong, guess, player, name, {}};
+// The attempt or round `attempt` of `tries`.
+inline void Attempt(Prompt& asks, int attempt, int tries) {
+  asks.attempt = attempt;
+  asks.triesLeft = tries - attempt;
+}
+
+// How the game judged `guess`, read for `problem`. A two-player game also
+// says who answered.
+inline void Judge(Judgement& judged, std::optional<std::int32_t> guess, Problem problem) {
+  judged.verdict = guess == problem.answer ? Verdict::Right : Verdict::Wrong;
+  judged.answer = guess;
 }
 
 Screen OnePlayerQuiz(ProblemKind kind);
-Screen AwardPoints(int attemptIndex, Judgement judged);
+Screen AwardPoints(int attemptIndex, const Judgement* judged);
 Screen TwoPlayerQuiz(ProblemKind kind);
 
 }  // namespace orvanell

@@ -38,8 +38,8 @@ function findChromium() {
     onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 }
 
-// Serves the files of the site folder, and its words/ folder, on a port of
-// the system's choosing, at the root and again in the folder /sub/, as a site holding a copy of the
+// Serves the files of the site folder on a port of the system's choosing, at
+// the root and again in the folder /sub/, as a site holding a copy of the
 // game in a folder would; with leave to keep each file for ten minutes, as
 // many hosts give, and gzipped where the browser accepts it (not with
 // ORVANELL_SERVE_PLAIN=1, as `python3 -m http.server` serves); resolves to
@@ -49,7 +49,7 @@ function serveSite(site) {
   const server = http.createServer((request, response) => {
     const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/(sub\/)?/, '') || 'index.html';
     const file = path.join(site, name);
-    if (!/^(words\/)?[^/]+$/.test(name) || !fs.existsSync(file)) {
+    if (name.split('/').includes('..') || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       response.writeHead(404).end();
       return;
     }

@@ -324,8 +324,8 @@
     if (judged === null) return;
     ask.verdict.className = judged.verdict;
     const who = judged.player > 0 ? `${judged.name}: ` : '';
-    const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '), unseen(`${words.say(`verdict.${judged.verdict}`)} `),
-      `${who}${sum} ${judged.answer ?? ''}`];
+    const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
+      unseen(`${words.say(`verdict.${judged.verdict}`)} `), `${who}${sum} ${judged.answer ?? ''}`];
     if (judged.rightAnswer !== null) {
       const answer = document.createElement('b');
       answer.textContent = judged.rightAnswer;

@@ -1,10 +1,12 @@
 // Read aloud: the page speaks the game for children who can't read it yet.
-// The page tells it what the game wrote, what the game asks each time it
-// waits for a line (the module's record, null once the game has ended) and
-// which line the player sent; the "Read aloud" button turns it on and off,
-// and "Say it again" says the open question whether it is on or off.
+// What it says comes from the game's record at each wait (null once the game
+// has ended) and from the page's own words ('say.' in web/words/), never from
+// the game's text, which was written for a reader at a terminal: only the
+// tips and the title banner, which the record doesn't hold, are read from it.
+// The "Read aloud" button turns it on and off, and "Say it again" says the
+// open question whether it is on or off.
 //
-// A classic script, like the page's, loaded before it.
+// A classic script, like the page's, loaded after the words and before the page.
 var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
@@ -13,80 +15,107 @@ var readAloud = (function readAloud() {
   const log = document.getElementById('transcript');
   const storageKey = 'orvanell-read-aloud';
   const synth = window.speechSynthesis;
+  const say = words.say;
   let on = false;
-  let screen = '';  // what the game wrote since the last line sent
-  let spoken = 0;  // how much of it has been said
-  let sentLine = '';  // read back before the game's answer to it
-  let refused = false;
+  let record;  // the wait the game is at: undefined before the page's first
+  let lineSent = null;  // the line sent since that wait, if any
+  let gameText = '';  // what the game wrote since the last line sent
+  let tips = '';  // the tips on the screen, as said
+  let heard = '';  // all that is said at the wait the game is at
   let touched = false;  // since the page loaded, which browsers ask before they speak
+  let refused = false;  // the browser waits for that first touch
+  let swallowClick = false;  // the first touch was on a speaker key: it only reads
   let noVoice = false;
-  let asked;  // the record of the wait the game is at: undefined before the first
-  let askedBefore = null;  // the question of the wait before it
-  let mainMenus = 0;  // the main menus waited at since the page loaded
+  let current = null;  // the utterance being said, until it ends
 
-  const operatorWords = { addition: 'plus', subtraction: 'minus', multiplication: 'times' };
+  // A list said as the language says one, each item as the table has it.
+  function list(keys) {
+    return say('say.list', { items: keys.map((key) => say(key)).join(say('say.list.between')) });
+  }
 
-  // The game's symbols as the words a child says, and its punctuation as
-  // pauses: "1:  Addition Problems" is "1, Addition Problems", and
-  // "Sorry...wrong answer," is "Sorry, wrong answer." Lines, tabs and runs
-  // of spaces (a menu's columns, the tips' indents) end a sentence.
-  function sentences(text) {
+  function sumWords({ first, second, kind, player, name }) {
+    const sum = say('say.sum', { first, second, operator: say(`say.operator.${kind}`) });
+    return player > 0 ? say('say.turn', { name, sum }) : sum;
+  }
+
+  // The question open at a wait, with its choices named as the child sees them.
+  function questionWords(asked) {
+    if (asked === null) return say('say.ended');
+    if (asked.question === 'problem') return sumWords(asked);
+    if (asked.question === 'name') return say('say.ask.name', { player: asked.player });
+    const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
+    // At the end of a game the points lead straight to its choices.
+    if (asked.ended) return choices;
+    return `${asked.question === 'tips' ? tips : say(`say.ask.${asked.question}`)} ${choices}`;
+  }
+
+  // After the last miss the right answer says it all.
+  function judgedWords({ verdict, rightAnswer }) {
+    if (rightAnswer !== null) return [say('say.answer', { answer: rightAnswer })];
+    return [say(`say.${verdict}`)];
+  }
+
+  function endedWords(ended) {
+    if ('points' in ended) return say('say.points', { count: ended.points });
+    return ended.winner ? say('say.winner', { name: ended.winner.name }) : say('say.neither');
+  }
+
+  // What the screen holds: at the end of a game what was judged last and
+  // the points or the winner, then the open question.
+  function screenWords(asked) {
+    const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
+    const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
+    return [...ended, questionWords(asked)].join(' ');
+  }
+
+  // The choice a line made, by its name, as its button shows it; a name or
+  // an answer typed is not read back.
+  function chosenWords(before, line) {
+    const key = before.reads === 'key' ? line.trim().toLowerCase() : line.trim();
+    if (key.length !== 1 || !before.choices.includes(key)) return [];
+    return [say('say.chosen', { choice: say(`choice.${before.question}.${key}`) })];
+  }
+
+  // The game's own English, said as a child hears it read out: its symbols
+  // as words, its lines and indents as pauses, except where a sentence goes
+  // on in lower case on the next line, two slips of its spelling mended, and
+  // its "Press b" and "Press x" left out, as the choices are said by their
+  // pictures.
+  function gameSentences(text) {
     return text
-      .replace(/ \+ /g, ' plus ')
-      .replace(/(\p{L})\+/gu, '$1 plus')
-      .replace(/ - /g, ' minus ')
-      .replace(/(\d) x (?=\d)/g, '$1 times ')
-      .replace(/ = /g, ' equals ')
-      .replace(/\bv\.(?=\d)/g, 'version ')
-      .replace(/\bex\. +/g, 'For example, ')
+      .split('\n').filter((line) => !/^Press /.test(line)).join('\n')
+      .replace(/\bthes\b/g, 'these').replace(/\byour self\b/g, 'yourself')
+      .replace(/ \+ /g, ' plus ').replace(/(\p{L})\+/gu, '$1 plus').replace(/ - /g, ' minus ')
+      .replace(/(\d) x (?=\d)/g, '$1 times ').replace(/ = /g, ' equals ')
+      .replace(/\bv\.(?=\d)/g, 'version ').replace(/\bex\. +/g, 'For example, ')
       .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
-      .replace(/([!?])[.!?]+ */g, '$1 ')
-      .replace(/\.{2,} *(?=\p{Ll})/gu, ', ')
-      .replace(/\.{2,} */g, '. ')
       .split(/[\0-\x1f\x7f]| {2,}/)
       .map((piece) => piece.trim())
       .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
+      .reduce((pieces, piece) => {
+        if (/^\p{Ll}/u.test(piece) && /[^.!?]$/.test(pieces.at(-1) ?? '.')) pieces.push(`${pieces.pop()} ${piece}`);
+        else pieces.push(piece);
+        return pieces;
+      }, [])
       .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
       .join(' ');
   }
 
-  // What the game waits for, from its record, never from its text.
-  function openQuestion(prompt) {
-    if (prompt === null) return 'The game has ended.';
-    if (prompt === undefined) return '';
-    const { question, kind, first, second, player, name } = prompt;
-    if (question === 'problem') {
-      return `${player && name ? `${name}. ` : ''}${first} ${operatorWords[kind]} ${second} equals?`;
-    }
-    if (question === 'name') return `Enter your name, Player ${player}.`;
-    // A menu's choices as the page's buttons name them, each after its key.
-    return Array.from(document.querySelectorAll('#choices button'),
-      (choice) => `${choice.querySelector('kbd').textContent}, ${choice.querySelector('.named').textContent}.`)
-      .join('\n');
+  // The game's name, the first line of its banner.
+  function titleWords(text) {
+    const title = text.split('\n').map((line) => line.trim()).find((line) => line !== '');
+    return title ? [say('say.title', { title })] : [];
   }
 
-  // What is said at the wait the game is at, of the text it wrote there. At
-  // a sum the question comes last, after a miss or a return to it too: the
-  // line the game waits on ("Leo: ", or a product's own line) is its prompt,
-  // and a sum just shown is all the text there is. The title banner is said
-  // at the page's first main menu only; the menu is alone on its screen.
-  function wordsFor(text) {
-    if (asked?.question === 'problem') {
-      const shown = askedBefore !== 'problem' && askedBefore !== 'continue';
-      return `${shown ? '' : text.slice(0, text.lastIndexOf('\n') + 1)}\n${openQuestion(asked)}`;
-    }
-    if (asked?.question === 'main-menu' && mainMenus > 1) return openQuestion(asked);
-    return text;
-  }
-
-  // A voice on the device itself, so that the one file and the installed app
-  // speak offline; the system's own choice among those. Voices that load late
-  // are taken up from the next screen on, and until then the browser's
-  // default English voice speaks.
-  function englishVoice() {
-    const english = synth.getVoices().filter((voice) => /^en([-_]|$)/i.test(voice.lang));
-    return english.find((voice) => voice.localService && voice.default) ??
-      english.find((voice) => voice.localService) ?? english.find((voice) => voice.default) ?? english[0] ?? null;
+  // The voice for the page's language, on the device itself where there is
+  // one, so that the one file and the installed app speak offline; the
+  // system's own choice among those. Voices that load late are taken up from
+  // the next utterance on, and until then the browser's default voice speaks.
+  function voiceFor(language) {
+    const wanted = language.toLowerCase().split('-')[0];
+    const voices = synth.getVoices().filter((voice) => voice.lang.toLowerCase().split(/[-_]/)[0] === wanted);
+    return voices.find((voice) => voice.localService && voice.default) ??
+      voices.find((voice) => voice.localService) ?? voices.find((voice) => voice.default) ?? voices[0] ?? null;
   }
 
   // While Read aloud speaks, a screen reader's reading of the log would be a
@@ -97,81 +126,106 @@ var readAloud = (function readAloud() {
 
   function showNoVoice(shown) {
     noVoice = shown;
-    note.textContent = shown ?
-      "This device has no voice to read with. A voice can be added in the device's settings." : '';
+    note.textContent = shown ? say('note.no-voice') : '';
     note.hidden = !shown;
     quietLog();
+  }
+
+  // Both speaker keys show that the browser waits for a touch before it speaks.
+  function showRefused(shown) {
+    refused = shown;
+    button.classList.toggle('waits', shown);
+    again.classList.toggle('waits', shown);
+  }
+
+  function stop() {
+    if (current === null) return;
+    current = null;
+    synth.cancel();
   }
 
   // One utterance at a time: WebKitGTK's speech hangs the page on an
   // utterance queued behind another. A failure before the first touch is
   // the browser's refusal; after it, there is no voice to speak with.
   // Firefox without a voice fails with no code at all.
-  function say(text) {
-    const words = sentences(text);
-    if (words === '') return;
-    const utterance = new SpeechSynthesisUtterance(words);
-    const voice = englishVoice();
+  function speak(text) {
+    stop();
+    if (text === '') return;
+    const utterance = new SpeechSynthesisUtterance(text);
+    const voice = voiceFor(words.language);
     if (voice) utterance.voice = voice;
-    utterance.lang = voice ? voice.lang : 'en-US';
+    utterance.lang = voice ? voice.lang : words.language;
     utterance.rate = 0.9;
+    const done = () => {
+      if (current === utterance) current = null;
+    };
+    utterance.addEventListener('end', done);
     utterance.addEventListener('error', (event) => {
-      if (event.error === 'not-allowed' || !touched) refused = true;
+      done();
+      if (['interrupted', 'canceled'].includes(event.error)) return;
+      if (event.error === 'not-allowed' || !touched) showRefused(true);
       else if (['synthesis-failed', 'voice-unavailable'].includes(event.error) ||
         (!event.error && synth.getVoices().length === 0)) showNoVoice(true);
     });
     utterance.addEventListener('start', () => {
       if (noVoice) showNoVoice(false);
     });
+    current = utterance;
     synth.speak(utterance);
   }
 
-  function readScreen() {
-    synth.cancel();
-    say(wordsFor(screen));
-    spoken = screen.length;
-  }
-
   // Browsers refuse speech until the player has touched the page since it
-  // loaded: a screen refused at first is read at the first tap or key.
+  // loaded: a screen refused at first is read at the first tap or key, and a
+  // first tap on a speaker key does only that.
   for (const type of ['pointerup', 'keydown']) {
-    document.addEventListener(type, () => {
+    document.addEventListener(type, (event) => {
       touched = true;
-      if (!refused || !on) return;
-      refused = false;
-      readScreen();
+      swallowClick = refused && on && event.target.closest?.('#read-aloud, #say-again') != null;
+      if (!refused) return;
+      showRefused(false);
+      if (on) speak(heard);
     }, true);
   }
 
   function written(text) {
-    screen += text;
+    gameText += text;
   }
 
-  function waiting(prompt) {
-    askedBefore = asked?.question ?? null;
-    asked = prompt;
-    if (prompt?.question === 'main-menu') ++mainMenus;
-    if (on) say(`${sentLine}\n${wordsFor(screen.slice(spoken))}`);
-    sentLine = '';
-    spoken = screen.length;
+  // What is said at a wait: the banner's title at the page's first, the
+  // choice just made, the verdict on the answer just sent, then the screen.
+  // An empty line that leaves the game where it was changes nothing heard.
+  function waiting(asked) {
+    const before = record;
+    const line = lineSent;
+    record = asked;
+    lineSent = null;
+    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return;
+    if (asked?.question === 'tips') tips = gameSentences(gameText);
+    const judged = asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : [];
+    heard = [
+      ...(before === undefined && asked?.question === 'main-menu' ? titleWords(gameText) : []),
+      ...(before && line !== null ? chosenWords(before, line) : []),
+      ...judged,
+      screenWords(asked),
+    ].join(' ');
+    if (on) speak(heard);
+    else stop();
   }
 
-  // What was still to be said of the screen before is stale: the next one is
-  // read at once.
+  // A line sent makes what is being said stale, "Say it again" too; an
+  // empty one may leave the game where it was.
   function sent(line) {
-    screen = '';
-    spoken = 0;
-    if (!on) return;
-    synth.cancel();
-    sentLine = line;
+    gameText = '';
+    lineSent = line;
+    if (line.trim() !== '') stop();
   }
 
   function turn(value) {
     on = value;
     button.setAttribute('aria-pressed', String(on));
     quietLog();
-    if (on) readScreen();
-    else synth.cancel();
+    if (on && record !== undefined) speak(screenWords(record));
+    else stop();
   }
 
   if (synth) {
@@ -187,6 +241,7 @@ var readAloud = (function readAloud() {
     button.setAttribute('aria-pressed', String(on));
     quietLog();
     button.addEventListener('click', () => {
+      if (swallowClick) return;
       turn(!on);
       try {
         localStorage.setItem(storageKey, on ? 'on' : 'off');
@@ -195,8 +250,7 @@ var readAloud = (function readAloud() {
       }
     });
     again.addEventListener('click', () => {
-      synth.cancel();
-      say(openQuestion(asked));
+      if (!swallowClick && record !== undefined) speak(screenWords(record));
     });
   }
   return { written, waiting, sent };

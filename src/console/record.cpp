@@ -2,6 +2,7 @@
 // every kind of question, read, problem, verdict and ending told by its name
 // from the tables below, so that no host depends on the order of an enum.
 #include <array>
+#include <charconv>
 #include <string>
 
 #include "console.h"
@@ -43,8 +44,15 @@ void AppendString(std::string& json, std::string_view text) {
   json += '"';
 }
 
+// As the game writes numbers, with nothing more linked in for it.
 void AppendNumber(std::string& json, std::optional<std::int32_t> number) {
-  json += number ? std::to_string(*number) : "null";
+  if (!number) {
+    json += "null";
+    return;
+  }
+  std::array<char, 12> digits{};
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), *number);
+  json.append(digits.data(), end);
 }
 
 void AppendField(std::string& json, std::string_view field) {
@@ -54,17 +62,18 @@ void AppendField(std::string& json, std::string_view field) {
   json += "\":";
 }
 
-void AppendJudged(std::string& json, const Judgement& judged) {
-  if (judged.verdict == Verdict::None) {
+void AppendJudged(std::string& json, const Judgement* judgement) {
+  if (judgement == nullptr || judgement->verdict == Verdict::None) {
     json += "null";
     return;
   }
+  const Judgement& judged = *judgement;
   json += "{\"verdict\":\"";
   json += NameIn(VerdictNames, judged.verdict);
   json += "\",\"answer\":";
   AppendNumber(json, judged.answer);
   json += ",\"player\":";
-  json += std::to_string(judged.player);
+  AppendNumber(json, judged.player);
   json += ",\"name\":";
   AppendString(json, judged.name);
   json += ",\"rightAnswer\":";
@@ -78,17 +87,23 @@ void AppendEnded(std::string& json, const Prompt& prompt) {
       json += "null";
       return;
     case Outcome::Points:
-      json += "{\"points\":" + std::to_string(prompt.points) + '}';
+      json += "{\"points\":";
+      AppendNumber(json, prompt.points);
+      json += '}';
       return;
     case Outcome::Won:
-      json += "{\"winner\":{\"player\":" + std::to_string(prompt.judged.player) + ",\"name\":";
-      AppendString(json, prompt.judged.name);
+      if (prompt.judged == nullptr) break;
+      json += "{\"winner\":{\"player\":";
+      AppendNumber(json, prompt.judged->player);
+      json += ",\"name\":";
+      AppendString(json, prompt.judged->name);
       json += "}}";
       return;
     case Outcome::Neither:
       json += "{\"winner\":null}";
       return;
   }
+  json += "null";
 }
 
 }  // namespace
@@ -111,15 +126,15 @@ std::string RecordOf(const WaitingRead& waiting) {
     AppendString(json, kind);
   }
   AppendField(json, "first");
-  json += std::to_string(prompt.first);
+  AppendNumber(json, prompt.first);
   AppendField(json, "second");
-  json += std::to_string(prompt.second);
+  AppendNumber(json, prompt.second);
   AppendField(json, "attempt");
-  json += std::to_string(prompt.attempt);
+  AppendNumber(json, prompt.attempt);
   AppendField(json, "triesLeft");
-  json += std::to_string(prompt.triesLeft);
+  AppendNumber(json, prompt.triesLeft);
   AppendField(json, "player");
-  json += std::to_string(prompt.player);
+  AppendNumber(json, prompt.player);
   AppendField(json, "name");
   AppendString(json, prompt.name);
   AppendField(json, "judged");

@@ -71,7 +71,7 @@ Screen TipsScreen(ProblemKind kind) {
   }
   WriteText("Press b to go back to the previous menu\n");
   WriteText("Press x to go back to the main menu\n");
-  const Prompt asks{.question = Question::Tips, .choices = "bx", .kind = kind};
+  const Prompt asks{.question = Question::Tips, .kind = kind, .choices = "bx"};
   char& menuKey = ActiveSession().help.menuKey;
   // Kept on purpose (help_input_ends_key_stays_b.txt): once the input has
   // ended the key stays what it was, and steers this screen again.

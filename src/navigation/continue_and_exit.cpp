@@ -3,14 +3,14 @@
 namespace orvanell {
 
 // After every finished problem: play on from the main menu, or quit.
-Screen ContinuePrompt(Judgement judged, Outcome outcome, int points) {
+Screen ContinuePrompt(const Judgement* judged, Outcome outcome, int points) {
   WriteText("To go to the Main Menu Press 1.\n");
   WriteText("To quit press 2.\n");
   const Prompt asks{.question = Question::Continue,
-                    .choices = "12",
-                    .judged = judged,
                     .outcome = outcome,
-                    .points = points};
+                    .points = points,
+                    .choices = "12",
+                    .judged = judged};
   const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:

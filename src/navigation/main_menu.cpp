@@ -1,3 +1,5 @@
+#include <array>
+
 #include "help.h"
 #include "navigation.h"
 #include "quiz.h"
@@ -46,7 +48,13 @@ Screen GameTypePrompt(ProblemKind kind) {
   WriteText("What type of game would you like to play?\n");
   WriteText("1. One Player\n");
   WriteText("2. Two Player\n");
-  const Prompt asks{.question = Question::GameType, .choices = "12", .kind = kind};
+  // One for each kind, so that no read builds its record.
+  static constexpr std::array<Prompt, 3> Asking = {{
+      {.question = Question::GameType, .kind = ProblemKind::Addition, .choices = "12"},
+      {.question = Question::GameType, .kind = ProblemKind::Subtraction, .choices = "12"},
+      {.question = Question::GameType, .kind = ProblemKind::Multiplication, .choices = "12"},
+  }};
+  const Prompt& asks = Asking.at(static_cast<std::size_t>(kind) - 1);
   const std::int32_t choice = (co_await ReadNumber(asks)).value_or(0);
   switch (choice) {
     case 1:

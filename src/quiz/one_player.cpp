@@ -55,15 +55,16 @@ Screen OnePlayerQuiz(ProblemKind kind) {
   const OnePlayerTexts texts = TextsOf(kind);
   std::optional<std::int32_t> guess;
   Judgement judged;
+  Prompt asks = AnswerTo(problem, kind, judged);
   // The three tests are independent: the continue prompt returns after an
   // invalid choice, and the attempt then goes on with the tests after it.
   for (int attempt = 0; attempt < Attempts; ++attempt) {
     // Kept on purpose (one_player_word_at_continue.txt): a read that yields
     // nothing, once the input has failed, leaves the last guess to be judged
     // again.
-    const Prompt asks = AnswerTo(problem, kind, attempt, Attempts, judged);
+    Attempt(asks, attempt, Attempts);
     if (auto read = co_await ReadNumber(asks)) guess = read;
-    judged = Judge(guess, problem);
+    Judge(judged, guess, problem);
     if (guess == problem.answer) {
       WriteText(texts.right);
       // Kept on purpose: back here after an invalid continue choice, the
@@ -71,7 +72,7 @@ Screen OnePlayerQuiz(ProblemKind kind) {
       // problem (one_player_invalid_continue_then_right.txt); a right fourth
       // guess still gets the failure text and a second prompt
       // (one_player_right_fourth_then_invalid.txt).
-      co_await AwardPoints(attempt, judged);
+      co_await AwardPoints(attempt, &judged);
     }
     if (guess != problem.answer) WriteText(texts.wrong);
     if (attempt == Attempts - 1) {
@@ -80,13 +81,13 @@ Screen OnePlayerQuiz(ProblemKind kind) {
       WriteChar('\n');
       WriteChar('\n');
       judged.rightAnswer = problem.answer;
-      co_await AwardPoints(attempt, judged);
+      co_await AwardPoints(attempt, &judged);
     }
   }
 }
 
 // Tells the points the attempt earned, then asks how to go on.
-Screen AwardPoints(int attemptIndex, Judgement judged) {
+Screen AwardPoints(int attemptIndex, const Judgement* judged) {
   const Award& award = Awards.at(static_cast<std::size_t>(attemptIndex));
   WriteText(award.text);
   co_await ContinuePrompt(judged, Outcome::Points, award.points);

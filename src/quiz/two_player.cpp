@@ -42,16 +42,20 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
       Player{2, std::move(name2), "You WON!\n", std::nullopt},
   };
   Judgement judged;
+  Prompt asks = AnswerTo(problem, kind, judged);
   for (int round = 0; round < Rounds; ++round) {
     for (Player& player : players) {
       WriteText(player.name);
       WriteText(": ");
       // Kept on purpose (two_player_input_ends_each_keeps_own_guess.txt):
       // once the input has failed, each player's last guess is judged again.
-      const Prompt asks =
-          AnswerTo(problem, kind, round, Rounds, judged, player.number, player.name);
+      Attempt(asks, round, Rounds);
+      asks.player = player.number;
+      asks.name = player.name;
       if (auto read = co_await ReadNumber(asks)) player.guess = read;
-      judged = Judge(player.guess, problem, player.number, player.name);
+      Judge(judged, player.guess, problem);
+      judged.player = player.number;
+      judged.name = player.name;
       // Kept on purpose (two_player_first_wins.txt): the wrong-answer test
       // comes first here, after the win in the one-player game.
       if (player.guess != problem.answer) WriteText("Sorry...wrong answer,\n");
@@ -65,7 +69,7 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
         // (two_player_win_invalid_continue_then_other_wins.txt), and a win in
         // the last round is still followed by the bell and "Neither of you"
         // (two_player_last_round_win_then_invalid.txt).
-        co_await ContinuePrompt(judged, Outcome::Won);
+        co_await ContinuePrompt(&judged, Outcome::Won);
       }
     }
     if (round == Rounds - 1) {
@@ -75,7 +79,7 @@ Screen TwoPlayerQuiz(ProblemKind kind) {
       WriteNumber(problem.answer);
       WriteChar('\n');
       judged.rightAnswer = problem.answer;
-      co_await ContinuePrompt(judged, Outcome::Neither);
+      co_await ContinuePrompt(&judged, Outcome::Neither);
     }
   }
 }
