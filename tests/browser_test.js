@@ -285,7 +285,7 @@ async function checkJudged(page) {
   await page.keyboard.press('Enter');
   await typeLine(page, digits(right + 2, 0x660));
   await sendLines(page, [Array(4).fill(right + 1).join(' ')]);
-  await expectBottom(page, new RegExp(`^Ann: ${right + 1}$`), /^Sorry/, new RegExp(`^Bob: ${right + 2}$`), /^Sorry/,
+  await expectBottom(page, new RegExp(`^${right + 1}$`), /^Sorry/, new RegExp(`^Bob: ${right + 2}$`), /^Sorry/,
     /^Ann: (\d+ ){3}\d+$/, /^Sorry/, /^Bob: Sorry/, /^Ann: Sorry/, /^Bob: Sorry/, /^Neither/, /^The correct/,
     ...continuePrompt);
   const told = await page.$eval('.right-answer b', (answer) => answer.textContent).catch(() => 'nothing');
@@ -314,7 +314,7 @@ async function playOtherWays(page, cdp) {
   await expectBottom(page, ...mainMenu);
   await typeLine(page, '4');
   await expectBottom(page, /^4\. Exit$/);
-  await tapKeys(page, 'Larger text');
+  await tapKeys(page, 'A+');
   await typeLine(page, '1');
   await expectBottom(page, /^Press x to go back to the main menu$/);
   await typeLine(page, 'x');

@@ -23,6 +23,9 @@
   const smaller = document.getElementById('smaller');
   const larger = document.getElementById('larger');
   words.fill();
+  // A− and A+ are named by what they show, and say what they do as a title.
+  smaller.title = words.say('tool.smaller');
+  larger.title = words.say('tool.larger');
 
   // The page remembers the text size, as speech.js remembers Read aloud;
   // where storage is refused, it is simply forgotten.
