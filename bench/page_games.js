@@ -9,7 +9,9 @@
 // Each game is a one-player addition answered right, then back to the main
 // menu, typed into the page's input and sent as Enter sends it; the game's text
 // is read off the transcript. The games run in batches inside the page, with
-// a frame drawn between batches.
+// a frame drawn between batches. What a line sent costs is timed around the
+// sending alone, which in Chromium styles and lays the page out again (as
+// Enter does before the next frame), not the benchmark's reading of the text.
 //
 // Usage: node bench/page_games.js SITE NPM_FOLDER [games]
 'use strict';
@@ -21,7 +23,8 @@ const batch = 100;
 const flatFrom = 1000;
 const growthAllowed = 0.05;
 
-// Runs in the page: plays `count` games, throwing if one goes astray.
+// Runs in the page: plays `count` games, throwing if one goes astray;
+// resolves to the transcript's lines and the milliseconds spent sending.
 function playGames(count) {
   const input = document.getElementById('line');
   const transcript = document.getElementById('transcript');
@@ -31,9 +34,12 @@ function playGames(count) {
     const last = transcript.lastElementChild;
     return (last.previousElementSibling?.textContent ?? '') + last.textContent;
   };
+  let sending = 0;
   const enter = (text) => {
+    const started = performance.now();
     input.value = text;
     input.form.requestSubmit();
+    sending += performance.now() - started;
     return tail();
   };
   for (let i = 0; i < count; ++i) {
@@ -45,7 +51,8 @@ function playGames(count) {
     }
     if (!enter('1').includes('5:  Exit')) throw new Error(`no main menu: ${tail()}`);
   }
-  return new Promise((resolve) => requestAnimationFrame(() => resolve(transcript.textContent.split('\n').length - 1)));
+  return new Promise((resolve) => requestAnimationFrame(() => resolve({
+    lines: transcript.textContent.split('\n').length - 1, sending })));
 }
 
 async function main() {
@@ -76,11 +83,15 @@ async function main() {
     };
     await report(0, await page.evaluate(() => document.getElementById('transcript').textContent.split('\n').length - 1));
     const started = Date.now();
+    let sending = 0;
     for (let played = 0; played < games;) {
-      const lines = await page.evaluate(playGames, Math.min(batch, games - played));
+      const batchPlayed = await page.evaluate(playGames, Math.min(batch, games - played));
+      sending += batchPlayed.sending;
       played += Math.min(batch, games - played);
-      if (played % Math.max(batch, games / 10) === 0 || played === games) await report(played, lines);
+      if (played % Math.max(batch, games / 10) === 0 || played === games) await report(played, batchPlayed.lines);
     }
+    // Four lines a game: the kind, the number of players, the answer, the main menu.
+    console.log(`${(sending / (games * 4)).toFixed(3)} ms a line sent`);
     console.log(`${games} games in ${((Date.now() - started) / 1000).toFixed(1)} s; ` +
       (flat ? `nodes and heap flat from game ${flat.played} on` : 'too few to check that nodes and heap stay flat'));
   } finally {

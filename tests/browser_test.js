@@ -1,11 +1,9 @@
 // Plays the web page in headless Chromium as a person would: waits for each
 // prompt at the end of the game's text, reads the problems off it and types
-// the answers. A one-player game answered right, a two-player game with two
-// names, a tips screen left with x, quitting through the exit confirmation,
-// then playing again and ending the input with Ctrl+D, which rings the bell.
-// It reads the text by its role, as a screen reader finds it, checks that the
-// page never reaches outside its own site, weighs the site and saves
-// screenshots beside it.
+// the answers: two players whose input ends with Ctrl+D, which rings the
+// bell, then playing again. It reads the text by its role, as a screen reader
+// finds it, checks that the page never reaches outside its own site, weighs
+// the site and saves screenshots beside it.
 //
 // Then shorter games the other ways in: in every engine (Chromium, Firefox
 // ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
@@ -13,9 +11,10 @@
 // and the message a browser that can't run the module shows; the site
 // installed, updated by a new build, and reloaded with the network cut; a
 // tablet played by taps on the keys alone, then typed on as a keyboard case,
-// an Android keyboard, voice typing and an input method send text; and
-// phones upright, on their side and with the keyboard up, played by taps with
-// the sum, its answer and Enter in view. A phone's narrow screen is checked
+// an Android keyboard, voice typing and an input method send text; phones
+// upright, on their side and with the keyboard up, tapped to the first sum,
+// with the sum, its answer and Enter in view; on a phone, what the page shows
+// the game judged and what the line refuses. A phone's narrow screen is checked
 // for its layout, axe-core checks the page's accessibility, Tab must leave
 // the input, Lighthouse audits the served site, and a stand-in for the
 // browser's speech hears what Read aloud says.
@@ -113,6 +112,15 @@ async function expectCannotRun(page) {
   }
 }
 
+// Lines sent at once as Enter sends them, as only a script can: the line
+// takes nothing at a sum but digits as they are typed.
+function sendLines(page, lines) {
+  return page.$eval('#line', (input, sent) => sent.forEach((line) => {
+    input.value = line;
+    input.form.requestSubmit();
+  }), lines);
+}
+
 async function typeLine(page, text) {
   await page.keyboard.type(text);
   await page.keyboard.press('Enter');
@@ -128,8 +136,9 @@ async function tapKeys(page, ...keys) {
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
   choose: (page, key) => typeLine(page, key) };
+// A choice waits out the moment in which the page ignores taps on new choices.
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys,
-  choose: (page, key, name) => tapKeys(page, name) };
+  choose: (page, key, name) => sleep(600).then(() => tapKeys(page, name)) };
 
 // A chord such as 'Control+D': each key held down in turn, let go in reverse.
 async function pressChord(page, chord) {
@@ -175,65 +184,10 @@ const mainMenu = [/^4\. {2}Help and Tips$/, /^5: {2}Exit$/];
 const gameType = [/^1\. One Player$/, /^2\. Two Player$/];
 const continuePrompt = [/^To go to the Main Menu Press 1\.$/, /^To quit press 2\.$/];
 
+// Two players whose input ends with Ctrl+D at the first guess: every round
+// then runs through without waiting, and the last rings the bell; then again.
 async function play(page) {
-  await expectBottom(page, /^3: {2}Multiplication problems$/, ...mainMenu);
-
-  // One player, addition, right at once; a slip erased with Backspace first.
-  await typeLine(page, '1');
-  await expectBottom(page, ...gameType);
-  await typeLine(page, '1');
-  let rows = await expectBottom(page, /^\d+ \+ \d+ =$/);
-  let [, first, operator, second] = rows[rows.length - 1].match(problem);
-  const sum = answer(Number(first), operator, Number(second));
-  await page.keyboard.type('99');
-  await page.keyboard.press('Backspace');
-  await page.keyboard.press('Backspace');
-  await typeLine(page, String(sum));
-  await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
-    /^You got 5 points good job!$/, ...continuePrompt);
-  await typeLine(page, '1');
   await expectBottom(page, ...mainMenu);
-
-  // Two players, multiplication: Ann misses, Bob wins.
-  await typeLine(page, '3');
-  await expectBottom(page, ...gameType);
-  await typeLine(page, '2');
-  await expectBottom(page, /^Welcome to 2 player Math Games!$/, /^$/, /^Enter your name Player 1:$/);
-  await typeLine(page, 'Ann');
-  await expectBottom(page, /^Enter your name Player 1: Ann$/, /^$/, /^Enter your name Player 2:$/);
-  await typeLine(page, 'Bob');
-  rows = await expectBottom(page, /^Enter your name Player 2: Bob$/, problem, /^Ann:$/);
-  [, first, operator, second] = rows[rows.length - 2].match(problem);
-  if (operator !== 'x') fail(`a multiplication was chosen, the screen shows ${first} ${operator} ${second}`);
-  const product = answer(Number(first), operator, Number(second));
-  await typeLine(page, String(product + 1));
-  await expectBottom(page, /^Sorry\.\.\.wrong answer,$/, /^Bob:$/);
-  await typeLine(page, String(product));
-  await expectBottom(page, /^Great job Bob$/, /^You WON!$/, ...continuePrompt);
-  await typeLine(page, '1');
-  await expectBottom(page, ...mainMenu);
-
-  // Help, the addition tips, x to the main menu, then out.
-  await typeLine(page, '4');
-  await expectBottom(page, /^3\. Multiplication Tips$/, /^4\. Exit$/);
-  await typeLine(page, '1');
-  await expectBottom(page, /How many apples would I have all together\? {2}The answer is 7!$/i,
-    /^Press b to go back to the previous menu$/, /^Press x to go back to the main menu$/);
-  await typeLine(page, 'x');
-  await expectBottom(page, /^x$/, /^ +Orvanell$/, /^Kestrova\+ Level 1 v\.1\.0$/, /^$/,
-    /^1: {2}Addition Problems$/, /^2: {2}Subtraction Problems$/, /^3: {2}Multiplication problems$/,
-    ...mainMenu);
-  await typeLine(page, '5');
-  await expectBottom(page, /^If you want to reamain and play more games press n$/);
-  await typeLine(page, 'y');
-  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
-  await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
-
-  // Again: a two-player game whose input ends with Ctrl+D at the first guess.
-  // Every round then runs through without waiting, and the last rings the bell.
-  await page.click('#again');
-  await expectBottom(page, ...mainMenu);
-  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
   await page.evaluate(() => {
     window.bellRung = false;
     new MutationObserver(() => {
@@ -247,28 +201,32 @@ async function play(page) {
     ...continuePrompt, /^Please use one of the given options!$/);
   await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
   if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
+  await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
+  await page.click('#again');
+  await expectBottom(page, ...mainMenu);
+  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
 }
 
 // A one-player addition, a wrong answer erased before Enter, then out through
 // the exit confirmation: typed, or tapped, each choice sending the bytes its
 // key typed would, as their echoes show; `atSum` is run with the answer half
-// typed. At the end no key is left to press.
-async function playOneGame(page, input, atSum) {
+// typed, and the game ends there if `stopAtSum`. At the end no key is left.
+async function playOneGame(page, input, atSum, stopAtSum) {
   await expectBottom(page, ...mainMenu);
-  await input.choose(page, '1', 'Addition Problems');
+  await input.choose(page, '1', 'Addition');
   await expectBottom(page, ...gameType);
-  await input.choose(page, '1', 'One Player');
-  const rows = await expectBottom(page, /^\d+ \+ \d+ =$/);
-  const [, first, operator, second] = rows[rows.length - 1].match(problem);
+  await input.choose(page, '1', 'One player');
+  const [, first, operator, second] = (await expectBottom(page, /^\d+ \+ \d+ =$/)).at(-1).match(problem);
   const sum = String(answer(Number(first), operator, Number(second)));
   await input.type(page, `${sum}1`);
   await atSum?.(page);
+  if (stopAtSum) return;
   for (let i = 0; i <= sum.length; ++i) await input.press(page, 'Backspace');
   await input.type(page, sum);
   await input.press(page, 'Enter');
   await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
     /^You got 5 points good job!$/, ...continuePrompt);
-  await input.choose(page, '1', 'Main Menu');
+  await input.choose(page, '1', 'Main menu');
   await expectBottom(page, ...mainMenu);
   await input.choose(page, '5', 'Exit');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
@@ -300,6 +258,47 @@ async function checkQuestionShown(page, where) {
   if (found.outside.length > 0 || found.larger < 1.5 || found.inputMode !== 'numeric') {
     fail(`at a sum ${where}: ${JSON.stringify(found)}`);
   }
+}
+
+// On a phone: no text box at a menu, the line's focus gone after the names;
+// the line `1 2` shown judged as Bob's 2, kept by an empty Enter; a letter, a
+// space and full-width or Arabic-Indic digits, only the digits sent, in ASCII,
+// with a hint; four rounds missed, and the answer given; Enter tapped twice
+// after a right answer, which does not quit.
+async function checkJudged(page) {
+  const shown = (id) => page.$eval(`#${id}`, (element) => (element.hidden ? '' : element.textContent));
+  const digits = (number, zero) => String(number).replace(/\d/g, (digit) => String.fromCharCode(zero + +digit));
+  await expectBottom(page, ...mainMenu);
+  if (await isVisible(page, '#line')) fail('a touch screen shows a text box at the main menu');
+  for (const [key, name] of [['1', 'Addition'], ['2', 'Two players']]) await byTaps.choose(page, key, name);
+  for (const name of ['Ann', 'Bob']) await typeLine(page, name);
+  const [, first, , second] = (await expectBottom(page, problem, /^Ann:$/)).at(-2).match(problem);
+  if (await page.evaluate(() => document.activeElement.id) === 'line') fail('the line keeps the focus after the names');
+  const [sum, right] = [`${first} + ${second} =`, Number(first) + Number(second)];
+  await sendLines(page, ['1 2']);
+  await tapKeys(page, 'Enter');
+  const judged = `${await shown('who')} ${await shown('verdict')}`;
+  if (!judged.startsWith('Ann ✗') || !judged.endsWith(`Bob: ${sum} 2`)) fail(`after "1 2" and an empty Enter: ${judged}`);
+  await page.keyboard.type(`a ${digits(right + 1, 0xff10)}`);
+  const line = [await page.$eval('#line', (input) => input.value), await shown('hint')];
+  if (line[0] !== String(right + 1) || line[1] === '') fail(`a letter, a space and full-width digits: ${line}`);
+  await page.keyboard.press('Enter');
+  await typeLine(page, digits(right + 2, 0x660));
+  await sendLines(page, [Array(4).fill(right + 1).join(' ')]);
+  await expectBottom(page, new RegExp(`^${right + 1}$`), /^Sorry/, new RegExp(`^Bob: ${right + 2}$`), /^Sorry/,
+    /^Ann: (\d+ ){3}\d+$/, /^Sorry/, /^Bob: Sorry/, /^Ann: Sorry/, /^Bob: Sorry/, /^Neither/, /^The correct/,
+    ...continuePrompt);
+  const told = await page.$eval('.right-answer b', (answer) => answer.textContent).catch(() => 'nothing');
+  if (told !== String(right)) fail(`after four rounds missed the page gives the answer ${told}, not ${right}`);
+  for (const name of ['Main menu', 'Addition', 'One player']) await byTaps.choose(page, '1', name);
+  const [, a, , b] = (await expectBottom(page, /^\d+ \+ \d+ =$/)).at(-1).match(problem);
+  await tapKeys(page, ...String(Number(a) + Number(b)));
+  const enter = await (await page.$(button('Enter'))).boundingBox();
+  for (let i = 0; i < 2; ++i) await page.touchscreen.tap(enter.x + enter.width / 2, enter.y + enter.height / 2);
+  await sleep(700);
+  const after = [await page.evaluate(() => document.querySelector('main').dataset.asks), await shown('result')];
+  if (after[0] !== 'continue' || !after[1].startsWith('★★★★★')) fail(`Enter tapped twice after a right answer: ${after}`);
+  await byTaps.choose(page, '1', 'Main menu');
 }
 
 // A two-player addition typed those ways, after the Keyboard button: each
@@ -450,7 +449,8 @@ function watch(page, allowed) {
 }
 
 // No serious or critical finding from axe-core, at the main menu's choices
-// and at a sum with the keypad shown; then the page is loaded afresh.
+// and at a sum with the keypad shown; a choice pressed from the keyboard
+// gives the keyboard back to the line; then the page is loaded afresh.
 async function checkAccessibility(page) {
   await expectBottom(page, ...mainMenu);
   await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
@@ -462,8 +462,12 @@ async function checkAccessibility(page) {
     }
   };
   await check('main menu');
-  await page.click('#keypad-toggle');
-  for (const line of ['1', '1']) await typeLine(page, line);
+  await (await page.$(button('Addition'))).focus();
+  await page.keyboard.press('Enter');
+  await expectBottom(page, ...gameType);
+  const focused = await page.evaluate(() => document.activeElement.id);
+  if (focused !== 'line') fail(`a choice pressed from the keyboard leaves the focus on "${focused}"`);
+  await typeLine(page, '1');
   await expectBottom(page, problem);
   await check('a sum, keypad shown');
   // Back to the keyboard: the input takes it again, and Tab leaves it for the
@@ -521,16 +525,10 @@ async function checkNarrowScreen(page) {
   await page.focus('#transcript');
   await typeLine(page, '4');
   await expectBottom(page, /^4\. Exit$/);
-  // A long stay, sent in a moment as Enter sends it: a tips screen and back,
-  // 300 times. The page keeps the last 4,900 to 5,000 lines, the newest.
-  const lines = await page.evaluate(() => {
-    const input = document.getElementById('line');
-    for (const line of [...Array(300).fill(['3', 'b']).flat(), '4']) {
-      input.value = line;
-      input.form.requestSubmit();
-    }
-    return document.querySelector('[role="log"]').textContent.split('\n').length - 1;
-  });
+  // A long stay, sent in a moment: a tips screen and back, 300 times. The
+  // page keeps the last 4,900 to 5,000 lines, the newest.
+  await sendLines(page, [...Array(300).fill(['3', 'b']).flat(), '4']);
+  const lines = (await screenText(page)).split('\n').length - 1;
   if (lines < 4900 || lines > 5000) fail(`after a long stay the page keeps ${lines} lines`);
   await expectBottom(page, ...mainMenu);
 }
@@ -637,11 +635,12 @@ async function main() {
     for (const [width, height, atSum] of [[320, 568], [568, 320], [390, 844, keyboardUp]]) {
       const phone = watch(await freshPage(browser, { width, height, ...touch }), sameSite);
       await phone.goto(`${origin}/`);
-      await playOneGame(phone, byTaps, atSum ?? ((page) => checkQuestionShown(page, `at ${width} × ${height}`)));
+      await playOneGame(phone, byTaps, atSum ?? ((page) => checkQuestionShown(page, `at ${width} × ${height}`)), true);
       await phone.close();
     }
     const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
     await phonePage.goto(`${origin}/`);
+    await checkJudged(phonePage);
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
     await checkReadAloud(watch(await freshPage(browser), sameSite), `${origin}/`);

@@ -5,9 +5,10 @@
 // The keypad's taps edit the same input.
 //
 // At each wait the game also says what it asks (`asked`), which the page
-// shows large, apart from its text, with only the keys that answer it: the
-// page learns the question from that record alone, never from the game's
-// words.
+// shows large, apart from its text, with only the keys that answer it, and
+// what it judged last: the page learns both from that record alone, never
+// from the game's words. The line takes only what that question can read.
+// The page's own words come from its table (words.js).
 //
 // A classic script, not a module: the one-file page runs from file://, where
 // browsers refuse modules.
@@ -18,6 +19,13 @@
   const transcript = document.getElementById('transcript');
   const input = document.getElementById('line');
   const ended = document.getElementById('ended');
+  const hint = document.getElementById('hint');
+  const smaller = document.getElementById('smaller');
+  const larger = document.getElementById('larger');
+  words.fill();
+  // A− and A+ are named by what they show, and say what they do as a title.
+  smaller.title = words.say('tool.smaller');
+  larger.title = words.say('tool.larger');
 
   // The page remembers the text size, as speech.js remembers Read aloud;
   // where storage is refused, it is simply forgotten.
@@ -46,18 +54,32 @@
     else input.focus();
   }
 
+  // The text grows no larger than the screen leaves room for (page.css):
+  // A+ stops where the text stops growing, and A− starts from what shows.
+  function shownSize() {
+    return parseFloat(getComputedStyle(transcript).fontSize);
+  }
+  function showSizeLimits() {
+    larger.disabled = fontSize >= sizes.most || shownSize() < fontSize;
+    smaller.disabled = fontSize <= sizes.least;
+  }
+
   function resize(change) {
-    fontSize = Math.min(sizes.most, Math.max(sizes.least, fontSize + change));
+    const from = Math.min(fontSize, Math.ceil(shownSize()));
+    fontSize = Math.min(sizes.most, Math.max(sizes.least, from + change));
     main.style.setProperty('--picked', `${fontSize}px`);
-    scrollToEnd();
+    showSizeLimits();
+    scrollLater();
     try {
       localStorage.setItem(sizeKey, String(fontSize));
     } catch {
       // storage blocked
     }
   }
-  document.getElementById('smaller').addEventListener('click', () => resize(-sizes.step));
-  document.getElementById('larger').addEventListener('click', () => resize(sizes.step));
+  smaller.addEventListener('click', () => resize(-sizes.step));
+  larger.addEventListener('click', () => resize(sizes.step));
+  addEventListener('resize', showSizeLimits);
+  requestAnimationFrame(showSizeLimits);
 
   // A button tapped or clicked never takes the keyboard: the next key typed
   // goes into the line, not to that button, as on a tablet with a keyboard
@@ -97,18 +119,28 @@
     if (transcript.childElementCount > maxBlocks) transcript.firstElementChild.remove();
   }
 
+  // The log shows its newest lines, but a tips screen opens at its first
+  // line: `screenStart` is the first text the game wrote after the line sent.
+  let screenStart = null;
   let scrollPending = false;
-  function scrollToEnd() {
+  function scrollLater() {
     if (scrollPending) return;
     scrollPending = true;
     requestAnimationFrame(() => {
       scrollPending = false;
-      transcript.scrollTop = transcript.scrollHeight;
+      if (main.dataset.asks === 'tips' && screenStart?.isConnected) showFrom(screenStart);
+      else transcript.scrollTop = transcript.scrollHeight;
     });
+  }
+  function showFrom(node) {
+    const range = document.createRange();
+    range.selectNode(node);
+    transcript.scrollTop += range.getBoundingClientRect().top - transcript.getBoundingClientRect().top -
+      parseFloat(getComputedStyle(transcript).paddingTop);
   }
   // A smaller box (the keyboard up, the phone turned, the text larger) would
   // otherwise keep its old scroll position and hide the newest lines.
-  new ResizeObserver(scrollToEnd).observe(transcript);
+  new ResizeObserver(scrollLater).observe(transcript);
 
   // Each piece of text is a node of its own, which the log's live region
   // announces once.
@@ -121,10 +153,12 @@
         end = feed < 0 ? text.length : feed + 1;
         if (feed >= 0) ++blockLines;
       }
-      block.append(text.slice(0, end));
+      const node = document.createTextNode(text.slice(0, end));
+      block.append(node);
+      screenStart ??= node;
       text = text.slice(end);
     }
-    scrollToEnd();
+    scrollLater();
   }
 
   // The visual bell: the console's frame flashes.
@@ -148,20 +182,25 @@
   // the transcript does too.
   function playerSent(text) {
     appendText(text);
-    lastAnswer = text.trim();
+    screenStart = null;
+    refused = false;
     readAloud.sent(text.replace(/\n$/, ''));
     send(text);
   }
 
-  // The open question, shown large with the keys that answer it. The
-  // choices are named in the game's own words, each with a symbol.
+  // The open question, shown large with the keys that answer it, and what
+  // the game judged last. The choices are named in the page's own words,
+  // each with a symbol.
   const ask = {
     question: document.getElementById('question'),
     who: document.getElementById('who'),
+    tries: document.getElementById('tries'),
     verdict: document.getElementById('verdict'),
+    result: document.getElementById('result'),
     choices: document.getElementById('choices'),
   };
   const operators = { addition: '+', subtraction: '−', multiplication: '×' };
+  const kindOfMark = Object.fromEntries(Object.entries(operators).map(([kind, mark]) => [mark, kind]));
   // Drawn rather than typed, as not every device has these symbols.
   const drawn = {
     leave: 'M14 4H5v16h9M10 12h11M17 8l4 4-4 4',
@@ -170,20 +209,15 @@
     one: 'M16 7a4 4 0 1 1-8 0 4 4 0 1 1 8 0M4 21a8 8 0 0 1 16 0',
     two: 'M12 7a3 3 0 1 1-6 0 3 3 0 1 1 6 0M2 19a7 7 0 0 1 14 0M15 4a3 3 0 1 1 0 6M18 13a6 6 0 0 1 4 6',
   };
-  const choiceNames = {
-    'main-menu': { 1: ['+', 'Addition Problems'], 2: ['−', 'Subtraction Problems'],
-      3: ['×', 'Multiplication problems'], 4: ['?', 'Help and Tips'], 5: [drawn.leave, 'Exit'] },
-    'game-type': { 1: [drawn.one, 'One Player'], 2: [drawn.two, 'Two Player'] },
-    'help-menu': { 1: ['+', 'Addition Tips'], 2: ['−', 'Subtraction Tips'], 3: ['×', 'Multiplication Tips'],
-      4: [drawn.back, 'Exit'] },
-    tips: { b: [drawn.back, 'Previous menu'], x: [drawn.home, 'Main menu'] },
-    continue: { 1: [drawn.home, 'Main Menu'], 2: [drawn.leave, 'Quit'] },
-    exit: { y: [drawn.leave, 'Yes, leave'], n: [drawn.back, 'No, stay'] },
+  const marks = {
+    'main-menu': { 1: operators.addition, 2: operators.subtraction, 3: operators.multiplication, 4: '?',
+      5: drawn.leave },
+    'game-type': { 1: drawn.one, 2: drawn.two },
+    'help-menu': { 1: operators.addition, 2: operators.subtraction, 3: operators.multiplication, 4: drawn.home },
+    tips: { b: drawn.back, x: drawn.home },
+    continue: { 1: drawn.home, 2: drawn.leave },
+    exit: { y: drawn.leave, n: drawn.back },
   };
-  const questions = { 'main-menu': 'What shall we play?', 'game-type': 'What type of game?',
-    'help-menu': 'Which tips?', continue: 'What next?', exit: 'Leave the game?' };
-  // The game reads a number at these; a name, or y, n, b or x, at the others.
-  const numeric = ['main-menu', 'game-type', 'help-menu', 'problem', 'continue'];
 
   function symbol(mark) {
     const span = document.createElement('span');
@@ -202,35 +236,55 @@
     return span;
   }
 
+  // A tap this soon after the choices changed was meant for the key that
+  // stood there before: a double tap on Enter or on a choice.
+  const settleMs = 500;
+  let choicesShownAt = -Infinity;
+
   // A choice sends the line its key typed would, by the same way as Enter.
-  function choiceButton(key, [mark, words]) {
+  function choiceButton(question, key) {
+    const mark = marks[question]?.[key] ?? key;
     const button = document.createElement('button');
     button.type = 'button';
+    if (kindOfMark[mark]) button.dataset.kind = kindOfMark[mark];
     const name = document.createElement('span');
     name.className = 'named';
-    name.textContent = words;
+    name.textContent = words.say(`choice.${question}.${key}`);
     const typed = document.createElement('kbd');
     typed.textContent = key;
     typed.setAttribute('aria-hidden', 'true');
     button.append(symbol(mark), name, typed);
     leaveFocusOnTap(button);
-    button.addEventListener('click', () => {
+    button.addEventListener('click', (event) => {
+      if (event.detail > 0 && event.timeStamp - choicesShownAt < settleMs) return;
       input.value = key;
       enter();
     });
     return button;
   }
 
-  let shownChoices = '';
-  function showChoices(prompt) {
-    const names = choiceNames[prompt.question] ?? {};
-    const wanted = `${prompt.question} ${prompt.choices}`;
-    if (wanted === shownChoices) return;
-    shownChoices = wanted;
+  // The choices that leave go first, at the top: the keys stand at the
+  // bottom of the screen, where Enter, or the choice that went back to a
+  // menu, was pressed last.
+  function leaves(question, key) {
+    return marks[question]?.[key] === drawn.leave ? 1 : 0;
+  }
+
+  // Each screen's buttons, made once.
+  const choiceSets = new Map();
+  function choiceSet(question, choices) {
+    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
+    return keys.map((key) => choiceButton(question, key));
+  }
+
+  function showChoices(question, choices) {
     // A choice pressed from the keyboard goes with its screen: the keyboard
     // goes back to the line.
     const hadFocus = ask.choices.contains(document.activeElement);
-    ask.choices.replaceChildren(...Array.from(prompt.choices, (key) => choiceButton(key, names[key] ?? [key, key])));
+    const set = `${question} ${choices}`;
+    if (!choiceSets.has(set)) choiceSets.set(set, choiceSet(question, choices));
+    ask.choices.replaceChildren(...choiceSets.get(set));
+    choicesShownAt = performance.now();
     if (hadFocus) input.focus();
   }
 
@@ -240,33 +294,181 @@
 
   function questionOf(prompt) {
     if (prompt.question === 'problem') return sumOf(prompt);
-    if (prompt.question === 'name') return `Player ${prompt.player}, your name?`;
-    if (prompt.question === 'tips') return `${prompt.kind[0].toUpperCase()}${prompt.kind.slice(1)} tips`;
-    return questions[prompt.question] ?? '';
+    if (prompt.question === 'tips') return words.say(`ask.tips.${prompt.kind}`);
+    return words.say(`ask.${prompt.question}`, { player: prompt.player });
   }
 
-  // How the last answer went, with what was asked and answered.
-  let lastSum = '';
-  let lastAnswer = '';
-  function showVerdict(verdict) {
-    ask.verdict.hidden = verdict === null;
-    if (verdict === null) return;
-    ask.verdict.className = verdict;
-    ask.verdict.textContent = `${verdict === 'right' ? '✓' : '✗'} ${lastSum} ${lastAnswer}`;
+  // Text for the ear alone, where a symbol says it to the eye.
+  function unseen(text) {
+    const span = document.createElement('span');
+    span.className = 'unseen';
+    span.textContent = text;
+    return span;
   }
 
+  function marked(text) {
+    const span = document.createElement('span');
+    span.setAttribute('aria-hidden', 'true');
+    span.textContent = text;
+    return span;
+  }
+
+  // A message with an element where one of its values goes, as the number
+  // a child looks for is shown large wherever the language puts it.
+  function sayAround(key, name, element) {
+    const [before, after] = words.say(key, { [name]: '\0' }).split('\0');
+    return [before, element, after];
+  }
+
+  // The answer the game judged last, to the sum asked last: the number it
+  // read, whose it was, and after the last try the answer it gave.
+  function showJudged(judged, sum) {
+    ask.verdict.hidden = judged === null;
+    if (judged === null) return;
+    ask.verdict.className = judged.verdict;
+    const who = judged.player > 0 ? `${judged.name}: ` : '';
+    const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
+      unseen(`${words.say(`verdict.${judged.verdict}`)} `), `${who}${sum} ${judged.answer ?? ''}`];
+    if (judged.rightAnswer !== null) {
+      const answer = document.createElement('b');
+      answer.textContent = judged.rightAnswer;
+      const told = document.createElement('span');
+      told.className = 'right-answer';
+      told.append(...sayAround('verdict.answer', 'answer', answer));
+      parts.push(' ', told);
+    }
+    ask.verdict.replaceChildren(...parts);
+  }
+
+  // How a game ended: a star for each point, which a child who can't read
+  // yet counts, or who won.
+  function showEnded(outcome) {
+    ask.result.hidden = outcome === null;
+    if (outcome === null) return;
+    if ('points' in outcome) {
+      ask.result.replaceChildren(marked(`${'★'.repeat(outcome.points)} `),
+        words.say('ended.points', { count: outcome.points }));
+    } else if (outcome.winner) {
+      ask.result.replaceChildren(marked('★ '), words.say('ended.winner', outcome.winner));
+    } else {
+      ask.result.replaceChildren(words.say('ended.neither'));
+    }
+  }
+
+  // At a sum, a mark for each try left, and a hollow one for each used.
+  function showTries(prompt) {
+    const dots = '●'.repeat(prompt.triesLeft) + '○'.repeat(prompt.attempt);
+    ask.tries.replaceChildren(...(prompt.triesLeft > 0 ?
+      [marked(dots), unseen(words.say('tries-left', { count: prompt.triesLeft }))] : []));
+  }
+
+  // What each part shows, so that a record that changes nothing touches
+  // nothing: each change styles and lays the page out again.
+  const shown = {};
+  function put(part, value, show) {
+    if (shown[part] === value) return false;
+    shown[part] = value;
+    show(value);
+    return true;
+  }
+
+  let refused = false;  // something typed that the open question can't take
+  function hintOf(prompt) {
+    if (refused) {
+      if (prompt.choices !== '') return 'hint.key';
+      return prompt.reads === 'number' ? 'hint.number' : 'hint.name';
+    }
+    return prompt.question === 'name' ? 'hint.name' : '';
+  }
+
+  function showHint() {
+    put('hint', hintOf(prompt), (key) => {
+      hint.hidden = key === '';
+      if (key !== '') hint.textContent = words.say(key);
+    });
+  }
+
+  let lastSum = '';  // the sum the game asked last, to which it judged an answer
   function showQuestion(prompt) {
-    main.dataset.asks = prompt === null ? 'ended' : prompt.question;
+    const question = prompt?.question ?? 'ended';
+    const newQuestion = put('asks', question, (asks) => { main.dataset.asks = asks; });
     if (prompt === null) return;
-    showVerdict(prompt.verdict);
-    ask.who.textContent = prompt.question === 'problem' && prompt.player > 0 ? prompt.name : '';
-    ask.question.textContent = questionOf(prompt);
-    if (prompt.question === 'problem') lastSum = `${prompt.player > 0 ? `${prompt.name}: ` : ''}${sumOf(prompt)}`;
-    input.inputMode = numeric.includes(prompt.question) ? 'numeric' : 'text';
-    showChoices(prompt);
-    // A name is typed, so a touch screen's keyboard opens for it.
-    if (prompt.question === 'name') input.focus();
+    if (question === 'problem') lastSum = sumOf(prompt);
+    put('question', `${question} ${prompt.kind} ${prompt.first} ${prompt.second} ${prompt.player}`,
+      () => { ask.question.textContent = questionOf(prompt); });
+    put('who', question === 'problem' && prompt.player > 0 ? prompt.name : '',
+      (name) => { ask.who.textContent = name; });
+    put('tries', `${prompt.triesLeft} ${prompt.attempt}`, () => showTries(prompt));
+    put('judged', prompt.judged && `${JSON.stringify(prompt.judged)} ${lastSum}`,
+      () => showJudged(prompt.judged, lastSum));
+    put('ended', JSON.stringify(prompt.ended), () => showEnded(prompt.ended));
+    put('choices', `${question} ${prompt.choices}`, () => showChoices(question, prompt.choices));
+    put('reads', prompt.reads, (reads) => { input.inputMode = reads === 'number' ? 'numeric' : 'text'; });
+    // However it was hidden, the keypad is back at each new sum.
+    put('sum', question === 'problem' ? lastSum : question, () => {
+      if (question === 'problem') showKeypad(true);
+    });
+    if (newQuestion) {
+      refused = false;
+      // A name is typed, so a touch screen's keyboard opens for it; once the
+      // names are in, it closes, for the keypad and the choices.
+      if (question === 'name') input.focus();
+      else if (touch && document.activeElement === input) input.blur();
+    }
+    showHint();
   }
+
+  // What the open question can read of `text`: digits at a number, a digit
+  // of any script taken as the same digit in ASCII; one of the keys offered
+  // at a choice, the last typed; one word at a name. A number's leading
+  // zeros go, which the game would take for octal.
+  function fitted(text) {
+    let kept = '';
+    let refusedSome = false;
+    for (const typed of text) {
+      const character = prompt.reads === 'word' ? typed : asciiDigit(typed);
+      if (prompt.choices !== '') {
+        if (prompt.choices.includes(prompt.reads === 'key' ? character.toLowerCase() : character)) kept = character;
+        else refusedSome = true;
+      } else if (prompt.reads === 'number' ? /^[0-9]$/.test(character) : !/\s/u.test(character)) {
+        kept += character;
+      } else {
+        refusedSome = true;
+      }
+    }
+    if (prompt.reads === 'number' && prompt.choices === '') kept = kept.replace(/^0+(?=[0-9])/, '').slice(0, 9);
+    return { kept, refusedSome };
+  }
+
+  // Unicode has each script's ten digits in a run from 0, some runs one
+  // after another: a digit's value is the count of digits just before it,
+  // modulo ten.
+  const decimal = /\p{Nd}/u;
+  function asciiDigit(character) {
+    if (character < '\x80' || !decimal.test(character)) return character;
+    let value = 0;
+    for (let at = character.codePointAt(0) - 1; decimal.test(String.fromCodePoint(at)); --at) ++value;
+    return String(value % 10);
+  }
+
+  // The line keeps only what the question can read, as it is typed, pasted,
+  // spoken or composed, and says why when it leaves something out.
+  function keepWhatFits() {
+    if (prompt === null) return;
+    const { kept, refusedSome } = fitted(input.value);
+    if (kept !== input.value) {
+      const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length)).kept.length;
+      input.value = kept;
+      input.setSelectionRange(Math.min(caret, kept.length), Math.min(caret, kept.length));
+    }
+    if (!refusedSome) return;
+    refused = true;
+    showHint();
+  }
+  input.addEventListener('input', (event) => {
+    if (!event.isComposing) keepWhatFits();
+  });
+  input.addEventListener('compositionend', keepWhatFits);
 
   // Streaming, so that a character whose bytes span two writes stays whole.
   let decoder = new TextDecoder();
@@ -308,7 +510,7 @@
       game._WebFlush();
     } else {
       gameWrote(decoder.decode());
-      readAloud.written('\nThe game has ended.\n');
+      readAloud.written(`\n${words.say('ended')}\n`);
       // The input has nothing more to take: the keyboard goes to "Play again".
       prompt = null;
       input.disabled = true;
@@ -370,6 +572,7 @@
   function typeIn(text) {
     const start = input.selectionStart ?? input.value.length;
     input.setRangeText(text, start, input.selectionEnd ?? start, 'end');
+    keepWhatFits();
   }
 
   const keypadActions = { Enter: enter, Backspace: erase };
@@ -379,20 +582,32 @@
   }
   const keypadToggle = document.getElementById('keypad-toggle');
   function showKeypad(shown) {
+    if (main.classList.contains('keypad-shown') === shown) return;
     main.classList.toggle('keypad-shown', shown);
     keypadToggle.setAttribute('aria-expanded', String(shown));
   }
-  showKeypad(touch);
-  keypadToggle.addEventListener('click', () => showKeypad(keypadToggle.getAttribute('aria-expanded') !== 'true'));
+  showKeypad(true);
+  keypadToggle.addEventListener('click', () => showKeypad(!main.classList.contains('keypad-shown')));
+  // On a touch screen the choices are the way to answer a menu, and the line
+  // shows only at a sum and a name (page.css), until a keyboard types or is
+  // asked for: from then on it shows at every question.
+  function showLine() {
+    if (touch && !main.classList.contains('typed')) main.classList.add('typed');
+  }
   // For the names, which the keypad can't spell: the input takes the focus,
   // and a touch screen opens its keyboard.
-  document.getElementById('keyboard').addEventListener('click', () => input.focus());
+  document.getElementById('keyboard').addEventListener('click', () => {
+    showLine();
+    input.focus();
+  });
   // A key typed with the focus on no control, as on a tablet with a keyboard
   // case before anything was tapped, still goes into the line.
   document.addEventListener('keydown', (event) => {
     if (event.target !== document.body && event.target !== transcript) return;
     if (input.disabled || event.ctrlKey || event.altKey || event.metaKey) return;
-    if (event.key.length === 1 || event.key === 'Enter' || event.key === 'Backspace') input.focus();
+    if (event.key.length !== 1 && event.key !== 'Enter' && event.key !== 'Backspace') return;
+    showLine();
+    input.focus();
   });
 
   function play() {
@@ -428,8 +643,7 @@
   // Where WebAssembly is missing, or the browser refuses the module, the page
   // says so rather than leave it empty.
   function cannotRun() {
-    document.getElementById('cannot-run').textContent = "This browser can't run Orvanell. " +
-      'Updating the browser, or opening the page in another one, will let you play.';
+    document.getElementById('cannot-run').textContent = words.say('note.cannot-run');
     input.disabled = true;
   }
   new Promise((resolve) => {

@@ -47,7 +47,7 @@
   // Hints beside the line, when something typed can't be sent.
   'hint.name': 'A name is one word, with no spaces.',
   'hint.number': 'Only numbers here.',
-  'hint.key': 'Tap one of the buttons.',
+  'hint.key': 'Choose one of the buttons.',
   'instructions': 'Type your answer and press Enter. Backspace erases.',
 
   // Notes.
