@@ -22,10 +22,12 @@
   const hint = document.getElementById('hint');
   const smaller = document.getElementById('smaller');
   const larger = document.getElementById('larger');
-  words.fill();
   // A− and A+ are named by what they show, and say what they do as a title.
-  smaller.title = words.say('tool.smaller');
-  larger.title = words.say('tool.larger');
+  function nameSizes() {
+    smaller.title = words.say('tool.smaller');
+    larger.title = words.say('tool.larger');
+  }
+  nameSizes();
 
   // The page remembers the text size, as speech.js remembers Read aloud;
   // where storage is refused, it is simply forgotten.
@@ -327,8 +329,13 @@
     if (judged === null) return;
     ask.verdict.className = judged.verdict;
     const who = judged.player > 0 ? `${judged.name}: ` : '';
+    // The sum and the answer read left to right in every language, as the
+    // game and the keypad write them.
+    const answered = document.createElement('span');
+    answered.dir = 'ltr';
+    answered.textContent = `${sum} ${judged.answer ?? ''}`;
     const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
-      unseen(`${words.say(`verdict.${judged.verdict}`)} `), `${who}${sum} ${judged.answer ?? ''}`];
+      unseen(`${words.say(`verdict.${judged.verdict}`)} `), who, answered];
     if (judged.rightAnswer !== null) {
       const answer = document.createElement('b');
       answer.textContent = judged.rightAnswer;
@@ -417,6 +424,14 @@
     }
     showHint();
   }
+
+  // Another language picked: all the page shows in words, again in it.
+  words.changed(() => {
+    nameSizes();
+    for (const part of ['question', 'tries', 'judged', 'ended', 'choices', 'hint']) delete shown[part];
+    choiceSets.clear();
+    if (prompt) showQuestion(prompt);
+  });
 
   // What the open question can read of `text`: digits at a number, a digit
   // of any script taken as the same digit in ASCII; one of the keys offered
@@ -643,7 +658,9 @@
   // Where WebAssembly is missing, or the browser refuses the module, the page
   // says so rather than leave it empty.
   function cannotRun() {
-    document.getElementById('cannot-run').textContent = words.say('note.cannot-run');
+    const note = document.getElementById('cannot-run');
+    note.dataset.words = 'note.cannot-run';
+    words.fill(note.parentElement);
     input.disabled = true;
   }
   new Promise((resolve) => {
