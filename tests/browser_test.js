@@ -139,6 +139,10 @@ const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, k
 // A choice waits out the moment in which the page ignores taps on new choices.
 const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys,
   choose: (page, key, name) => sleep(600).then(() => tapKeys(page, name)) };
+// In any language: a choice by the key it shows, Enter and Backspace by theirs.
+const tapKey = async (page, key) => (await page.waitForSelector(
+  `::-p-xpath(//*[@id="keys"]//button[kbd="${key}" or @data-key="${key}"])`)).tap();
+const byTapsAnyLanguage = { type: byTaps.type, press: tapKey, choose: (page, key) => sleep(600).then(() => tapKey(page, key)) };
 
 // A chord such as 'Control+D': each key held down in turn, let go in reverse.
 async function pressChord(page, chord) {
@@ -242,20 +246,25 @@ async function playOneGame(page, input, atSum, stopAtSum) {
 }
 
 // At a sum: the question, the answer typed so far and Enter inside the part
-// of the screen that shows, the question at least half as large again as the
-// game's text, and the number keyboard asked for.
+// of the screen that shows, and nothing wider than it; the question at least
+// half as large again as the game's text, the sum before its answer (left to
+// right in every language), the number keyboard asked for, the log English.
 async function checkQuestionShown(page, where) {
   const found = await page.evaluate(() => {
     const seen = visualViewport;
-    const outside = ['#question', '#line', `#keypad [aria-label="Enter"]`].filter((selector) => {
+    const left = (selector) => document.querySelector(selector).getBoundingClientRect().left;
+    const outside = ['#question', '#line', '#keypad .enter'].filter((selector) => {
       const box = document.querySelector(selector).getBoundingClientRect();
       return box.height === 0 || box.top < seen.offsetTop || box.bottom > seen.offsetTop + seen.height ||
         box.left < seen.offsetLeft || box.right > seen.offsetLeft + seen.width;
     });
     const size = (selector) => parseFloat(getComputedStyle(document.querySelector(selector)).fontSize);
-    return { outside, larger: size('#question') / size('#transcript'), inputMode: document.getElementById('line').inputMode };
+    return { outside, larger: size('#question') / size('#transcript'), inputMode: document.getElementById('line').inputMode,
+      wide: document.documentElement.scrollWidth > innerWidth, sumFirst: left('#question') < left('#line'),
+      log: document.getElementById('transcript').lang };
   });
-  if (found.outside.length > 0 || found.larger < 1.5 || found.inputMode !== 'numeric') {
+  if (found.outside.length > 0 || found.wide || found.larger < 1.5 || found.inputMode !== 'numeric' ||
+    !found.sumFirst || found.log !== 'en') {
     fail(`at a sum ${where}: ${JSON.stringify(found)}`);
   }
 }
@@ -338,31 +347,47 @@ async function playOtherWays(page, cdp) {
   await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
 }
 
-// Read aloud, with a stand-in for the browser's speech that notes what it is
-// asked to say (and a rate other than 0.9), '-' for each cancel, refuses
-// until the page is touched and, once `noVoice` is set, fails with no code,
-// as Firefox does where it lists no voices. Nothing while off; one player's
-// miss, an empty Enter, right, a main menu; on after a reload, where both
-// speaker keys pulse until the first tap, on the toggle, reads the screen;
-// four misses, Say it again, the times tips; two players, a miss, Say it
-// again cut off by a line sent with reading off, the winner, the end; the
-// no-voice note. Nothing said holds the game's slips, a letter or "Press".
-async function checkReadAloud(page, url) {
-  await page.evaluateOnNewDocument(() => {
+// A stand-in for the browser's speech that notes what it is asked to say
+// (and a rate other than 0.9), '-' for each cancel, refuses until the page is
+// touched and, once `noVoice` is set, fails with no code, as Firefox does
+// where it lists no voices. Given voices, it lists them, and notes each
+// utterance's language and ends it, as a device with voices does.
+function standInSpeech(page, voices = null) {
+  return page.evaluateOnNewDocument((listed) => {
     window.spoken = [];
     let touched = false;
     for (const type of ['pointerup', 'keydown']) addEventListener(type, () => { touched = true; }, true);
+    if (listed) {
+      window.SpeechSynthesisUtterance = class extends EventTarget {
+        constructor(text) {
+          super();
+          Object.assign(this, { text, lang: '', voice: null, rate: 1 });
+        }
+      };
+    }
     const speak = (utterance) => {
       if (touched && !window.noVoice) {
-        spoken.push(utterance.text + (utterance.rate === Math.fround(0.9) ? '' : ` at ${utterance.rate}`));
+        spoken.push(`${listed ? `${utterance.lang}: ` : ''}${utterance.text}` +
+          (Math.fround(utterance.rate) === Math.fround(0.9) ? '' : ` at ${utterance.rate}`));
+        if (listed) setTimeout(() => utterance.dispatchEvent(new Event('end')));
         return;
       }
       const error = Object.assign(new Event('error'), touched ? {} : { error: 'not-allowed' });
       setTimeout(() => utterance.dispatchEvent(error));
     };
     Object.defineProperty(window, 'speechSynthesis', { value: { speak, cancel: () => spoken.push('-'),
-      getVoices: () => [] } });
-  });
+      getVoices: () => listed ?? [] } });
+  }, voices);
+}
+
+// Read aloud, with the stand-in. Nothing while off; one player's
+// miss, an empty Enter, right, a main menu; on after a reload, where both
+// speaker keys pulse until the first tap, on the toggle, reads the screen;
+// four misses, Say it again, the times tips; two players, a miss, Say it
+// again cut off by a line sent with reading off, the winner, the end; the
+// no-voice note. Nothing said holds the game's slips, a letter or "Press".
+async function checkReadAloud(page, url) {
+  await standInSpeech(page);
   const readAloud = button('Read aloud');
   const sayAgain = button('Say it again');
   const allSaid = [];
@@ -437,6 +462,50 @@ async function checkReadAloud(page, url) {
   if (slips.length > 0) fail(`read aloud said: ${slips.join('|')}`);
 }
 
+// Read aloud in Spanish, the browser's language (es-MX), where the device has
+// a Spanish voice on it, one online and an English one: left on, the first
+// tap says the title in English, then the menu in Spanish; a miss, right, the
+// points, the tips, the end. All is said with the device's Spanish voice, and
+// holds no English word, but the title and the tips, said with the English
+// one. Then German, which has no voice here: the note says so in German, and
+// nothing is said; then back to English, said in English.
+async function checkReadAloudInSpanish(page, url) {
+  await standInSpeech(page, [{ name: 'Paulina', lang: 'es-MX', localService: true, default: false },
+    { name: 'Google español', lang: 'es-ES', localService: false, default: false },
+    { name: 'Daniel', lang: 'en-GB', localService: true, default: true }]);
+  await page.evaluateOnNewDocument(() => localStorage.setItem('orvanell-read-aloud', 'on'));
+  await (await page.createCDPSession()).send('Emulation.setUserAgentOverride',
+    { userAgent: await page.browser().userAgent(), acceptLanguage: 'es-MX,es' });
+  await page.goto(url);
+  await expectBottom(page, ...mainMenu);
+  await page.click('#transcript');
+  for (const line of ['1', '1']) await typeLine(page, line);
+  const [, first, operator, second] = (await expectBottom(page, problem)).at(-1).match(problem);
+  const right = String(answer(+first, operator, +second));
+  for (const line of [`${right}1`, right, '1', '4', '1']) await typeLine(page, line);
+  await waitUntil(page, () => spoken.at(-1).startsWith('es-MX: la flecha'), 'the tips and their choices said');
+  for (const line of ['x', '5', 'y']) await typeLine(page, line);
+  await waitForEnd(page);
+  await waitUntil(page, () => /^es-MX: .*Se acabó el juego/.test(spoken.at(-1)), 'the end said in Spanish');
+  const said = await page.evaluate(() => spoken.filter((words) => words !== '-'));
+  const english = /\b(the|plus|minus|times|equals|player|points?|right|not|wins|game|over|tap|button|house|door|main|menu|exit|quit|help|tips|what|which|yes|one|two)\b/i;
+  const inSpanish = said.filter((words) => !/^en-GB: (Orvanell\.|.*apples)/.test(words));
+  const slips = inSpanish.filter((words) => !words.startsWith('es-MX: ') || english.test(words));
+  if (said.length - inSpanish.length !== 2 || !said.includes(`es-MX: Un jugador. ¿Cuánto es ${first} más ${second}?`) ||
+    slips.length > 0) fail(`read aloud in Spanish: ${said.join('|')}`);
+  await page.select('#language', 'de');
+  const note = await waitUntil(page, () => !document.getElementById('speech-note').hidden &&
+    document.getElementById('speech-note').textContent, 'the note that no German voice speaks');
+  await page.select('#language', 'en');
+  await waitUntil(page, () => spoken.at(-1) === 'en-GB: The game is over. To play again, tap the green button.',
+    'the end said in English').catch((error) => fail(error.message));
+  const shown = await page.evaluate(() => [document.documentElement.lang, document.dir, document.getElementById('speech-note').hidden]);
+  if (!/deutsche Stimme.*Einstellungen/.test(note) || shown.join() !== 'en,ltr,true' ||
+    await page.evaluate(() => spoken.some((words) => words.startsWith('de')))) {
+    fail(`in German with no German voice, the note says ${note}; back in English, the page is ${shown}`);
+  }
+}
+
 function watch(page, allowed) {
   page.on('pageerror', (error) => fail(`page error: ${error.message}`));
   page.on('console', (message) => {
@@ -451,16 +520,20 @@ function watch(page, allowed) {
 // No serious or critical finding from axe-core, at the main menu's choices
 // and at a sum with the keypad shown; a choice pressed from the keyboard
 // gives the keyboard back to the line; then the page is loaded afresh.
+async function checkAxe(page, where) {
+  if (!await page.evaluate(() => 'axe' in window)) {
+    await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
+  }
+  const { violations } = await page.evaluate(() => axe.run());
+  for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
+    fail(`axe, ${where}: ${violation.id}: ${violation.help}, at ` +
+      violation.nodes.map((node) => node.target.join(' ')).join(', '));
+  }
+}
+
 async function checkAccessibility(page) {
   await expectBottom(page, ...mainMenu);
-  await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
-  const check = async (where) => {
-    const { violations } = await page.evaluate(() => axe.run());
-    for (const violation of violations.filter((found) => ['serious', 'critical'].includes(found.impact))) {
-      fail(`axe, ${where}: ${violation.id}: ${violation.help}, at ` +
-        violation.nodes.map((node) => node.target.join(' ')).join(', '));
-    }
-  };
+  const check = (where) => checkAxe(page, where);
   await check('main menu');
   await (await page.$(button('Addition'))).focus();
   await page.keyboard.press('Enter');
@@ -483,13 +556,15 @@ async function checkAccessibility(page) {
 }
 
 // The browser audit's mobile profile gives full marks, but for speed, which
-// moves with the machine's load.
+// moves with the machine's load; in English, Arabic and Chinese.
 async function checkAudit(url) {
-  const report = await audit(npmFolder, url, ['accessibility', 'best-practices', 'seo']);
-  for (const category of Object.values(report.categories).filter((found) => found.score !== 1)) {
-    const failed = category.auditRefs.map((ref) => report.audits[ref.id])
-      .filter((found) => found.score !== null && found.score < 1).map((found) => found.id);
-    fail(`Lighthouse ${category.title}: ${Math.round(category.score * 100)} (${failed.join(', ')})`);
+  for (const language of ['en', 'ar', 'zh-CN']) {
+    const report = await audit(npmFolder, url, ['accessibility', 'best-practices', 'seo'], language);
+    for (const category of Object.values(report.categories).filter((found) => found.score !== 1)) {
+      const failed = category.auditRefs.map((ref) => report.audits[ref.id])
+        .filter((found) => found.score !== null && found.score < 1).map((found) => found.id);
+      fail(`Lighthouse ${category.title} in ${language}: ${Math.round(category.score * 100)} (${failed.join(', ')})`);
+    }
   }
 }
 
@@ -632,11 +707,33 @@ async function main() {
       await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
       await checkQuestionShown(page, 'with the keyboard up');
     };
-    for (const [width, height, atSum] of [[320, 568], [568, 320], [390, 844, keyboardUp]]) {
-      const phone = watch(await freshPage(browser, { width, height, ...touch }), sameSite);
-      await phone.goto(`${origin}/`);
-      await playOneGame(phone, byTaps, atSum ?? ((page) => checkQuestionShown(page, `at ${width} × ${height}`)), true);
-      await phone.close();
+    // In German too, whose words are longest, and in Arabic, right to left,
+    // on a tablet as well; axe in Arabic and Chinese.
+    const phones = [[320, 568], [568, 320], [390, 844, keyboardUp]];
+    const languages = { en: phones, de: [...phones, [768, 1024]], ar: [...phones, [768, 1024]], 'zh-CN': [[360, 640]] };
+    for (const [language, setUps] of Object.entries(languages)) {
+      for (const [width, height, atSum] of setUps) {
+        const where = `at ${width} × ${height} in ${language}`;
+        const audited = ['ar', 'zh-CN'].includes(language) && width === setUps[0][0];
+        const phone = watch(await freshPage(browser, { width, height, ...touch }), sameSite);
+        await phone.evaluateOnNewDocument((tag) => localStorage.setItem('orvanell-language', tag), language);
+        await phone.goto(`${origin}/`);
+        if (audited) {
+          await expectBottom(phone, ...mainMenu);
+          await checkAxe(phone, `the main menu ${where}`);
+        }
+        await playOneGame(phone, language === 'en' ? byTaps : byTapsAnyLanguage, async (page) => {
+          await (atSum ?? checkQuestionShown)(page, where);
+          if (audited) await checkAxe(page, `a sum ${where}`);
+        }, true);
+        // Right to left, the keypad's 1 stands where its 3 does left to right.
+        const runs = await phone.evaluate(() => {
+          const keys = Array.from(document.querySelectorAll('#keypad button'), (key) => key.getBoundingClientRect().left);
+          return `${document.dir}, 1 ${keys[0] > keys[2] ? 'right' : 'left'} of 3`;
+        });
+        if (runs !== (language === 'ar' ? 'rtl, 1 right of 3' : 'ltr, 1 left of 3')) fail(`${where}: ${runs}`);
+        await phone.close();
+      }
     }
     const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
     await phonePage.goto(`${origin}/`);
@@ -644,6 +741,7 @@ async function main() {
     await checkNarrowScreen(phonePage);
     await checkAudit(`${origin}/`);
     await checkReadAloud(watch(await freshPage(browser), sameSite), `${origin}/`);
+    await checkReadAloudInSpanish(watch(await freshPage(browser), sameSite), `${origin}/`);
 
     // The one file, alone in a folder; and a copy whose module can't compile.
     const alone = path.join(folder, path.basename(onePage));

@@ -101,14 +101,15 @@ function launchFirefox(npmFolder) {
 }
 
 // Lighthouse's report (its `lhr`) on the page at `url`, with its mobile
-// profile (simulated slow 4G, the CPU 4× slower), in a Chromium of its own.
-async function audit(npmFolder, url, categories) {
+// profile (simulated slow 4G, the CPU 4× slower), in a Chromium of its own
+// that asks for the language given.
+async function audit(npmFolder, url, categories, language = 'en') {
   const modules = path.resolve(npmFolder, 'node_modules');
   const load = (file) => import(pathToFileURL(path.join(modules, file)));
   const { default: lighthouse } = await load('lighthouse/core/index.js');
   const { launch } = await load('chrome-launcher/dist/index.js');
   const chrome = await launch({ chromePath: findChromium(),
-    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic'] });
+    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', `--accept-lang=${language}`] });
   try {
     const { lhr } = await lighthouse(url, { port: chrome.port, onlyCategories: categories, logLevel: 'error' });
     return lhr;
