@@ -271,20 +271,12 @@
     return marks[question]?.[key] === drawn.leave ? 1 : 0;
   }
 
-  // Each screen's buttons, made once.
-  const choiceSets = new Map();
-  function choiceSet(question, choices) {
-    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
-    return keys.map((key) => choiceButton(question, key));
-  }
-
   function showChoices(question, choices) {
     // A choice pressed from the keyboard goes with its screen: the keyboard
     // goes back to the line.
     const hadFocus = ask.choices.contains(document.activeElement);
-    const set = `${question} ${choices}`;
-    if (!choiceSets.has(set)) choiceSets.set(set, choiceSet(question, choices));
-    ask.choices.replaceChildren(...choiceSets.get(set));
+    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
+    ask.choices.replaceChildren(...keys.map((key) => choiceButton(question, key)));
     choicesShownAt = performance.now();
     if (hadFocus) input.focus();
   }
