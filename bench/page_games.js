@@ -29,10 +29,10 @@ function playGames(count) {
   const input = document.getElementById('line');
   const transcript = document.getElementById('transcript');
   // The last lines, which hold what the game wrote after a line: the
-  // transcript's last two blocks.
+  // transcript's last block, and the last of the full ones before it.
   const tail = () => {
     const last = transcript.lastElementChild;
-    return (last.previousElementSibling?.textContent ?? '') + last.textContent;
+    return (last.previousElementSibling?.lastElementChild?.textContent ?? '') + last.textContent;
   };
   let sending = 0;
   const enter = (text) => {

@@ -105,20 +105,21 @@
     visualViewport.addEventListener('scroll', fitToView);
   }
 
-  // The transcript's lines go in blocks of a hundred, a new one started after
-  // a line feed, so that new text lays out with its own block alone: one
-  // block of 5,000 lines took 35 ms to lay out again for each new line. The
-  // oldest lines go a block at a time, and a long stay at the page holds the
-  // last 4,900 to 5,000 lines, no more.
-  const linesPerBlock = 100;
-  const maxBlocks = 50;
+  // The transcript's lines go in blocks of 25, so that new text lays out with
+  // its own block alone (one block of 5,000 lines took 35 ms a line), and the
+  // full blocks wait inside one element, laid out again only when a block
+  // joins or leaves them. A long stay holds the last 4,975 to 5,000 lines.
+  const linesPerBlock = 25;
+  const maxBlocks = 200;
+  const fullBlocks = document.createElement('div');
   let block = null;
   let blockLines = 0;  // the line feeds in the last block
   function addBlock() {
+    if (block !== null) fullBlocks.append(block);
+    if (fullBlocks.childElementCount >= maxBlocks) fullBlocks.firstElementChild.remove();
     block = document.createElement('div');
     blockLines = 0;
     transcript.append(block);
-    if (transcript.childElementCount > maxBlocks) transcript.firstElementChild.remove();
   }
 
   // The log shows its newest lines, but a tips screen opens at its first
@@ -272,20 +273,12 @@
     return marks[question]?.[key] === drawn.leave ? 1 : 0;
   }
 
-  // Each screen's buttons, made once.
-  const choiceSets = new Map();
-  function choiceSet(question, choices) {
-    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
-    return keys.map((key) => choiceButton(question, key));
-  }
-
   function showChoices(question, choices) {
     // A choice pressed from the keyboard goes with its screen: the keyboard
     // goes back to the line.
     const hadFocus = ask.choices.contains(document.activeElement);
-    const set = `${question} ${choices}`;
-    if (!choiceSets.has(set)) choiceSets.set(set, choiceSet(question, choices));
-    ask.choices.replaceChildren(...choiceSets.get(set));
+    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
+    ask.choices.replaceChildren(...keys.map((key) => choiceButton(question, key)));
     choicesShownAt = performance.now();
     if (hadFocus) input.focus();
   }
@@ -370,7 +363,7 @@
   }
 
   // What each part shows, so that a record that changes nothing touches
-  // nothing: each change styles and lays the page out again.
+  // nothing.
   const shown = {};
   function put(part, value, show) {
     if (shown[part] === value) return false;
@@ -429,14 +422,12 @@
   words.changed(() => {
     nameSizes();
     for (const part of ['question', 'tries', 'judged', 'ended', 'choices', 'hint']) delete shown[part];
-    choiceSets.clear();
     if (prompt) showQuestion(prompt);
   });
 
-  // What the open question can read of `text`: digits at a number, a digit
-  // of any script taken as the same digit in ASCII; one of the keys offered
-  // at a choice, the last typed; one word at a name. A number's leading
-  // zeros go, which the game would take for octal.
+  // What the open question can read of `text`: digits at a number, those of
+  // any script as ASCII; one key offered at a choice, the last typed; one
+  // word at a name. A number's leading zeros go: the game reads octal.
   function fitted(text) {
     let kept = '';
     let refusedSome = false;
@@ -634,7 +625,8 @@
     queue = [];
     inputEnded = false;
     decoder = new TextDecoder();
-    transcript.replaceChildren();
+    fullBlocks.replaceChildren();
+    transcript.replaceChildren(fullBlocks);
     block = null;
     lastSum = '';
     game._WebStart();
