@@ -479,6 +479,7 @@ async function checkReadAloudInSpanish(page, url) {
   await waitUntil(page, () => spoken.at(-1).startsWith('es-MX: la flecha'), 'the tips and their choices said');
   for (const line of ['x', '5', 'y']) await typeLine(page, line);
   await waitUntil(page, () => /^es-MX: .*Se acabó el juego/.test(spoken.at(-1)), 'the end said');
+  await page.focus('#language');
   await page.select('#language', 'de');
   await waitUntil(page, () => /deutsche Stimme.*Einstellungen/.test(document.getElementById('speech-note').innerText),
     'the note, in German, that no German voice speaks');

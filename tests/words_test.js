@@ -38,5 +38,9 @@ for (const [language, catalogue] of Object.entries(catalogues)) {
     }
   }
 }
+const listed = fs.readFileSync(path.join(folder, '..', 'words.js'), 'utf8').match(/const languages = \[(.*)\];/)[1];
+for (const language of Object.keys(catalogues).filter((tag) => !listed.includes(`'${tag}'`))) {
+  fault(language, '-', 'not in the languages that web/words.js lists');
+}
 console.log(`${Object.keys(catalogues).length} catalogues, ${faults} faults`);
 process.exit(faults === 0 ? 0 : 1);

@@ -55,6 +55,9 @@ function writeOnePage() {
     .replace(/<link rel="icon" href="([^"]+)" type="([^"]+)">/,
       (_, name, type) => `<link rel="icon" href="data:${type};base64,${read(name).toString('base64')}">`)
     .replace(/<link rel="stylesheet" href="([^"]+)">/g, (_, name) => inline('style', `\n${inlineText(name)}`))
+    // Every language's words, where the served site loads the chosen one alone.
+    .replace('<script src="words/en.js"></script>', () => fs.readdirSync(path.join(site, 'words')).sort()
+      .map((name) => `<script src="words/${name}"></script>`).join('\n'))
     // A data block, which no browser runs: the page decodes it for the module.
     .replace(/(<script src=)/, `<script id="orvanell-wasm" type="application/octet-stream">${wasm}</script>\n$1`)
     .replace(/<script src="([^"]+)"><\/script>/g, (_, name) => inline('script', inlineText(name)));

@@ -640,8 +640,9 @@
   // The one-file page carries the module's WebAssembly in itself, in hexadecimal:
   // two characters a byte.
   function fromHex(text) {
+    const digit = (code) => (code & 15) + (code > 57 ? 9 : 0);  // '0'-'9' and 'a'-'f'
     const bytes = new Uint8Array(text.length / 2);
-    for (let i = 0; i < bytes.length; ++i) bytes[i] = parseInt(text.slice(2 * i, 2 * i + 2), 16);
+    for (let i = 0; i < bytes.length; ++i) bytes[i] = (digit(text.charCodeAt(2 * i)) << 4) | digit(text.charCodeAt(2 * i + 1));
     return bytes;
   }
   const options = { writeOutput: show, asked: (told) => { prompt = told; } };

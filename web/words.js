@@ -1,6 +1,8 @@
 // The page's words, looked up by key in the chosen language's catalogue
-// (web/words/*.js), with English for any key a catalogue lacks.
-// A classic script, loaded after the catalogues and before the page's own.
+// (web/words/<tag>.js), with English for any key a catalogue lacks.
+// A classic script, loaded after the English catalogue and before the page's
+// own. The one file carries every catalogue; the served site loads the
+// chosen one alone, and shows English until it comes.
 //
 // The language is the one the player picked, remembered as the text size
 // is; else the first of the browser's languages that has a catalogue, by
@@ -12,6 +14,8 @@ var words = (function pageWords() {
   const catalogues = pageCatalogues;
   const english = catalogues.en;
   const storageKey = 'orvanell-language';
+  // Every language with a catalogue, and those written right to left.
+  const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN'];
   const rightToLeft = ['ar'];
   const listeners = [];
   let language = 'en';
@@ -23,7 +27,7 @@ var words = (function pageWords() {
   function remembered() {
     try {
       const stored = localStorage.getItem(storageKey);
-      if (Object.hasOwn(catalogues, stored)) return stored;
+      if (languages.includes(stored)) return stored;
     } catch {
       // storage blocked
     }
@@ -31,10 +35,9 @@ var words = (function pageWords() {
   }
 
   function fromBrowser() {
-    const ours = Object.keys(catalogues);
     for (const wanted of navigator.languages ?? [navigator.language]) {
-      const found = ours.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
-        ours.find((tag) => primary(tag) === primary(wanted));
+      const found = languages.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
+        languages.find((tag) => primary(tag) === primary(wanted));
       if (found) return found;
     }
     return 'en';
@@ -87,40 +90,64 @@ var words = (function pageWords() {
     }
     const picker = document.getElementById('language');
     if (picker) picker.value = tag;
-    const shown = document.getElementById('language-name');
-    if (shown) shown.textContent = nameOf(tag);
     fill();
   }
 
-  // The picked language, kept for next time; the page and read aloud hear
-  // of it to say what is open again in it.
+  // A language's catalogue, loaded where the page lacks it; its words, once
+  // there, replace the English shown meanwhile, and the page and read aloud
+  // hear of it to say what is open again in it. One that can't come leaves
+  // the page in English.
+  function arrive(tag, shown = tag) {
+    if (tag !== language) return;
+    use(shown);
+    for (const listener of listeners) listener(shown);
+  }
+
+  function load(tag) {
+    if (Object.hasOwn(catalogues, tag)) return;
+    const script = document.createElement('script');
+    script.src = `words/${tag}.js`;
+    script.addEventListener('load', () => arrive(tag));
+    script.addEventListener('error', () => arrive(tag, 'en'));
+    document.head.append(script);
+  }
+
+  // The picked language, kept for next time.
   function choose(tag) {
-    if (!Object.hasOwn(catalogues, tag) || tag === language) return;
+    if (!languages.includes(tag) || tag === language) return;
     use(tag);
     try {
       localStorage.setItem(storageKey, tag);
     } catch {
       // storage blocked
     }
-    for (const listener of listeners) listener(tag);
+    if (Object.hasOwn(catalogues, tag)) arrive(tag);
+    else load(tag);
   }
 
+  // The list is made when the player first comes to it: the page's first
+  // Intl.DisplayNames takes 20 ms, 80 at a phone's speed, which the first
+  // screen would wait for.
   function picker() {
     const select = document.getElementById('language');
     if (!select) return;
     select.parentElement.hidden = false;
-    const tags = ['en', ...Object.keys(catalogues).filter((tag) => tag !== 'en').sort()];
-    select.replaceChildren(...tags.map((tag) => {
-      const option = new Option(nameOf(tag), tag);
-      option.lang = tag;
-      option.dir = direction(tag);
-      return option;
-    }));
+    const list = () => {
+      if (select.length > 0) return;
+      select.append(...languages.map((tag) => {
+        const option = new Option(nameOf(tag), tag, false, tag === language);
+        option.lang = tag;
+        option.dir = direction(tag);
+        return option;
+      }));
+    };
+    for (const type of ['focus', 'pointerdown']) select.addEventListener(type, list);
     select.addEventListener('change', () => choose(select.value));
   }
 
   picker();
   use(remembered() ?? fromBrowser());
+  load(language);
 
   return {
     say,
