@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <utility>
 
 #include "console.h"
 
@@ -125,16 +126,17 @@ std::string RecordOf(const WaitingRead& waiting) {
   } else {
     AppendString(json, kind);
   }
-  AppendField(json, "first");
-  AppendNumber(json, prompt.first);
-  AppendField(json, "second");
-  AppendNumber(json, prompt.second);
-  AppendField(json, "attempt");
-  AppendNumber(json, prompt.attempt);
-  AppendField(json, "triesLeft");
-  AppendNumber(json, prompt.triesLeft);
-  AppendField(json, "player");
-  AppendNumber(json, prompt.player);
+  const std::array<std::pair<std::string_view, std::int32_t>, 5> numbers = {{
+      {"first", prompt.first},
+      {"second", prompt.second},
+      {"attempt", prompt.attempt},
+      {"triesLeft", prompt.triesLeft},
+      {"player", prompt.player},
+  }};
+  for (const auto& [field, value] : numbers) {
+    AppendField(json, field);
+    AppendNumber(json, value);
+  }
   AppendField(json, "name");
   AppendString(json, prompt.name);
   AppendField(json, "judged");
