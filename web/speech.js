@@ -64,7 +64,7 @@ var readAloud = (function readAloud() {
 
   function speak(pieces) {
     stop();
-    turns = spoken.turnsOf(pieces);
+    turns = spokenWords.turnsOf(pieces);
     sayNext();
   }
 
@@ -124,7 +124,7 @@ var readAloud = (function readAloud() {
   }
 
   function waiting(asked) {
-    const now = spoken.waiting(asked);
+    const now = spokenWords.waiting(asked);
     if (now === null) return;
     heard = now;
     if (on) speak(heard);
@@ -134,13 +134,13 @@ var readAloud = (function readAloud() {
   // A line sent makes what is being said stale, "Say it again" too; an
   // empty one may leave the game where it was.
   function sent(line) {
-    spoken.sent(line);
+    spokenWords.sent(line);
     if (line.trim() !== '') stop();
   }
 
   // The screen the game is at said again, once it has asked something.
   function sayScreen() {
-    const screen = spoken.screen();
+    const screen = spokenWords.screen();
     if (screen) speak(screen);
     else stop();
   }
@@ -183,5 +183,5 @@ var readAloud = (function readAloud() {
       if (on) sayScreen();
     });
   }
-  return { written: spoken.written, waiting, sent };
+  return { written: spokenWords.written, waiting, sent };
 })();

@@ -5,7 +5,7 @@
 // ended) and from the page's own words ('say.' in web/words/), never from
 // the game's text, which was written for a reader at a terminal: only the
 // tips and the title banner, which the record doesn't hold, are read from it.
-var spoken = (function spoken() {
+var spokenWords = (function spokenWords() {
   'use strict';
   const say = words.say;
   let record;  // the wait the game is at: undefined before the page's first
