@@ -1,12 +1,8 @@
-// Read aloud: the page speaks the game for children who can't read it yet.
-// What it says comes from the game's record at each wait (null once the game
-// has ended) and from the page's own words ('say.' in web/words/), never from
-// the game's text, which was written for a reader at a terminal: only the
-// tips and the title banner, which the record doesn't hold, are read from it.
-// The "Read aloud" button turns it on and off, and "Say it again" says the
-// open question whether it is on or off.
+// Read aloud: the page speaks the game for children who can't read it yet,
+// in a voice of each language, once the browser lets it, or says why not.
 //
-// A classic script, like the page's, loaded after the words and before the page.
+// What it says comes from spoken.js. The "Read aloud" button turns it on and
+// off, and "Say it again" says the open question whether it is on or off.
 var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
@@ -15,12 +11,7 @@ var readAloud = (function readAloud() {
   const log = document.getElementById('transcript');
   const storageKey = 'orvanell-read-aloud';
   const synth = window.speechSynthesis;
-  const say = words.say;
   let on = false;
-  let record;  // the wait the game is at: undefined before the page's first
-  let lineSent = null;  // the line sent since that wait, if any
-  let gameText = '';  // what the game wrote since the last line sent
-  let tips = '';  // the tips on the screen, as said
   let heard = [];  // all that is said at the wait the game is at
   let turns = [];  // what is still to be said of it, by language, after what is being said
   let touched = false;  // since the page loaded, which browsers ask before they speak
@@ -28,85 +19,6 @@ var readAloud = (function readAloud() {
   let swallowClick = false;  // the first touch was on a speaker key: it only reads
   let noVoice = null;  // the note's key, while it shows
   let current = null;  // the utterance being said, until it ends
-
-  // A list said as the language says one, each item as the table has it.
-  function list(keys) {
-    return say('say.list', { items: keys.map((key) => say(key)).join(say('say.list.between')) });
-  }
-
-  function sumWords({ first, second, kind, player, name }) {
-    const sum = say('say.sum', { first, second, operator: say(`say.operator.${kind}`) });
-    return player > 0 ? say('say.turn', { name, sum }) : sum;
-  }
-
-  // The question open at a wait, with its choices named as the child sees them.
-  function questionWords(asked) {
-    if (asked === null) return say('say.ended');
-    if (asked.question === 'problem') return sumWords(asked);
-    if (asked.question === 'name') return say('say.ask.name', { player: asked.player });
-    const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
-    // At the end of a game the points lead straight to its choices.
-    if (asked.ended) return choices;
-    return [asked.question === 'tips' ? { english: tips } : say(`say.ask.${asked.question}`), choices];
-  }
-
-  // After the last miss the right answer says it all.
-  function judgedWords({ verdict, rightAnswer }) {
-    if (rightAnswer !== null) return [say('say.answer', { answer: rightAnswer })];
-    return [say(`say.${verdict}`)];
-  }
-
-  function endedWords(ended) {
-    if ('points' in ended) return say('say.points', { count: ended.points });
-    return ended.winner ? say('say.winner', { name: ended.winner.name }) : say('say.neither');
-  }
-
-  // What the screen holds: at the end of a game what was judged last and
-  // the points or the winner, then the open question.
-  function screenWords(asked) {
-    const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
-    const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
-    return [...ended, questionWords(asked)].flat();
-  }
-
-  // The choice a line made, by its name, as its button shows it; a name or
-  // an answer typed is not read back.
-  function chosenWords(before, line) {
-    const key = before.reads === 'key' ? line.trim().toLowerCase() : line.trim();
-    if (key.length !== 1 || !before.choices.includes(key)) return [];
-    return [say('say.chosen', { choice: say(`choice.${before.question}.${key}`) })];
-  }
-
-  // The game's own English, said as a child hears it read out: its symbols
-  // as words, its lines and indents as pauses, except where a sentence goes
-  // on in lower case on the next line, two slips of its spelling mended, and
-  // its "Press b" and "Press x" left out, as the choices are said by their
-  // pictures.
-  function gameSentences(text) {
-    return text
-      .split('\n').filter((line) => !/^Press /.test(line)).join('\n')
-      .replace(/\bthes\b/g, 'these').replace(/\byour self\b/g, 'yourself')
-      .replace(/ \+ /g, ' plus ').replace(/(\p{L})\+/gu, '$1 plus').replace(/ - /g, ' minus ')
-      .replace(/(\d) x (?=\d)/g, '$1 times ').replace(/ = /g, ' equals ')
-      .replace(/\bv\.(?=\d)/g, 'version ').replace(/\bex\. +/g, 'For example, ')
-      .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
-      .split(/[\0-\x1f\x7f]| {2,}/)
-      .map((piece) => piece.trim())
-      .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
-      .reduce((pieces, piece) => {
-        if (/^\p{Ll}/u.test(piece) && /[^.!?]$/.test(pieces.at(-1) ?? '.')) pieces.push(`${pieces.pop()} ${piece}`);
-        else pieces.push(piece);
-        return pieces;
-      }, [])
-      .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
-      .join(' ');
-  }
-
-  // The game's name, the first line of its banner.
-  function titleWords(text) {
-    const title = text.split('\n').map((line) => line.trim()).find((line) => line !== '');
-    return title ? [{ english: say('say.title', { title }, 'en') }] : [];
-  }
 
   // A voice of the language, its own region's first (pt-BR before pt-PT,
   // zh-CN before zh-TW); on the device itself where there is one, so that
@@ -131,7 +43,7 @@ var readAloud = (function readAloud() {
   // The note, by its key: no voice at all, or none of the page's language.
   function showNoVoice(key) {
     noVoice = key;
-    note.textContent = key ? say(key) : '';
+    note.textContent = key ? words.say(key) : '';
     note.hidden = !key;
     quietLog();
   }
@@ -150,23 +62,9 @@ var readAloud = (function readAloud() {
     synth.cancel();
   }
 
-  // What is said, as turns by language: the page's words (text) in the
-  // page's language, the game's own English ({ english: text }) in English.
-  function turnsOf(pieces) {
-    const found = [];
-    for (const piece of pieces) {
-      const language = typeof piece === 'string' ? words.language : 'en';
-      const text = piece.english ?? piece;
-      if (text === '') continue;
-      if (found.at(-1)?.language === language) found.at(-1).text += ` ${text}`;
-      else found.push({ language, text });
-    }
-    return found;
-  }
-
   function speak(pieces) {
     stop();
-    turns = turnsOf(pieces);
+    turns = spokenWords.turnsOf(pieces);
     sayNext();
   }
 
@@ -225,27 +123,10 @@ var readAloud = (function readAloud() {
     }, true);
   }
 
-  function written(text) {
-    gameText += text;
-  }
-
-  // What is said at a wait: the banner's title at the page's first, the
-  // choice just made, the verdict on the answer just sent, then the screen.
-  // An empty line that leaves the game where it was changes nothing heard.
   function waiting(asked) {
-    const before = record;
-    const line = lineSent;
-    record = asked;
-    lineSent = null;
-    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return;
-    if (asked?.question === 'tips') tips = gameSentences(gameText);
-    const judged = asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : [];
-    heard = [
-      ...(before === undefined && asked?.question === 'main-menu' ? titleWords(gameText) : []),
-      ...(before && line !== null ? chosenWords(before, line) : []),
-      ...judged,
-      ...screenWords(asked),
-    ];
+    const now = spokenWords.waiting(asked);
+    if (now === null) return;
+    heard = now;
     if (on) speak(heard);
     else stop();
   }
@@ -253,16 +134,22 @@ var readAloud = (function readAloud() {
   // A line sent makes what is being said stale, "Say it again" too; an
   // empty one may leave the game where it was.
   function sent(line) {
-    gameText = '';
-    lineSent = line;
+    spokenWords.sent(line);
     if (line.trim() !== '') stop();
+  }
+
+  // The screen the game is at said again, once it has asked something.
+  function sayScreen() {
+    const screen = spokenWords.screen();
+    if (screen) speak(screen);
+    else stop();
   }
 
   function turn(value) {
     on = value;
     button.setAttribute('aria-pressed', String(on));
     quietLog();
-    if (on && record !== undefined) speak(screenWords(record));
+    if (on) sayScreen();
     else stop();
   }
 
@@ -288,13 +175,13 @@ var readAloud = (function readAloud() {
       }
     });
     again.addEventListener('click', () => {
-      if (!swallowClick && record !== undefined) speak(screenWords(record));
+      if (!swallowClick) sayScreen();
     });
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
       showNoVoice(noVoice === 'note.no-voice.language' ? null : noVoice);
-      if (on && record !== undefined) speak(screenWords(record));
+      if (on) sayScreen();
     });
   }
-  return { written, waiting, sent };
+  return { written: spokenWords.written, waiting, sent };
 })();

@@ -1,0 +1,145 @@
+// The line: what the open question can read of what is typed, the hint that
+// says why something was left out, and the line sent with Enter or Ctrl+D.
+//
+// A native input, sent with Enter, as a terminal's cooked mode would send a
+// line. The browser and the system keyboard do the editing, so an on-screen
+// keyboard, voice typing or an input method all reach the game. The keypad's
+// taps edit the same input.
+var pageLine = (function pageLine() {
+  'use strict';
+  const input = document.getElementById('line');
+  const hint = document.getElementById('hint');
+  let prompt = null;  // what the game asked at its last wait
+  let asks = 'ended';  // the question open, to see when another opens
+  let refused = false;  // something typed that the open question can't take
+  let hintShown;  // so that a wait that changes nothing touches nothing
+
+  function hintOf() {
+    if (refused) {
+      if (prompt.choices !== '') return 'hint.key';
+      return prompt.reads === 'number' ? 'hint.number' : 'hint.name';
+    }
+    return prompt.question === 'name' ? 'hint.name' : '';
+  }
+
+  function showHint() {
+    const key = hintOf();
+    if (key === hintShown) return;
+    hintShown = key;
+    hint.hidden = key === '';
+    if (key !== '') hint.textContent = words.say(key);
+  }
+  words.changed(() => {
+    hintShown = undefined;
+    if (prompt) showHint();
+  });
+
+  function waiting(asked) {
+    prompt = asked;
+    const newQuestion = (asked?.question ?? 'ended') !== asks;
+    asks = asked?.question ?? 'ended';
+    if (asked === null) return;
+    const mode = asked.reads === 'number' ? 'numeric' : 'text';
+    if (input.inputMode !== mode) input.inputMode = mode;
+    if (newQuestion) {
+      refused = false;
+      // A name is typed, so a touch screen's keyboard opens for it; once the
+      // names are in, it closes, for the keypad and the choices.
+      if (asks === 'name') input.focus();
+      else if (pageTools.touch && document.activeElement === input) input.blur();
+    }
+    showHint();
+  }
+
+  // What the open question can read of `text`: digits at a number, those of
+  // any script as ASCII; one key offered at a choice, the last typed; one
+  // word at a name. A number's leading zeros go: the game reads octal.
+  function fitted(text) {
+    let kept = '';
+    let refusedSome = false;
+    for (const typed of text) {
+      const character = prompt.reads === 'word' ? typed : asciiDigit(typed);
+      if (prompt.choices !== '') {
+        if (prompt.choices.includes(prompt.reads === 'key' ? character.toLowerCase() : character)) kept = character;
+        else refusedSome = true;
+      } else if (prompt.reads === 'number' ? /^[0-9]$/.test(character) : !/\s/u.test(character)) {
+        kept += character;
+      } else {
+        refusedSome = true;
+      }
+    }
+    if (prompt.reads === 'number' && prompt.choices === '') kept = kept.replace(/^0+(?=[0-9])/, '').slice(0, 9);
+    return { kept, refusedSome };
+  }
+
+  // Unicode has each script's ten digits in a run from 0, some runs one
+  // after another: a digit's value is the count of digits just before it,
+  // modulo ten.
+  const decimal = /\p{Nd}/u;
+  function asciiDigit(character) {
+    if (character < '\x80' || !decimal.test(character)) return character;
+    let value = 0;
+    for (let at = character.codePointAt(0) - 1; decimal.test(String.fromCodePoint(at)); --at) ++value;
+    return String(value % 10);
+  }
+
+  // The line keeps only what the question can read, as it is typed, pasted,
+  // spoken or composed, and says why when it leaves something out.
+  function keepWhatFits() {
+    if (prompt === null) return;
+    const { kept, refusedSome } = fitted(input.value);
+    if (kept !== input.value) {
+      const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length)).kept.length;
+      input.value = kept;
+      input.setSelectionRange(Math.min(caret, kept.length), Math.min(caret, kept.length));
+    }
+    if (!refusedSome) return;
+    refused = true;
+    showHint();
+  }
+  input.addEventListener('input', (event) => {
+    if (!event.isComposing) keepWhatFits();
+  });
+  input.addEventListener('compositionend', keepWhatFits);
+
+  // Where a line the player sent leaves for the game, as typed; `text` ends
+  // in a line feed unless Ctrl+D sent it.
+  function send(text) {
+    pageLog.typed(text);
+    refused = false;
+    readAloud.sent(text.replace(/\n$/, ''));
+    pageGame.send(text);
+  }
+
+  function enter() {
+    if (!pageGame.running()) return;
+    const text = input.value;
+    input.value = '';
+    send(`${text}\n`);
+  }
+
+  // As on a terminal: a line typed so far goes without its line feed, and on
+  // an empty line the input ends.
+  function endOfInput() {
+    if (!pageGame.running()) return;
+    const text = input.value;
+    input.value = '';
+    if (text === '') pageGame.endInput();
+    send(text);
+  }
+
+  // Enter submits the form, whichever way the keyboard sends it; an Enter
+  // that ends an input method's composition belongs to the composition.
+  input.form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    enter();
+  });
+  input.addEventListener('keydown', (event) => {
+    if (!event.isComposing && event.ctrlKey && !event.altKey && !event.metaKey && event.key.toLowerCase() === 'd') {
+      event.preventDefault();
+      endOfInput();
+    }
+  });
+
+  return { waiting, enter, keepWhatFits };
+})();

@@ -1,0 +1,144 @@
+// What Read aloud says at each wait: the question, the choice just made, the
+// verdict and the end of a game, in the page's words or the game's English.
+//
+// It comes from the game's record at each wait (null once the game has
+// ended) and from the page's own words ('say.' in web/words/), never from
+// the game's text, which was written for a reader at a terminal: only the
+// tips and the title banner, which the record doesn't hold, are read from it.
+var spokenWords = (function spokenWords() {
+  'use strict';
+  const say = words.say;
+  let record;  // the wait the game is at: undefined before the page's first
+  let lineSent = null;  // the line sent since that wait, if any
+  let gameText = '';  // what the game wrote since the last line sent
+  let tips = '';  // the tips on the screen, as said
+
+  // A list said as the language says one, each item as the table has it.
+  function list(keys) {
+    return say('say.list', { items: keys.map((key) => say(key)).join(say('say.list.between')) });
+  }
+
+  function sumWords({ first, second, kind, player, name }) {
+    const sum = say('say.sum', { first, second, operator: say(`say.operator.${kind}`) });
+    return player > 0 ? say('say.turn', { name, sum }) : sum;
+  }
+
+  // The question open at a wait, with its choices named as the child sees them.
+  function questionWords(asked) {
+    if (asked === null) return say('say.ended');
+    if (asked.question === 'problem') return sumWords(asked);
+    if (asked.question === 'name') return say('say.ask.name', { player: asked.player });
+    const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
+    // At the end of a game the points lead straight to its choices.
+    if (asked.ended) return choices;
+    return [asked.question === 'tips' ? { english: tips } : say(`say.ask.${asked.question}`), choices];
+  }
+
+  // After the last miss the right answer says it all.
+  function judgedWords({ verdict, rightAnswer }) {
+    if (rightAnswer !== null) return [say('say.answer', { answer: rightAnswer })];
+    return [say(`say.${verdict}`)];
+  }
+
+  function endedWords(ended) {
+    if ('points' in ended) return say('say.points', { count: ended.points });
+    return ended.winner ? say('say.winner', { name: ended.winner.name }) : say('say.neither');
+  }
+
+  // What the screen holds: at the end of a game what was judged last and
+  // the points or the winner, then the open question.
+  function screenWords(asked) {
+    const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
+    const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
+    return [...ended, questionWords(asked)].flat();
+  }
+
+  // The choice a line made, by its name, as its button shows it; a name or
+  // an answer typed is not read back.
+  function chosenWords(before, line) {
+    const key = before.reads === 'key' ? line.trim().toLowerCase() : line.trim();
+    if (key.length !== 1 || !before.choices.includes(key)) return [];
+    return [say('say.chosen', { choice: say(`choice.${before.question}.${key}`) })];
+  }
+
+  // The game's own English, said as a child hears it read out: its symbols
+  // as words, its lines and indents as pauses, except where a sentence goes
+  // on in lower case on the next line, two slips of its spelling mended, and
+  // its "Press b" and "Press x" left out, as the choices are said by their
+  // pictures.
+  function gameSentences(text) {
+    return text
+      .split('\n').filter((line) => !/^Press /.test(line)).join('\n')
+      .replace(/\bthes\b/g, 'these').replace(/\byour self\b/g, 'yourself')
+      .replace(/ \+ /g, ' plus ').replace(/(\p{L})\+/gu, '$1 plus').replace(/ - /g, ' minus ')
+      .replace(/(\d) x (?=\d)/g, '$1 times ').replace(/ = /g, ' equals ')
+      .replace(/\bv\.(?=\d)/g, 'version ').replace(/\bex\. +/g, 'For example, ')
+      .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
+      .split(/[\0-\x1f\x7f]| {2,}/)
+      .map((piece) => piece.trim())
+      .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
+      .reduce((pieces, piece) => {
+        if (/^\p{Ll}/u.test(piece) && /[^.!?]$/.test(pieces.at(-1) ?? '.')) pieces.push(`${pieces.pop()} ${piece}`);
+        else pieces.push(piece);
+        return pieces;
+      }, [])
+      .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
+      .join(' ');
+  }
+
+  // The game's name, the first line of its banner.
+  function titleWords(text) {
+    const title = text.split('\n').map((line) => line.trim()).find((line) => line !== '');
+    return title ? [{ english: say('say.title', { title }, 'en') }] : [];
+  }
+
+  // What is said, as turns by language: the page's words (text) in the
+  // page's language, the game's own English ({ english: text }) in English.
+  function turnsOf(pieces) {
+    const found = [];
+    for (const piece of pieces) {
+      const language = typeof piece === 'string' ? words.language : 'en';
+      const text = piece.english ?? piece;
+      if (text === '') continue;
+      if (found.at(-1)?.language === language) found.at(-1).text += ` ${text}`;
+      else found.push({ language, text });
+    }
+    return found;
+  }
+
+  function written(text) {
+    gameText += text;
+  }
+
+  function sent(line) {
+    gameText = '';
+    lineSent = line;
+  }
+
+  // What is said at a wait: the banner's title at the page's first, the
+  // choice just made, the verdict on the answer just sent, then the screen.
+  // An empty line that leaves the game where it was changes nothing heard:
+  // then null.
+  function waiting(asked) {
+    const before = record;
+    const line = lineSent;
+    record = asked;
+    lineSent = null;
+    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return null;
+    if (asked?.question === 'tips') tips = gameSentences(gameText);
+    const judged = asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : [];
+    return [
+      ...(before === undefined && asked?.question === 'main-menu' ? titleWords(gameText) : []),
+      ...(before && line !== null ? chosenWords(before, line) : []),
+      ...judged,
+      ...screenWords(asked),
+    ];
+  }
+
+  // The screen the game is at, or null before its first wait.
+  function screen() {
+    return record === undefined ? null : screenWords(record);
+  }
+
+  return { written, sent, waiting, screen, turnsOf };
+})();
