@@ -60,7 +60,11 @@ function writeOnePage() {
       .map((name) => `<script src="words/${name}"></script>`).join('\n'))
     // A data block, which no browser runs: the page decodes it for the module.
     .replace(/(<script src=)/, `<script id="orvanell-wasm" type="application/octet-stream">${wasm}</script>\n$1`)
-    .replace(/<script src="([^"]+)"><\/script>/g, (_, name) => inline('script', inlineText(name)));
+    // One script for them all, in their order, which packs smaller and has
+    // the policy name one hash: they work together, and without any one of
+    // them the page can't play anyway.
+    .replace(/(?:<script src="[^"]+"><\/script>\n?)+/, (tags) => `${inline('script',
+      Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => inlineText(name)).join('\n'))}\n`);
   const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
     `style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
