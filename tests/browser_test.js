@@ -650,8 +650,15 @@ async function installNewBuild(installed, page, served) {
   await waitUntil(page, () => navigator.serviceWorker.getRegistration().then((found) => !found.installing),
     'the new build installed');
   await page.close();
-  const next = watch(await installed.newPage(), (url) => url.startsWith(origin));
-  await next.goto(scope);
+  // The old page's going reaches the worker a moment after the tab closes:
+  // wait outside the game's folder, or the next page may open under the old
+  // build and keep the new one waiting.
+  // (Watched only from the game on: the browser asks there for a favicon.ico.)
+  const next = await installed.newPage();
+  await next.goto(`${origin}/favicon.svg`);
+  await waitUntil(next, (at) => navigator.serviceWorker.getRegistration(at)
+    .then((found) => !found.waiting && found.active?.state === 'activated'), 'the new build to activate', scope);
+  await watch(next, (url) => url.startsWith(origin)).goto(scope);
   const newCache = `orvanell-next-build ${scope}`;
   try {
     await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
