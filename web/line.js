@@ -128,14 +128,21 @@ var pageLine = (function pageLine() {
     send(text);
   }
 
-  // Enter submits the form, whichever way the keyboard sends it; an Enter
-  // that ends an input method's composition belongs to the composition.
+  // Enter sends the line from its key, before the form is submitted: to
+  // submit a form Chromium does work of its own that cost more than the
+  // game's turn. A keyboard that submits without an Enter key still reaches
+  // the form. An Enter that ends an input method's composition belongs to
+  // the composition.
   input.form.addEventListener('submit', (event) => {
     event.preventDefault();
     enter();
   });
   input.addEventListener('keydown', (event) => {
-    if (!event.isComposing && event.ctrlKey && !event.altKey && !event.metaKey && event.key.toLowerCase() === 'd') {
+    if (event.isComposing || event.keyCode === 229 || event.altKey || event.metaKey) return;
+    if (event.key === 'Enter' && !event.ctrlKey) {
+      event.preventDefault();
+      enter();
+    } else if (event.ctrlKey && event.key.toLowerCase() === 'd') {
       event.preventDefault();
       endOfInput();
     }
