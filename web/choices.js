@@ -74,12 +74,23 @@ var pageChoices = (function pageChoices() {
     return marks[question]?.[key] === drawn.leave ? 1 : 0;
   }
 
+  // Each screen's keys are made once in each language, and kept: making
+  // them cost more than the rest of a line sent.
+  const made = new Map();
+  function keysOf(question, choices) {
+    const id = `${words.language} ${question} ${choices}`;
+    if (!made.has(id)) {
+      const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
+      made.set(id, keys.map((key) => choiceButton(question, key)));
+    }
+    return made.get(id);
+  }
+
   function show(question, choices) {
     // A choice pressed from the keyboard goes with its screen: the keyboard
     // goes back to the line.
     const hadFocus = box.contains(document.activeElement);
-    const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
-    box.replaceChildren(...keys.map((key) => choiceButton(question, key)));
+    box.replaceChildren(...keysOf(question, choices));
     choicesShownAt = performance.now();
     if (hadFocus) input.focus();
   }
