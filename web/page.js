@@ -3,10 +3,10 @@
 //
 // Each of the page's files is a classic script, not a module: the one-file
 // page runs from file://, where browsers refuse modules. Each shares one
-// object, in the order index.html loads them: words, spokenWords, readAloud,
-// pageTools, pageLog, pageQuestion, pageChoices, pageLine, pageKeypad and
-// this one, pageGame. What a file uses of those after it, it uses only once
-// the page has loaded.
+// object, in the order index.html loads them: kept, words, spokenWords,
+// readAloud, pageTools, pageLog, pageQuestion, pageChoices, pageLine,
+// pageKeypad and this one, pageGame. What a file uses of those after it, it
+// uses only once the page has loaded.
 var pageGame = (function pageGame() {
   'use strict';
   const input = document.getElementById('line');

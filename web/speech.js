@@ -156,23 +156,13 @@ var readAloud = (function readAloud() {
   if (synth) {
     button.hidden = false;
     again.hidden = false;
-    let stored = null;
-    try {
-      stored = localStorage.getItem(storageKey);
-    } catch {
-      // storage blocked
-    }
-    on = stored === 'on';
+    on = kept.get(storageKey) === 'on';
     button.setAttribute('aria-pressed', String(on));
     quietLog();
     button.addEventListener('click', () => {
       if (swallowClick) return;
       turn(!on);
-      try {
-        localStorage.setItem(storageKey, on ? 'on' : 'off');
-      } catch {
-        // storage blocked
-      }
+      kept.set(storageKey, on ? 'on' : 'off');
     });
     again.addEventListener('click', () => {
       if (!swallowClick) sayScreen();

@@ -20,13 +20,8 @@ var pageTools = (function pageTools() {
   const sizeKey = 'orvanell-font-size';
   const sizes = { least: 12, usual: 18, most: 40, step: 2 };
   function storedSize() {
-    try {
-      const size = Number(localStorage.getItem(sizeKey));
-      if (size >= sizes.least && size <= sizes.most) return size;
-    } catch {
-      // storage blocked
-    }
-    return sizes.usual;
+    const size = Number(kept.get(sizeKey));
+    return size >= sizes.least && size <= sizes.most ? size : sizes.usual;
   }
   let fontSize = storedSize();
   // Set only when picked: a size set on the page styles all of it again.
@@ -58,11 +53,7 @@ var pageTools = (function pageTools() {
     main.style.setProperty('--picked', `${fontSize}px`);
     showSizeLimits();
     pageLog.scrollLater();
-    try {
-      localStorage.setItem(sizeKey, String(fontSize));
-    } catch {
-      // storage blocked
-    }
+    kept.set(sizeKey, String(fontSize));
   }
   smaller.addEventListener('click', () => resize(-sizes.step));
   larger.addEventListener('click', () => resize(sizes.step));

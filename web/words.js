@@ -25,13 +25,8 @@ var words = (function pageWords() {
   const direction = (tag) => (rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr');
 
   function remembered() {
-    try {
-      const stored = localStorage.getItem(storageKey);
-      if (languages.includes(stored)) return stored;
-    } catch {
-      // storage blocked
-    }
-    return null;
+    const stored = kept.get(storageKey);
+    return languages.includes(stored) ? stored : null;
   }
 
   function fromBrowser() {
@@ -116,11 +111,7 @@ var words = (function pageWords() {
   function choose(tag) {
     if (!languages.includes(tag) || tag === language) return;
     use(tag);
-    try {
-      localStorage.setItem(storageKey, tag);
-    } catch {
-      // storage blocked
-    }
+    kept.set(storageKey, tag);
     if (Object.hasOwn(catalogues, tag)) arrive(tag);
     else load(tag);
   }
