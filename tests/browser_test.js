@@ -159,7 +159,8 @@ async function isVisible(page, selector) {
 // The ways text comes that a terminal emulator lost characters of, through
 // CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
 // 229, the character inserted, the key up), text inserted alone (voice
-// typing, handwriting), and an input method composing then committing.
+// typing, handwriting), and an input method composing then committing with
+// its Enter, a key of code 229 that must not send the line.
 const otherWays = {
   android: async (cdp, text) => {
     const key = { windowsVirtualKeyCode: 229, key: 'Unidentified' };
@@ -174,6 +175,7 @@ const otherWays = {
     for (let i = 1; i <= text.length; ++i) {
       await cdp.send('Input.imeSetComposition', { text: text.slice(0, i), selectionStart: i, selectionEnd: i });
     }
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229, key: 'Enter' });
     await cdp.send('Input.insertText', { text });
   },
 };
