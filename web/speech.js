@@ -12,7 +12,7 @@ var readAloud = (function readAloud() {
   const storageKey = 'orvanell-read-aloud';
   const synth = window.speechSynthesis;
   let on = false;
-  let heard = [];  // all that is said at the wait the game is at
+  let heard = () => [];  // all that is said at the wait the game is at
   let turns = [];  // what is still to be said of it, by language, after what is being said
   let touched = false;  // since the page loaded, which browsers ask before they speak
   let refused = false;  // the browser waits for that first touch
@@ -119,7 +119,7 @@ var readAloud = (function readAloud() {
       swallowClick = refused && on && event.target.closest?.('#read-aloud, #say-again') != null;
       if (!refused) return;
       showRefused(false);
-      if (on) speak(heard);
+      if (on) speak(heard());
     }, true);
   }
 
@@ -127,7 +127,7 @@ var readAloud = (function readAloud() {
     const now = spokenWords.waiting(asked);
     if (now === null) return;
     heard = now;
-    if (on) speak(heard);
+    if (on) speak(heard());
     else stop();
   }
 

@@ -116,9 +116,9 @@ var spokenWords = (function spokenWords() {
   }
 
   // What is said at a wait: the banner's title at the page's first, the
-  // choice just made, the verdict on the answer just sent, then the screen.
-  // An empty line that leaves the game where it was changes nothing heard:
-  // then null.
+  // choice just made, the verdict on the answer just sent, then the screen;
+  // put into words only when Read aloud speaks them. An empty line that
+  // leaves the game where it was changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
     const line = lineSent;
@@ -126,11 +126,11 @@ var spokenWords = (function spokenWords() {
     lineSent = null;
     if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return null;
     if (asked?.question === 'tips') tips = gameSentences(gameText);
-    const judged = asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : [];
-    return [
-      ...(before === undefined && asked?.question === 'main-menu' ? titleWords(gameText) : []),
+    const title = before === undefined && asked?.question === 'main-menu' ? gameText : null;
+    return () => [
+      ...(title !== null ? titleWords(title) : []),
       ...(before && line !== null ? chosenWords(before, line) : []),
-      ...judged,
+      ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
       ...screenWords(asked),
     ];
   }
