@@ -15,7 +15,8 @@ var words = (function pageWords() {
   const english = catalogues.en;
   const storageKey = 'orvanell-language';
   // Every language with a catalogue, and those written right to left.
-  const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN'];
+  // Simplified Chinese stands before Traditional, for a bare zh.
+  const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN', 'zh-Hant'];
   const rightToLeft = ['ar'];
   const listeners = [];
   let language = 'en';
@@ -29,8 +30,13 @@ var words = (function pageWords() {
     return languages.includes(stored) ? stored : null;
   }
 
+  // Chinese is written in Traditional characters where the tag says so, or
+  // says Taiwan, Hong Kong or Macao without naming Simplified.
+  const traditional = /^zh-(hant|tw|hk|mo)\b/i;
+
   function fromBrowser() {
-    for (const wanted of navigator.languages ?? [navigator.language]) {
+    for (const asked of navigator.languages ?? [navigator.language]) {
+      const wanted = traditional.test(asked) ? 'zh-Hant' : asked;
       const found = languages.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
         languages.find((tag) => primary(tag) === primary(wanted));
       if (found) return found;
