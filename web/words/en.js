@@ -14,6 +14,18 @@
   'ask.continue': 'What next?',
   'ask.exit': 'Leave the game?',
 
+  // The tips, one short sentence a line, with the sums written as the
+  // question shows them.
+  'tips.addition': 'A number + 0 is the same number.\n7 + 0 = 7\nSee the numbers in your head.\n' +
+    'You have 3 apples, and you get 4 more.\nNow you have 7 apples.\n3 + 4 = 7',
+  'tips.subtraction': 'A number − 0 is the same number.\n6 − 0 = 6\n' +
+    'With two-digit numbers, take away the ones first, then the tens.\n' +
+    'When the ones are too few, borrow one ten from the tens.',
+  'tips.multiplication': 'A number × 1 is the same number.\n4 × 1 = 4\nA number × 0 is 0.\n4 × 0 = 0\n' +
+    'A whole number × 5 ends in 5 or 0.\n3 × 5 = 15\nA whole number × 10 ends in 0.\n6 × 10 = 60\n' +
+    'A one-digit number × 11 is that digit twice.\n8 × 11 = 88\n' +
+    'Add up the digits of 9 × a number up to 10: you get 9.\n9 × 2 = 18, and 1 + 8 = 9\n9 × 5 = 45, and 4 + 5 = 9',
+
   // The choices, by screen and key.
   'choice.main-menu.1': 'Addition',
   'choice.main-menu.2': 'Subtraction',
@@ -84,8 +96,8 @@
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'times',
-  'say.choice.main-menu.4': 'help',
-  'say.choice.main-menu.5': 'the door to exit',
+  'say.choice.main-menu.4': 'the question mark: help',
+  'say.choice.main-menu.5': 'the door: exit',
   'say.choice.game-type.1': 'one person',
   'say.choice.game-type.2': 'two people',
   'say.choice.help-menu.1': 'plus',
@@ -106,6 +118,8 @@
   'say.right': 'Right!',
   'say.wrong': 'Not this time.',
   'say.answer': 'It was {answer}.',
+  'say.missed': 'Good try! You will get the next one.',
+  'say.how-to-answer': 'Tap the numbers, then the green button.',
   'say.points': { one: 'You got {count} point.', other: 'You got {count} points.' },
   'say.winner': '{name} wins!',
   'say.neither': 'Nobody won.',

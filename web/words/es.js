@@ -7,6 +7,8 @@
   'ask.tips.addition': 'Trucos para sumar',
   'ask.tips.subtraction': 'Trucos para restar',
   'ask.tips.multiplication': 'Trucos para multiplicar',
+  'tips.addition': 'Un número + 0 es el mismo número.\n7 + 0 = 7\nImagina los números en tu cabeza.\n' +
+    'Tienes 3 manzanas y te dan 4 más.\nAhora tienes 7 manzanas.\n3 + 4 = 7',
   'ask.name': 'Jugador {player}, ¿cómo te llamas?',
   'ask.continue': '¿Y ahora qué?',
   'ask.exit': '¿Salir del juego?',
@@ -94,6 +96,7 @@
   'say.right': '¡Muy bien!',
   'say.wrong': 'Esta vez no.',
   'say.answer': 'Era {answer}.',
+  'say.how-to-answer': 'Toca los números y luego el botón verde.',
   'say.points': { one: '¡Tienes {count} punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
   'say.winner': '¡{name} gana!',
   'say.neither': 'Nadie ganó.',
