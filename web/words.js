@@ -15,9 +15,11 @@ var words = (function pageWords() {
   const catalogues = pageCatalogues;
   const english = catalogues.en;
   const storageKey = 'orvanell-language';
-  // Every language with a catalogue, and those written right to left.
+  // Every language with a catalogue, those written right to left, and those
+  // that some of their children first write with digits other than 0 to 9.
   const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN'];
   const rightToLeft = ['ar'];
+  const ownDigits = ['ar'];
   const listeners = [];
   let language = 'en';
   let plurals = new Intl.PluralRules('en');
@@ -79,8 +81,10 @@ var words = (function pageWords() {
 
   // The digits a child learns first: those of the browser's own tag where
   // its language is the one chosen, as ar-EG writes ٠١٢٣ and ar-MA 0123;
-  // else the chosen language's.
+  // else the chosen language's. Only where there may be some: a page's first
+  // Intl.NumberFormat takes as long as its first Intl.DisplayNames.
   function digitsOf(tag) {
+    if (!ownDigits.includes(primary(tag))) return null;
     const wanted = (navigator.languages ?? [navigator.language]).find((found) => primary(found) === primary(tag));
     let format;
     try {
