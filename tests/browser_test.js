@@ -477,7 +477,7 @@ async function checkReadAloudInSpanish(page, url) {
     window.painted = new Set();
     const look = () => {
       const word = document.querySelector('[data-words="tool.keypad"]');
-      if (word?.checkVisibility({ visibilityProperty: true })) painted.add(word.textContent);
+      if (word?.textContent && word.checkVisibility({ visibilityProperty: true })) painted.add(word.textContent);
       requestAnimationFrame(look);
     };
     requestAnimationFrame(look);

@@ -180,9 +180,10 @@ var words = (function pageWords() {
     fill,
     digits,
     choose,
-    // The chosen language's tag, for a voice that speaks it.
+    // The tag of the language whose words the page gives: the chosen one's,
+    // or English while its words are on their way.
     get language() {
-      return language;
+      return Object.hasOwn(catalogues, language) ? language : 'en';
     },
     changed: (listener) => listeners.push(listener),
   };
