@@ -26,6 +26,10 @@ std::vector<std::string> TranscriptNames() {
   return names;
 }
 
+std::filesystem::path TranscriptPath(const std::string& name) {
+  return std::filesystem::path(TRANSCRIPT_DIR) / (name + ".txt");
+}
+
 // A run driven step by step, as a host that must not block drives it, fed at
 // most `chunk` input bytes a step, or a line at a time where `chunk` is 0.
 // Its wrong calls on the way, refused, must change nothing. At each wait it
@@ -92,7 +96,7 @@ class TranscriptTest : public testing::TestWithParam<std::string> {
       ASSERT_NE(expected.status, -1) << "no status line";
     }
   }
-  std::filesystem::path path = std::filesystem::path(TRANSCRIPT_DIR) / (GetParam() + ".txt");
+  std::filesystem::path path = TranscriptPath(GetParam());
   Transcript expected;
 };
 
@@ -243,8 +247,7 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
   for (const auto& [name, input, expected, last] : cases) {
     SCOPED_TRACE(name);
     Transcript transcript{1'700'000'001, -1, input, ""};
-    if (input.empty())
-      transcript = LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) / (name + ".txt"));
+    if (input.empty()) transcript = LoadTranscript(TranscriptPath(name));
     SteppedRun byLines(transcript, 0);
     SteppedRun byteByByte(transcript, 1);
     while (!RunEnded(byLines.session))
@@ -295,8 +298,7 @@ TEST(TranscriptTest, PlaysAsRecordedAfterAnotherSession) {
   };
   for (const AfterCase& c : cases) {
     SCOPED_TRACE(c.transcript);
-    const Transcript expected = LoadTranscript(std::filesystem::path(TRANSCRIPT_DIR) /
-                                               (std::string(c.transcript) + ".txt"));
+    const Transcript expected = LoadTranscript(TranscriptPath(std::string(c.transcript)));
     RunSession(c.first, c.clock);
     const SessionResult result = RunSession(expected.input, expected.clock);
     EXPECT_EQ(result.output, expected.output);
