@@ -74,6 +74,11 @@ struct SteppedRun {
     EXPECT_TRUE(FlushBetweenSteps(session) && session.console.output.empty());
   }
 
+  void Play() {
+    while (!RunEnded(session))
+      Step();
+  }
+
   std::string_view unread;
   std::size_t chunk;
   std::string output;
@@ -162,12 +167,9 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
   const std::string addition =
       R"({"question":"game-type","reads":"number","choices":"12","kind":"addition"})";
   const std::string sum = R"({"question":"problem","reads":"number","kind":"addition","first":)";
-  const std::string twoPlayers = "1\n2\n";
   const std::string firstName = R"({"question":"name","reads":"word","player":1})";
-  const std::string snow = "\xE9\x9B\xAA";
-  std::string snowy = "ab";
-  for (int i = 0; i < 26; ++i)
-    snowy += snow;  // 80 bytes, so that the 79th is inside a character
+  // 80 bytes, so that the 79th is inside a character.
+  const std::string snowy = "ab雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪雪";
   struct RecordCase {
     std::string name;
     std::string input;  // a transcript's, or this, at the clock of 24 + 18
@@ -228,7 +230,7 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
       // Stray, cut, overlong, surrogate and too large: one U+FFFD a maximal
       // invalid subpart, as a TextDecoder shows them.
       {"escaped names and bytes that are not UTF-8",
-       twoPlayers + std::string("q\"b\\s\0\x01\x1f\x7f", 9) +
+       "1\n2\n" + std::string("q\"b\\s\0\x01\x1f\x7f", 9) +
            " \x80\xE9\x9Bz\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80😀\xF5\xFF\xF0\x9F\x98\n0"
            "\n",
        {menu, addition, firstName,
@@ -239,7 +241,7 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
             "judged":{"verdict":"wrong","answer":0,"player":1,"name":"q\"b\\s\u0000\u0001\u001f\u007f"}})"},
        ""},
       {"a name cut at 79 bytes keeps whole characters",
-       twoPlayers + snowy + " x\n",
+       "1\n2\n" + snowy + " x\n",
        {menu, addition, firstName,
         sum + R"(24,"second":18,"triesLeft":4,"player":1,"name":")" + snowy.substr(0, 77) + "\"}"},
        ""},
@@ -250,10 +252,8 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
     if (input.empty()) transcript = LoadTranscript(TranscriptPath(name));
     SteppedRun byLines(transcript, 0);
     SteppedRun byteByByte(transcript, 1);
-    while (!RunEnded(byLines.session))
-      byLines.Step();
-    while (!RunEnded(byteByByte.session))
-      byteByByte.Step();
+    byLines.Play();
+    byteByByte.Play();
     std::vector<nlohmann::json> told;
     for (const std::string& record : byLines.records)
       told.push_back(nlohmann::json::parse(record, nullptr, false));
