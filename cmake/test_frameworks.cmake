@@ -46,6 +46,17 @@ if(BUILD_TESTING)
   endif()
 endif()
 
+# nlohmann's JSON parser reads the game's records in the tests and the fuzzer,
+# never in the game (Debian package nlohmann-json3-dev, header only). Only its
+# own folder is copied into the build, so that a cross build does not see the
+# host's other headers.
+find_path(ORVANELL_NLOHMANN_JSON_DIR nlohmann/json.hpp NO_CMAKE_FIND_ROOT_PATH)
+if(ORVANELL_NLOHMANN_JSON_DIR AND NOT TARGET orvanell_json)
+  file(COPY ${ORVANELL_NLOHMANN_JSON_DIR}/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/nlohmann-json)
+  add_library(orvanell_json INTERFACE)
+  target_include_directories(orvanell_json SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/nlohmann-json)
+endif()
+
 find_package(benchmark QUIET)
 
 # A prebuilt Google Benchmark serves only builds on the standard library it was
@@ -87,6 +98,8 @@ endif()
 set(missing "")
 if(BUILD_TESTING AND NOT ORVANELL_GTEST)
   list(APPEND missing "unit tests (need GoogleTest, Debian package libgtest-dev)")
+elseif(BUILD_TESTING AND NOT TARGET orvanell_json)
+  list(APPEND missing "unit tests (need nlohmann's JSON, Debian package nlohmann-json3-dev)")
 endif()
 # Cross builds have no benchmarks: the figures are the native game's.
 if(NOT benchmark_FOUND AND NOT CMAKE_CROSSCOMPILING)

@@ -8,7 +8,7 @@
 // bytes after it, and the rest is typed: the session is played again step by
 // step, as a page drives it, and must play exactly as in one go, whatever
 // wrong calls the steps make on the way; and at every wait it must ask
-// something, and tell what in its record.
+// something, and tell what in its record, which any JSON parser takes.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +17,8 @@
 #include <limits>
 #include <string>
 #include <string_view>
+
+#include <nlohmann/json.hpp>
 
 #include "navigation.h"
 
@@ -87,8 +89,8 @@ void PlayInSteps(std::string_view steps, std::string_view input, std::int64_t cl
     Require(waiting.asks != nullptr && waiting.asks->question != orvanell::Question::None,
             "every wait asks something");
     const std::string record = orvanell::RecordOf(waiting);
-    Require(record.starts_with("{\"question\":") && record.ends_with('}'),
-            "every wait tells its record");
+    Require(record.starts_with("{\"question\":") && nlohmann::json::accept(record),
+            "every wait tells its record, as valid JSON");
     host.Step();
     Require(orvanell::FlushBetweenSteps(session), "a host flushes between steps");
   }

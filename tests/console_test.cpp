@@ -62,6 +62,7 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       {"  \n\n\t 9\n", "N", {"9"}},
       {"\v\f\r9", "NN", {"9", "<none>"}},
       {"010 0x1F 0X1f 07 0\n", "NNNNN", {"8", "31", "31", "7", "0"}},
+      {"0xA 0Xa 0xa 0XA\n", "NNNN", {"10", "10", "10", "10"}},
       // 8 and 9 end an octal number and wait for the next read.
       {"08\n", "NN", {"0", "8"}},
       {"0779\n", "NN", {"63", "9"}},
@@ -107,6 +108,7 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       // A character that does not fit whole goes, and nothing after it comes in.
       {"abcd\xC3\xA9z 1 abc\xC3\xA9z\n", "WNW", {"abcd", "1", "abc\xC3\xA9"}},
       {"abc\xF0\x9F\x98\x80 ab\xF0\x9F\x98\x80\n", "WW", {"abc", "ab"}},
+      {"abc\xE9\x9B\xAA ab\xE9\x9B\xAA\n", "WW", {"abc", "ab\xE9\x9B\xAA"}},
       {"abcd\x80\x80\n", "W", {"abcd\x80"}},
       {"abc\xC3\xA9\x80\n", "W", {"abc\xC3\xA9"}},
       // Once failed, every read yields nothing, even with input left.

@@ -64,14 +64,16 @@ struct PipedInput {
 #endif
 
 // However little each read takes, input still waiting in the pipe lets the
-// output wait for a full block.
-TEST(StandardIo, WritesOncePerBlockOnPipedInput) {
+// output wait for a full block; and game after game, the screens of those
+// finished are gone.
+TEST(StandardIo, WritesOncePerBlockOnPipedInputAndKeepsNoFinishedScreen) {
   std::string input;
   for (int game = 0; game < 300; ++game)
     input += "1 1 -1 -1 -1 -1 1\n";  // addition, one player, four misses, main menu
   const SessionResult expected = RunSession(input, 0);
   std::string output;
   std::size_t writes = 0;
+  int mostScreens = 0;
   int status = 0;
   {
     const PipedInput piped(input);
@@ -82,12 +84,15 @@ TEST(StandardIo, WritesOncePerBlockOnPipedInput) {
     io.write = [&](std::string_view bytes) {
       ++writes;
       output += bytes;
+      mostScreens = std::max(mostScreens, LiveScreens());
     };
     status = RunGame(io, [] { return 0; });
   }
   EXPECT_EQ(status, expected.status);
   EXPECT_TRUE(output == expected.output);
   EXPECT_LE(writes, output.size() / (OutputBlockSize / 2) + 2);
+  EXPECT_LE(mostScreens, 5);  // main menu, game type, game, points, continue prompt
+  EXPECT_EQ(LiveScreens(), 0);
 }
 
 #ifndef _WIN32

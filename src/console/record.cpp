@@ -25,12 +25,44 @@ std::string_view NameIn(const std::array<std::string_view, Size>& names, Code co
   return at < Size ? names.at(at) : names.front();
 }
 
+// How many bytes of `text` (not empty) make its first character, and whether
+// they are valid UTF-8. Where they are not, the count is the longest start of
+// a character there (at least one byte), which a TextDecoder shows as one
+// U+FFFD: overlong forms, surrogates and code points past U+10FFFF end at
+// their second byte.
+std::pair<std::size_t, bool> FirstCharacter(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80U) return {1, true};
+  std::size_t size = 0;
+  if (lead >= 0xC2U && lead <= 0xDFU) size = 2;
+  if (lead >= 0xE0U && lead <= 0xEFU) size = 3;
+  if (lead >= 0xF0U && lead <= 0xF4U) size = 4;
+  if (size == 0) return {1, false};
+  unsigned low = lead == 0xE0U ? 0xA0U : lead == 0xF0U ? 0x90U : 0x80U;
+  unsigned high = lead == 0xEDU ? 0x9FU : lead == 0xF4U ? 0x8FU : 0xBFU;
+  for (std::size_t at = 1; at < size; ++at) {
+    if (at == text.size()) return {at, false};
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < low || byte > high) return {at, false};
+    low = 0x80U;
+    high = 0xBFU;
+  }
+  return {size, true};
+}
+
 // A name is whatever bytes the player typed: quotes, backslashes and control
-// characters are escaped, and the rest passes as it came.
+// characters are escaped, bytes that are not UTF-8 are told as U+FFFD, so
+// that any host's JSON parser takes the record, and the rest passes as it came.
 void AppendString(std::string& json, std::string_view text) {
   json += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
+  while (!text.empty()) {
+    const auto [size, valid] = FirstCharacter(text);
+    const char c = text[0];
+    if (!valid) {
+      json += "\\ufffd";
+    } else if (size > 1) {
+      json += text.substr(0, size);
+    } else if (c == '"' || c == '\\') {
       json += '\\';
       json += c;
     } else if (static_cast<unsigned char>(c) < 0x20) {
@@ -41,6 +73,7 @@ void AppendString(std::string& json, std::string_view text) {
     } else {
       json += c;
     }
+    text.remove_prefix(size);
   }
   json += '"';
 }
