@@ -69,9 +69,25 @@ var pageGame = (function pageGame() {
       ended.hidden = false;
       document.getElementById('again').focus();
     }
-    pageQuestion.show(prompt);
+    const known = prompt === null || knows(prompt);
+    if (!known && !warned) console.warn('Orvanell: the page has no words for', prompt);
+    warned ||= !known;
+    pageQuestion.show(known ? prompt : { question: 'other', choices: '', judged: null, ended: null });
     pageLine.waiting(prompt);
-    readAloud.waiting(prompt);
+    pageKeypad.waiting(prompt);
+    if (known) readAloud.waiting(prompt);
+  }
+
+  // A record the page has no words for (a question the game has renamed,
+  // say) shows the game's text alone: nothing stale is left to tap. The
+  // line still takes what the game reads.
+  let warned = false;
+  function knows(told) {
+    const english = pageCatalogues.en;
+    const asks = told.question === 'problem' ? told.kind in pageQuestion.operators :
+      `ask.${told.question}${told.question === 'tips' ? `.${told.kind}` : ''}` in english;
+    return asks && Array.from(told.choices).every((key) => `choice.${told.question}.${key}` in english) &&
+      (!told.judged || `verdict.${told.judged.verdict}` in english);
   }
 
   function send(text) {

@@ -22,6 +22,7 @@ var pageQuestion = (function pageQuestion() {
 
   function questionOf(prompt) {
     if (prompt.question === 'problem') return sumOf(prompt);
+    if (prompt.question === 'other') return '';
     if (prompt.question === 'tips') return words.say(`ask.tips.${prompt.kind}`);
     return words.say(`ask.${prompt.question}`, { player: prompt.player });
   }
