@@ -45,8 +45,9 @@
   'again': 'Play again',
 
   // Hints beside the line, when something typed can't be sent.
-  'hint.name': 'A name is one word, with no spaces.',
+  'hint.name': 'A name goes on one line.',
   'hint.number': 'Only numbers here.',
+  'hint.number.long': 'A number has nine digits at most.',
   'hint.key': 'Choose one of the buttons.',
   'instructions': 'Type your answer and press Enter. Backspace erases.',
 
