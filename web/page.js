@@ -67,6 +67,7 @@ var pageGame = (function pageGame() {
       prompt = null;
       input.disabled = true;
       ended.hidden = false;
+      pageTools.settle(ended);
       document.getElementById('again').focus();
     }
     const known = prompt === null || knows(prompt);
@@ -116,7 +117,9 @@ var pageGame = (function pageGame() {
     pageTools.focusUnlessTouch();
   }
 
-  document.getElementById('again').addEventListener('click', play);
+  document.getElementById('again').addEventListener('click', (event) => {
+    if (pageTools.meant(event, ended)) play();
+  });
 
   // The one-file page carries the module's WebAssembly in itself, in hexadecimal:
   // two characters a byte.
