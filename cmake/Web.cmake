@@ -125,7 +125,7 @@ add_test(NAME transcript_format COMMAND bash ${tests}/transcript_format_test.sh 
 add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
   ${CMAKE_BINARY_DIR}/orvanell.js)
 # Every catalogue of the page's words has what the English one has.
-add_test(NAME words COMMAND ${ORVANELL_NODE} ${tests}/words_test.js ${webSource}/words)
+add_test(NAME words COMMAND ${ORVANELL_NODE} ${tests}/words_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})
 add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
 foreach(channel tmux pipes)

@@ -1,6 +1,7 @@
 // Run by the build once the site folder holds everything else: writes the
-// site's service worker, then the one-file page, `orvanell.html`, which
-// carries every file it needs inline and so plays from a folder, as file://.
+// one-file page, `orvanell.html`, which carries every file it needs inline
+// and so plays from a folder, as file://; then puts the served page's
+// scripts into one, and writes the site's service worker.
 //
 // Usage: node build_site.js SITE SERVICE_WORKER_TEMPLATE ONE_FILE_PAGE
 'use strict';
@@ -32,10 +33,15 @@ function inlineText(name) {
   return text;
 }
 
-// The comments are for whoever reads the source, which the served site
-// keeps; the one file, loaded whole, goes without them: a script's lines
-// that are only a comment, and a style sheet's comments.
+// The comments are for whoever reads the source; the page's scripts, loaded
+// whole, go without them: a script's lines that are only a comment, and in
+// the one file a style sheet's comments.
 const comments = { script: /^[ \t]*\/\/.*\n/gm, style: /\/\*[\s\S]*?\*\/\n?/g };
+
+// The page's scripts, the run of them that index.html loads in order.
+const scripts = /(?:<script src="[^"]+"><\/script>\n?)+/;
+const scriptText = (tags) => Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => inlineText(name))
+  .join('\n').replace(comments.script, '');
 
 function writeOnePage() {
   // The page's policy allows exactly what it carries inline, by hash.
@@ -63,8 +69,7 @@ function writeOnePage() {
     // One script for them all, in their order, which packs smaller and has
     // the policy name one hash: they work together, and without any one of
     // them the page can't play anyway.
-    .replace(/(?:<script src="[^"]+"><\/script>\n?)+/, (tags) => `${inline('script',
-      Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => inlineText(name)).join('\n'))}\n`);
+    .replace(scripts, (tags) => `${inline('script', scriptText(tags))}\n`);
   const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
     `style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
@@ -81,5 +86,22 @@ function writeOnePage() {
   fs.writeFileSync(onePage, page);
 }
 
-writeServiceWorker();
+// Served, the page's scripts come as one file too, under the last one's
+// name, with the English words: a request each cost the first menu more
+// than their running, and the chosen language's words, which words.js asks
+// for first thing, wait for no other file.
+function writeServedPage() {
+  let names = [];
+  const page = read('index.html').toString('utf8').replace(scripts, (tags) => {
+    names = Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => name);
+    return `<script src="${names.at(-1)}"></script>\n`;
+  });
+  const text = scriptText(names.map((name) => `<script src="${name}">`).join(''));
+  for (const name of names) fs.rmSync(path.join(site, name));
+  fs.writeFileSync(path.join(site, names.at(-1)), text);
+  fs.writeFileSync(path.join(site, 'index.html'), page);
+}
+
 writeOnePage();
+writeServedPage();
+writeServiceWorker();

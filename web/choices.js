@@ -64,9 +64,12 @@ var pageChoices = (function pageChoices() {
 
   // The choices that leave go first, at the top: the keys stand at the
   // bottom of the screen, where Enter, or the choice that went back to a
-  // menu, was pressed last.
+  // menu, was pressed last. Read aloud names them in this order too.
   function leaves(question, key) {
     return marks[question]?.[key] === drawn.leave ? 1 : 0;
+  }
+  function ordered(question, choices) {
+    return Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
   }
 
   // Each screen's keys are made once in each language, and kept: making
@@ -75,8 +78,7 @@ var pageChoices = (function pageChoices() {
   function keysOf(question, choices) {
     const id = `${words.language} ${question} ${choices}`;
     if (!made.has(id)) {
-      const keys = Array.from(choices).sort((a, b) => leaves(question, b) - leaves(question, a));
-      made.set(id, keys.map((key) => choiceButton(question, key)));
+      made.set(id, ordered(question, choices).map((key) => choiceButton(question, key)));
     }
     return made.get(id);
   }
@@ -90,5 +92,5 @@ var pageChoices = (function pageChoices() {
     if (hadFocus) input.focus();
   }
 
-  return { show };
+  return { show, ordered };
 })();

@@ -20,7 +20,7 @@ var pageLine = (function pageLine() {
   }
 
   function showHint() {
-    const key = refused;
+    const key = refused || (prompt.question === 'name' ? 'hint.name' : '');
     if (key === hintShown) return;
     hintShown = key;
     hint.hidden = key === '';
@@ -93,9 +93,10 @@ var pageLine = (function pageLine() {
   function keepWhatFits() {
     if (prompt === null) return;
     const { kept, refusedSome, cut } = fitted(input.value, prompt);
-    if (kept !== input.value) {
+    const shown = prompt.reads === 'number' ? words.digits(kept) : kept;
+    if (shown !== input.value) {
       const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length), prompt).kept.length;
-      input.value = kept;
+      input.value = shown;
       input.setSelectionRange(Math.min(caret, kept.length), Math.min(caret, kept.length));
     }
     if (!refusedSome && !cut) return;
@@ -116,9 +117,10 @@ var pageLine = (function pageLine() {
     pageGame.send(text);
   }
 
+  // A number shown in the child's digits goes to the game in ASCII.
   function enter() {
     if (!pageGame.running()) return;
-    const text = input.value;
+    const text = prompt?.reads === 'number' ? Array.from(input.value, asciiDigit).join('') : input.value;
     input.value = '';
     send(`${text}\n`);
   }

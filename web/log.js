@@ -52,8 +52,27 @@ var pageLog = (function pageLog() {
   // otherwise keep its old scroll position and hide the newest lines.
   new ResizeObserver(scrollLater).observe(transcript);
 
-  // Each piece of text is a node of its own, which the log's live region
-  // announces once.
+  // A name written right to left keeps its place in a line of the game's
+  // English: "سارة: 42" would run right to left as a whole, shown as
+  // "42 :سارة". Each run of Arabic or Hebrew words stands isolated in a
+  // <bdi>, the text unchanged.
+  const rightToLeft = /[\p{sc=Arab}\p{sc=Hebr}](?:[\p{sc=Arab}\p{sc=Hebr}\p{M} ]*[\p{sc=Arab}\p{sc=Hebr}\p{M}])?/gu;
+  function nodesOf(text) {
+    const nodes = [];
+    let from = 0;
+    for (const found of text.matchAll(rightToLeft)) {
+      if (found.index > from) nodes.push(document.createTextNode(text.slice(from, found.index)));
+      const name = document.createElement('bdi');
+      name.textContent = found[0];
+      nodes.push(name);
+      from = found.index + found[0].length;
+    }
+    if (from < text.length || nodes.length === 0) nodes.push(document.createTextNode(text.slice(from)));
+    return nodes;
+  }
+
+  // Each piece of text is a node of its own, or a few, which the log's live
+  // region announces once.
   function append(text) {
     while (text !== '') {
       if (block === null || blockLines === linesPerBlock) addBlock();
@@ -63,9 +82,9 @@ var pageLog = (function pageLog() {
         end = feed < 0 ? text.length : feed + 1;
         if (feed >= 0) ++blockLines;
       }
-      const node = document.createTextNode(text.slice(0, end));
-      block.append(node);
-      screenStart ??= node;
+      const nodes = nodesOf(text.slice(0, end));
+      block.append(...nodes);
+      screenStart ??= nodes[0];
       text = text.slice(end);
     }
     scrollLater();

@@ -13,6 +13,7 @@ var pageQuestion = (function pageQuestion() {
     tries: document.getElementById('tries'),
     verdict: document.getElementById('verdict'),
     result: document.getElementById('result'),
+    tips: document.getElementById('tips'),
   };
   const operators = { addition: '+', subtraction: '−', multiplication: '×' };
 
@@ -21,7 +22,7 @@ var pageQuestion = (function pageQuestion() {
   }
 
   function questionOf(prompt) {
-    if (prompt.question === 'problem') return sumOf(prompt);
+    if (prompt.question === 'problem') return words.digits(sumOf(prompt));
     if (prompt.question === 'other') return '';
     if (prompt.question === 'tips') return words.say(`ask.tips.${prompt.kind}`);
     return words.say(`ask.${prompt.question}`, { player: prompt.player });
@@ -60,12 +61,12 @@ var pageQuestion = (function pageQuestion() {
     // game and the keypad write them.
     const answered = document.createElement('span');
     answered.dir = 'ltr';
-    answered.textContent = `${sum} ${judged.answer ?? ''}`;
+    answered.textContent = words.digits(`${sum} ${judged.answer ?? ''}`);
     const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
       unseen(`${words.say(`verdict.${judged.verdict}`)} `), who, answered];
     if (judged.rightAnswer !== null) {
       const answer = document.createElement('b');
-      answer.textContent = judged.rightAnswer;
+      answer.textContent = words.digits(judged.rightAnswer);
       const told = document.createElement('span');
       told.className = 'right-answer';
       told.append(...sayAround('verdict.answer', 'answer', answer));
@@ -122,6 +123,11 @@ var pageQuestion = (function pageQuestion() {
     put('judged', prompt.judged && `${JSON.stringify(prompt.judged)} ${lastSum}`,
       () => showJudged(prompt.judged, lastSum));
     put('ended', JSON.stringify(prompt.ended), () => showEnded(prompt.ended));
+    // The page's own tips, in the child's words, under the tips screen's name.
+    put('tips', question === 'tips' ? prompt.kind : '', (kind) => {
+      ask.tips.hidden = kind === '';
+      ask.tips.textContent = kind === '' ? '' : words.digits(words.say(`tips.${kind}`));
+    });
     put('choices', `${question} ${prompt.choices}`, () => pageChoices.show(question, prompt.choices));
     // However it was hidden, the keypad is back at each new sum.
     put('sum', question === 'problem' ? lastSum : question, () => {
@@ -131,7 +137,7 @@ var pageQuestion = (function pageQuestion() {
 
   // Another language picked: all the page shows in words, again in it.
   words.changed(() => {
-    for (const part of ['question', 'tries', 'judged', 'ended', 'choices']) delete shown[part];
+    for (const part of ['question', 'tries', 'judged', 'ended', 'choices', 'tips']) delete shown[part];
     if (open) show(open);
   });
 

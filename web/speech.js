@@ -167,6 +167,11 @@ var readAloud = (function readAloud() {
     again.addEventListener('click', () => {
       if (!swallowClick) sayScreen();
     });
+    // A digit tapped on the keypad is said, for a child to hear what they typed.
+    document.getElementById('keypad').addEventListener('click', (event) => {
+      const digit = event.target.closest('[data-digits]');
+      if (on && digit) speak([digit.textContent]);
+    });
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
       showNoVoice(noVoice === 'note.no-voice.language' ? null : noVoice);

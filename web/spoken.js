@@ -2,16 +2,15 @@
 // verdict and the end of a game, in the page's words or the game's English.
 //
 // It comes from the game's record at each wait (null once the game has
-// ended) and from the page's own words ('say.' in web/words/), never from
-// the game's text, which was written for a reader at a terminal: only the
-// tips and the title banner, which the record doesn't hold, are read from it.
+// ended) and from the page's own words ('say.' and 'tips.' in web/words/),
+// never from the game's text, which was written for a reader at a terminal:
+// only the title banner, which the record doesn't hold, is read from it.
 var spokenWords = (function spokenWords() {
   'use strict';
   const say = words.say;
   let record;  // the wait the game is at: undefined before the page's first
   let lineSent = null;  // the line sent since that wait, if any
   let gameText = '';  // what the game wrote since the last line sent
-  let tips = '';  // the tips on the screen, as said
 
   // A list said as the language says one, each item as the table has it.
   function list(keys) {
@@ -23,15 +22,26 @@ var spokenWords = (function spokenWords() {
     return player > 0 ? say('say.turn', { name, sum }) : sum;
   }
 
-  // The question open at a wait, with its choices named as the child sees them.
+  // The page's tips as a voice reads them: a pause at the end of each line,
+  // and the signs of a sum said as the sums are.
+  function tipsWords(kind) {
+    const signs = { '+': 'addition', '−': 'subtraction', '×': 'multiplication' };
+    return say(`tips.${kind}`).split('\n')
+      .map((line) => line.trim().replace(/ ([+−×]) /g, (_, sign) => ` ${say(`say.operator.${signs[sign]}`)} `))
+      .map((line) => (/\p{P}$/u.test(line) ? line : `${line}.`)).join(' ');
+  }
+
+  // The question open at a wait, with its choices named as the child sees
+  // them, in the order they stand.
   function questionWords(asked) {
     if (asked === null) return say('say.ended');
     if (asked.question === 'problem') return sumWords(asked);
     if (asked.question === 'name') return say('say.ask.name', { player: asked.player });
-    const choices = list(Array.from(asked.choices, (key) => `say.choice.${asked.question}.${key}`));
+    const keys = pageChoices.ordered(asked.question, asked.choices);
+    const choices = list(keys.map((key) => `say.choice.${asked.question}.${key}`));
     // At the end of a game the points lead straight to its choices.
     if (asked.ended) return choices;
-    return [asked.question === 'tips' ? { english: tips } : say(`say.ask.${asked.question}`), choices];
+    return [asked.question === 'tips' ? tipsWords(asked.kind) : say(`say.ask.${asked.question}`), choices];
   }
 
   // After the last miss the right answer says it all.
@@ -40,7 +50,9 @@ var spokenWords = (function spokenWords() {
     return [say(`say.${verdict}`)];
   }
 
-  function endedWords(ended) {
+  // Four misses are no win: after the answer, a kind word.
+  function endedWords(ended, judged) {
+    if ('points' in ended && judged?.rightAnswer != null) return say('say.missed');
     if ('points' in ended) return say('say.points', { count: ended.points });
     return ended.winner ? say('say.winner', { name: ended.winner.name }) : say('say.neither');
   }
@@ -49,7 +61,7 @@ var spokenWords = (function spokenWords() {
   // the points or the winner, then the open question.
   function screenWords(asked) {
     const judged = asked?.ended && asked.judged ? judgedWords(asked.judged) : [];
-    const ended = asked?.ended ? [...judged, endedWords(asked.ended)] : [];
+    const ended = asked?.ended ? [...judged, endedWords(asked.ended, asked.judged)] : [];
     return [...ended, questionWords(asked)].flat();
   }
 
@@ -59,31 +71,6 @@ var spokenWords = (function spokenWords() {
     const key = before.reads === 'key' ? line.trim().toLowerCase() : line.trim();
     if (key.length !== 1 || !before.choices.includes(key)) return [];
     return [say('say.chosen', { choice: say(`choice.${before.question}.${key}`) })];
-  }
-
-  // The game's own English, said as a child hears it read out: its symbols
-  // as words, its lines and indents as pauses, except where a sentence goes
-  // on in lower case on the next line, two slips of its spelling mended, and
-  // its "Press b" and "Press x" left out, as the choices are said by their
-  // pictures.
-  function gameSentences(text) {
-    return text
-      .split('\n').filter((line) => !/^Press /.test(line)).join('\n')
-      .replace(/\bthes\b/g, 'these').replace(/\byour self\b/g, 'yourself')
-      .replace(/ \+ /g, ' plus ').replace(/(\p{L})\+/gu, '$1 plus').replace(/ - /g, ' minus ')
-      .replace(/(\d) x (?=\d)/g, '$1 times ').replace(/ = /g, ' equals ')
-      .replace(/\bv\.(?=\d)/g, 'version ').replace(/\bex\. +/g, 'For example, ')
-      .replace(/(^|\s)(\d+)[.:] +(?=\p{L})/gu, '$1$2, ')
-      .split(/[\0-\x1f\x7f]| {2,}/)
-      .map((piece) => piece.trim())
-      .filter((piece) => /[\p{L}\p{N}]/u.test(piece))
-      .reduce((pieces, piece) => {
-        if (/^\p{Ll}/u.test(piece) && /[^.!?]$/.test(pieces.at(-1) ?? '.')) pieces.push(`${pieces.pop()} ${piece}`);
-        else pieces.push(piece);
-        return pieces;
-      }, [])
-      .map((piece) => (/[.!?]$/.test(piece) ? piece : `${piece.replace(/[,:;]$/, '')}.`))
-      .join(' ');
   }
 
   // The game's name, the first line of its banner.
@@ -116,8 +103,9 @@ var spokenWords = (function spokenWords() {
   }
 
   // What is said at a wait: the banner's title at the page's first, the
-  // choice just made, the verdict on the answer just sent, then the screen;
-  // put into words only when Read aloud speaks them. An empty line that
+  // choice just made, the verdict on the answer just sent, then the screen,
+  // and at a game's first sum how to answer it; put into words only when
+  // Read aloud speaks them. An empty line that
   // leaves the game where it was changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
@@ -125,13 +113,13 @@ var spokenWords = (function spokenWords() {
     record = asked;
     lineSent = null;
     if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return null;
-    if (asked?.question === 'tips') tips = gameSentences(gameText);
     const title = before === undefined && asked?.question === 'main-menu' ? gameText : null;
     return () => [
       ...(title !== null ? titleWords(title) : []),
       ...(before && line !== null ? chosenWords(before, line) : []),
       ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
       ...screenWords(asked),
+      ...(asked?.question === 'problem' && before?.question !== 'problem' ? [say('say.how-to-answer')] : []),
     ];
   }
 

@@ -2,7 +2,8 @@
 // (web/words/<tag>.js), with English for any key a catalogue lacks.
 // A classic script, loaded after the English catalogue and before the page's
 // own. The one file carries every catalogue; the served site loads the
-// chosen one alone, and shows English until it comes.
+// chosen one alone, first thing, and shows none of the page's words until
+// it comes.
 //
 // The language is the one the player picked, remembered as the text size
 // is; else the first of the browser's languages that has a catalogue, by
@@ -14,12 +15,16 @@ var words = (function pageWords() {
   const catalogues = pageCatalogues;
   const english = catalogues.en;
   const storageKey = 'orvanell-language';
-  // Every language with a catalogue, and those written right to left.
-  const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN'];
+  // Every language with a catalogue, those written right to left, and those
+  // that some of their children first write with digits other than 0 to 9.
+  // Simplified Chinese stands before Traditional, for a bare zh.
+  const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN', 'zh-Hant'];
   const rightToLeft = ['ar'];
+  const ownDigits = ['ar'];
   const listeners = [];
   let language = 'en';
   let plurals = new Intl.PluralRules('en');
+  let numerals = null;  // the chosen language's ten digits, where they aren't 0 to 9
 
   const primary = (tag) => tag.split('-')[0].toLowerCase();
   const direction = (tag) => (rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr');
@@ -29,8 +34,13 @@ var words = (function pageWords() {
     return languages.includes(stored) ? stored : null;
   }
 
+  // Chinese is written in Traditional characters where the tag says so, or
+  // says Taiwan, Hong Kong or Macao without naming Simplified.
+  const traditional = /^zh-(hant|tw|hk|mo)\b/i;
+
   function fromBrowser() {
-    for (const wanted of navigator.languages ?? [navigator.language]) {
+    for (const asked of navigator.languages ?? [navigator.language]) {
+      const wanted = traditional.test(asked) ? 'zh-Hant' : asked;
       const found = languages.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
         languages.find((tag) => primary(tag) === primary(wanted));
       if (found) return found;
@@ -48,13 +58,16 @@ var words = (function pageWords() {
       const rules = tag === language ? plurals : new Intl.PluralRules(tag);
       message = message[rules.select(values.count)] ?? message.other;
     }
-    return message.replace(/\{(\w+)\}/g, (_, name) => String(values[name]));
+    const value = (name) => (typeof values[name] === 'number' && tag === language ? digits : String)(values[name]);
+    return message.replace(/\{(\w+)\}/g, (_, name) => value(name));
   }
 
   // The page's own markup names its words by key: `data-words` for an
-  // element's text, `data-label` for its accessible name and title.
+  // element's text, `data-label` for its accessible name and title; and
+  // `data-digits` a number it shows.
   function fill(root = document) {
     for (const element of root.querySelectorAll('[data-words]')) element.textContent = say(element.dataset.words);
+    for (const element of root.querySelectorAll('[data-digits]')) element.textContent = digits(element.dataset.digits);
     for (const element of root.querySelectorAll('[data-label]')) {
       element.setAttribute('aria-label', say(element.dataset.label));
       if (element.hasAttribute('title')) element.title = say(element.dataset.label);
@@ -72,9 +85,34 @@ var words = (function pageWords() {
     return name.charAt(0).toLocaleUpperCase(tag) + name.slice(1);
   }
 
+  // The digits a child learns first: those of the browser's own tag where
+  // its language is the one chosen, as ar-EG writes ٠١٢٣ and ar-MA 0123;
+  // else the chosen language's. Only where there may be some: a page's first
+  // Intl.NumberFormat takes as long as its first Intl.DisplayNames.
+  function digitsOf(tag) {
+    if (!ownDigits.includes(primary(tag))) return null;
+    const wanted = (navigator.languages ?? [navigator.language]).find((found) => primary(found) === primary(tag));
+    let format;
+    try {
+      format = new Intl.NumberFormat(wanted ?? tag, { useGrouping: false });
+    } catch {
+      format = new Intl.NumberFormat(tag, { useGrouping: false });
+    }
+    const ten = Array.from('0123456789', (digit) => format.format(Number(digit)));
+    return ten.join('') === '0123456789' ? null : ten;
+  }
+
+  // `text` with its ASCII digits in the child's own: what the page shows,
+  // never what the game reads or wrote.
+  function digits(text) {
+    const shown = String(text);
+    return numerals === null ? shown : shown.replace(/[0-9]/g, (digit) => numerals[digit]);
+  }
+
   function use(tag) {
     language = tag;
     plurals = new Intl.PluralRules(tag);
+    numerals = digitsOf(tag);
     const root = document.documentElement;
     root.lang = tag;
     root.dir = direction(tag);
@@ -95,11 +133,14 @@ var words = (function pageWords() {
   function arrive(tag, shown = tag) {
     if (tag !== language) return;
     use(shown);
+    delete document.documentElement.dataset.wordsWait;
     for (const listener of listeners) listener(shown);
   }
 
   function load(tag) {
     if (Object.hasOwn(catalogues, tag)) return;
+    // Until its words come, the page's words, English meanwhile, are not seen.
+    document.documentElement.dataset.wordsWait = '';
     const script = document.createElement('script');
     script.src = `words/${tag}.js`;
     script.addEventListener('load', () => arrive(tag));
@@ -143,10 +184,12 @@ var words = (function pageWords() {
   return {
     say,
     fill,
+    digits,
     choose,
-    // The chosen language's tag, for a voice that speaks it.
+    // The tag of the language whose words the page gives: the chosen one's,
+    // or English while its words are on their way.
     get language() {
-      return language;
+      return Object.hasOwn(catalogues, language) ? language : 'en';
     },
     changed: (listener) => listeners.push(listener),
   };

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Tipps für Plusaufgaben',
   'ask.tips.subtraction': 'Tipps für Minusaufgaben',
   'ask.tips.multiplication': 'Tipps für Malaufgaben',
-  'ask.name': 'Spieler {player}, wie heißt du?',
+  'ask.name': 'Nummer {player}, wie heißt du?',
   'ask.continue': 'Und jetzt?',
   'ask.exit': 'Spiel beenden?',
 
@@ -39,14 +39,15 @@
   'ended': 'Das Spiel ist aus.',
   'again': 'Nochmal spielen',
 
-  'hint.name': 'Ein Name ist ein Wort, ohne Leerzeichen.',
+  'hint.name': 'Schreib deinen Namen und drück die Eingabetaste.',
   'hint.number': 'Hier gehen nur Zahlen.',
+  'hint.number.long': 'Höchstens neun Ziffern.',
   'hint.key': 'Tippe auf einen der Knöpfe.',
   'instructions': 'Schreib deine Antwort und drück die Eingabetaste. Die Rücktaste löscht.',
 
-  'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen des Geräts lässt sich eine hinzufügen.',
-  'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen des Geräts lässt sich eine hinzufügen.',
-  'note.cannot-run': 'Dieser Browser kann Orvanell nicht starten. Mit einem aktuellen Browser, oder einem anderen, lässt es sich spielen.',
+  'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen des Geräts lässt sich eine hinzufügen, unter „Sprachausgabe“ oder „Gesprochene Inhalte“.',
+  'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen des Geräts lässt sich eine hinzufügen, unter „Sprachausgabe“ oder „Gesprochene Inhalte“.',
+  'note.cannot-run': 'Dieser Browser kann Orvanell nicht starten. Mit einem aktuellen oder einem anderen Browser lässt es sich spielen.',
 
   'tool.smaller': 'Kleinere Schrift',
   'tool.larger': 'Größere Schrift',
@@ -67,13 +68,13 @@
   'say.ask.main-menu': 'Was spielen wir?',
   'say.ask.game-type': 'Ein Spieler oder zwei?',
   'say.ask.help-menu': 'Welche Tipps?',
-  'say.ask.name': 'Spieler {player}, wie heißt du?',
+  'say.ask.name': 'Nummer {player}, wie heißt du?',
   'say.ask.exit': 'Spiel beenden?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'mal',
-  'say.choice.main-menu.4': 'Hilfe',
-  'say.choice.main-menu.5': 'die Tür zum Beenden',
+  'say.choice.main-menu.4': 'das Fragezeichen: Hilfe',
+  'say.choice.main-menu.5': 'die Tür: beenden',
   'say.choice.game-type.1': 'ein Kind',
   'say.choice.game-type.2': 'zwei Kinder',
   'say.choice.help-menu.1': 'plus',
@@ -98,4 +99,23 @@
   'say.winner': '{name} gewinnt!',
   'say.neither': 'Keiner hat gewonnen.',
   'say.ended': 'Das Spiel ist aus. Willst du nochmal spielen? Tippe auf den grünen Knopf.',
+  'say.how-to-answer': 'Tippe auf die Zahlen, dann auf den grünen Knopf.',
+  'say.missed': 'Gut versucht! Die nächste schaffst du.',
+
+  'tips.addition': 'Plus 0, und die Zahl bleibt gleich: 7 + 0 = 7.\n' +
+    'Stell dir die Zahlen im Kopf vor.\n' +
+    'Du hast 3 Äpfel und bekommst 4 dazu.\n' +
+    '3 + 4 = 7: Jetzt hast du 7 Äpfel!',
+  'tips.subtraction': 'Minus 0, und die Zahl bleibt gleich: 6 − 0 = 6.\n' +
+    'Bei zweistelligen Zahlen rechnest du erst die Einer, dann die Zehner.\n' +
+    'Zu wenig Einer in der ersten Zahl? Tausche 1 Zehner in 10 Einer um.',
+  'tips.multiplication': 'Eine Zahl mal 1 bleibt gleich: 4 × 1 = 4.\n' +
+    'Eine Zahl mal 0 ist 0: 4 × 0 = 0.\n' +
+    'Eine ganze Zahl mal 5 endet auf 5 oder 0: 3 × 5 = 15.\n' +
+    'Eine ganze Zahl mal 10 bekommt hinten eine 0: 6 × 10 = 60.\n' +
+    'Eine einstellige Zahl mal 11 ist diese Ziffer zweimal: 8 × 11 = 88.\n' +
+    'Von 9 × 1 bis 9 × 10 ergeben die Ziffern des Ergebnisses zusammen 9.\n' +
+    '9 × 2 = 18, und 1 + 8 = 9.\n' +
+    '9 × 5 = 45, und 4 + 5 = 9.\n' +
+    'Eine Einmaleins-Tabelle zeigt alle Aufgaben: Druck sie aus und übe damit!',
 };

@@ -45,15 +45,15 @@
   'again': 'Play again',
 
   // Hints beside the line, when something typed can't be sent.
-  'hint.name': 'A name goes on one line.',
+  'hint.name': 'Type your name, then press Enter.',
   'hint.number': 'Only numbers here.',
-  'hint.number.long': 'A number has nine digits at most.',
+  'hint.number.long': 'Nine digits at most.',
   'hint.key': 'Choose one of the buttons.',
   'instructions': 'Type your answer and press Enter. Backspace erases.',
 
   // Notes.
-  'note.no-voice': "This device has no voice to read with. A voice can be added in the device's settings.",
-  'note.no-voice.language': "This device has no English voice. A voice can be added in the device's settings.",
+  'note.no-voice': "This device has no voice to read with. One can be added in the device's Settings, under Text-to-speech or Spoken Content.",
+  'note.no-voice.language': "This device has no English voice. One can be added in the device's Settings, under Text-to-speech or Spoken Content.",
   'note.cannot-run': "This browser can't run Orvanell. Updating the browser, or opening the page in another one, will let you play.",
 
   // The tools' names, for those who can't see their symbols.
@@ -85,8 +85,8 @@
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'times',
-  'say.choice.main-menu.4': 'help',
-  'say.choice.main-menu.5': 'the door to exit',
+  'say.choice.main-menu.4': 'the question mark: help',
+  'say.choice.main-menu.5': 'the door: exit',
   'say.choice.game-type.1': 'one person',
   'say.choice.game-type.2': 'two people',
   'say.choice.help-menu.1': 'plus',
@@ -111,4 +111,26 @@
   'say.winner': '{name} wins!',
   'say.neither': 'Nobody won.',
   'say.ended': 'The game is over. To play again, tap the green button.',
+  'say.how-to-answer': 'Tap the numbers, then the green button.',
+  'say.missed': 'Good try! You will get the next one.',
+
+  // Each tips screen's tips, shown and said in place of the game's English:
+  // a short sentence a line, for a child of five to nine, with the game's
+  // examples, each sum written as the page's question writes one.
+  'tips.addition': 'Add 0 and a number stays the same: 7 + 0 = 7.\n' +
+    'Try to see the numbers in your head.\n' +
+    'You have 3 apples, and you get 4 more.\n' +
+    '3 + 4 = 7: now you have 7 apples!',
+  'tips.subtraction': 'Take away 0 and a number stays the same: 6 − 0 = 6.\n' +
+    'With two-digit numbers, take away the ones first, then the tens.\n' +
+    'Too few ones in the first number? Borrow 1 ten from it: that makes 10 more ones.',
+  'tips.multiplication': 'A number times 1 stays the same: 4 × 1 = 4.\n' +
+    'A number times 0 is 0: 4 × 0 = 0.\n' +
+    'A whole number times 5 ends in 5 or 0: 3 × 5 = 15.\n' +
+    'A whole number times 10 gets a 0 on the end: 6 × 10 = 60.\n' +
+    'A one-digit number times 11 is that digit twice: 8 × 11 = 88.\n' +
+    'From 9 × 1 to 9 × 10, the digits of the answer add up to 9.\n' +
+    '9 × 2 = 18, and 1 + 8 = 9.\n' +
+    '9 × 5 = 45, and 4 + 5 = 9.\n' +
+    'A times table shows them all: print one out and use it!',
 };

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Trucos para sumar',
   'ask.tips.subtraction': 'Trucos para restar',
   'ask.tips.multiplication': 'Trucos para multiplicar',
-  'ask.name': 'Jugador {player}, ¿cómo te llamas?',
+  'ask.name': 'Número {player}, ¿cómo te llamas?',
   'ask.continue': '¿Y ahora qué?',
   'ask.exit': '¿Salir del juego?',
 
@@ -34,18 +34,19 @@
   'verdict.answer': 'La respuesta es {answer}',
   'tries-left': { one: 'Te queda {count} intento', many: 'Te quedan {count} intentos', other: 'Te quedan {count} intentos' },
   'ended.points': { one: '¡Tienes {count} punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
-  'ended.winner': '¡{name} gana!',
+  'ended.winner': '¡Gana {name}!',
   'ended.neither': 'Esta vez nadie acertó',
   'ended': 'Se acabó el juego.',
   'again': 'Jugar otra vez',
 
-  'hint.name': 'El nombre es una sola palabra, sin espacios.',
+  'hint.name': 'Escribe tu nombre y presiona Enter.',
   'hint.number': 'Aquí solo van números.',
+  'hint.number.long': 'Nueve cifras como máximo.',
   'hint.key': 'Toca uno de los botones.',
-  'instructions': 'Escribe tu respuesta y pulsa Enter. La tecla de retroceso borra.',
+  'instructions': 'Escribe tu respuesta y presiona Enter. La tecla de retroceso borra.',
 
-  'note.no-voice': 'Este dispositivo no tiene ninguna voz para leer. Se puede añadir una en los ajustes del dispositivo.',
-  'note.no-voice.language': 'Este dispositivo no tiene voz en español. Se puede añadir una en los ajustes del dispositivo.',
+  'note.no-voice': 'Este dispositivo no tiene ninguna voz para leer. Se puede añadir una en Configuración o Ajustes, en “Texto a voz” o “Contenido leído”.',
+  'note.no-voice.language': 'Este dispositivo no tiene voz en español. Se puede añadir una en Configuración o Ajustes, en “Texto a voz” o “Contenido leído”.',
   'note.cannot-run': 'Este navegador no puede abrir Orvanell. Para jugar, actualiza el navegador o abre la página en otro.',
 
   'tool.smaller': 'Letra más pequeña',
@@ -67,13 +68,13 @@
   'say.ask.main-menu': '¿A qué jugamos?',
   'say.ask.game-type': '¿Uno o dos jugadores?',
   'say.ask.help-menu': '¿Qué trucos?',
-  'say.ask.name': 'Jugador {player}, ¿cómo te llamas?',
+  'say.ask.name': 'Número {player}, ¿cómo te llamas?',
   'say.ask.exit': '¿Salir del juego?',
   'say.choice.main-menu.1': 'más',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'por',
-  'say.choice.main-menu.4': 'ayuda',
-  'say.choice.main-menu.5': 'la puerta para salir',
+  'say.choice.main-menu.4': 'el signo de interrogación: ayuda',
+  'say.choice.main-menu.5': 'la puerta: salir',
   'say.choice.game-type.1': 'una persona',
   'say.choice.game-type.2': 'dos personas',
   'say.choice.help-menu.1': 'más',
@@ -95,7 +96,26 @@
   'say.wrong': 'Esta vez no.',
   'say.answer': 'Era {answer}.',
   'say.points': { one: '¡Tienes {count} punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
-  'say.winner': '¡{name} gana!',
+  'say.winner': '¡Gana {name}!',
   'say.neither': 'Nadie ganó.',
   'say.ended': 'Se acabó el juego. Para jugar otra vez, toca el botón verde.',
+  'say.how-to-answer': 'Toca los números y luego el botón verde.',
+  'say.missed': '¡Buen intento! La próxima te saldrá.',
+
+  'tips.addition': 'Si sumas 0, el número no cambia: 7 + 0 = 7.\n' +
+    'Intenta ver los números en tu cabeza.\n' +
+    'Tienes 3 manzanas y te dan 4 más.\n' +
+    '3 + 4 = 7: ¡ahora tienes 7 manzanas!',
+  'tips.subtraction': 'Si restas 0, el número no cambia: 6 − 0 = 6.\n' +
+    'Con números de dos cifras, resta primero las unidades y luego las decenas.\n' +
+    '¿Faltan unidades en el primer número? Pide prestada 1 decena: son 10 unidades más.',
+  'tips.multiplication': 'Un número por 1 no cambia: 4 × 1 = 4.\n' +
+    'Un número por 0 da 0: 4 × 0 = 0.\n' +
+    'Un número entero por 5 termina en 5 o en 0: 3 × 5 = 15.\n' +
+    'Un número entero por 10 lleva un 0 al final: 6 × 10 = 60.\n' +
+    'Un número de una cifra por 11 es esa cifra dos veces: 8 × 11 = 88.\n' +
+    'De 9 × 1 a 9 × 10, las cifras del resultado suman 9.\n' +
+    '9 × 2 = 18, y 1 + 8 = 9.\n' +
+    '9 × 5 = 45, y 4 + 5 = 9.\n' +
+    'Una tabla de multiplicar lo muestra todo: ¡imprime una y úsala!',
 };

@@ -8,7 +8,7 @@
   'ask.tips.addition': 'Astuces pour additionner',
   'ask.tips.subtraction': 'Astuces pour soustraire',
   'ask.tips.multiplication': 'Astuces pour multiplier',
-  'ask.name': 'Joueur {player}, comment tu t’appelles\u00a0?',
+  'ask.name': 'Numéro {player}, comment tu t’appelles\u00a0?',
   'ask.continue': 'Et maintenant\u00a0?',
   'ask.exit': 'Quitter le jeu\u00a0?',
 
@@ -40,21 +40,22 @@
   'ended': 'La partie est finie.',
   'again': 'Rejouer',
 
-  'hint.name': 'Un prénom, c’est un seul mot, sans espace.',
+  'hint.name': 'Écris ton prénom, puis appuie sur Entrée.',
   'hint.number': 'Ici, seulement des chiffres.',
+  'hint.number.long': 'Neuf chiffres au plus.',
   'hint.key': 'Appuie sur un des boutons.',
   'instructions': 'Écris ta réponse et appuie sur Entrée. La touche Retour arrière efface.',
 
-  'note.no-voice': 'Cet appareil n’a pas de voix pour lire. On peut en ajouter une dans les paramètres de l’appareil.',
-  'note.no-voice.language': 'Cet appareil n’a pas de voix française. On peut en ajouter une dans les paramètres de l’appareil.',
+  'note.no-voice': 'Cet appareil n’a pas de voix pour lire. On peut en ajouter une dans les Réglages ou les Paramètres de l’appareil, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
+  'note.no-voice.language': 'Cet appareil n’a pas de voix française. On peut en ajouter une dans les Réglages ou les Paramètres de l’appareil, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
   'note.cannot-run': 'Ce navigateur ne peut pas lancer Orvanell. Pour jouer, il faut le mettre à jour ou ouvrir la page dans un autre navigateur.',
 
   'tool.smaller': 'Texte plus petit',
   'tool.larger': 'Texte plus grand',
-  'tool.keypad': 'Pavé de chiffres',
+  'tool.keypad': 'Pavé numérique',
   'tool.keyboard': 'Clavier',
   'tool.read-aloud': 'Lire à voix haute',
-  'tool.say-again': 'Redire',
+  'tool.say-again': 'Répéter',
   'tool.language': 'Langue',
   'key.backspace': 'Effacer',
   'key.enter': 'Entrée',
@@ -68,13 +69,13 @@
   'say.ask.main-menu': 'On joue à quoi\u00a0?',
   'say.ask.game-type': 'Un joueur ou deux\u00a0?',
   'say.ask.help-menu': 'Quelles astuces\u00a0?',
-  'say.ask.name': 'Joueur {player}, comment tu t’appelles\u00a0?',
+  'say.ask.name': 'Numéro {player}, comment tu t’appelles\u00a0?',
   'say.ask.exit': 'Quitter le jeu\u00a0?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'moins',
   'say.choice.main-menu.3': 'fois',
-  'say.choice.main-menu.4': 'aide',
-  'say.choice.main-menu.5': 'la porte pour sortir',
+  'say.choice.main-menu.4': 'le point d’interrogation\u00a0: aide',
+  'say.choice.main-menu.5': 'la porte\u00a0: sortir',
   'say.choice.game-type.1': 'une personne',
   'say.choice.game-type.2': 'deux personnes',
   'say.choice.help-menu.1': 'plus',
@@ -99,4 +100,23 @@
   'say.winner': '{name} a gagné\u00a0!',
   'say.neither': 'Personne n’a gagné.',
   'say.ended': 'La partie est finie. Pour rejouer, appuie sur le bouton vert.',
+  'say.how-to-answer': 'Appuie sur les chiffres, puis sur le bouton vert.',
+  'say.missed': 'Bien essayé\u00a0! Tu auras la prochaine.',
+
+  'tips.addition': 'Quand tu ajoutes 0, le nombre ne change pas\u00a0: 7 + 0 = 7.\n' +
+    'Essaie de voir les nombres dans ta tête.\n' +
+    'Tu as 3 pommes, et on t’en donne 4 de plus.\n' +
+    '3 + 4 = 7\u00a0: maintenant, tu as 7 pommes\u00a0!',
+  'tips.subtraction': 'Quand tu enlèves 0, le nombre ne change pas\u00a0: 6 − 0 = 6.\n' +
+    'Avec des nombres à deux chiffres, enlève d’abord les unités, puis les dizaines.\n' +
+    'Pas assez d’unités dans le premier nombre\u00a0? Casse 1 dizaine\u00a0: ça fait 10 unités de plus.',
+  'tips.multiplication': 'Un nombre fois 1 ne change pas\u00a0: 4 × 1 = 4.\n' +
+    'Un nombre fois 0 fait 0\u00a0: 4 × 0 = 0.\n' +
+    'Un nombre entier fois 5 finit par 5 ou par 0\u00a0: 3 × 5 = 15.\n' +
+    'Un nombre entier fois 10 prend un 0 à la fin\u00a0: 6 × 10 = 60.\n' +
+    'Un chiffre fois 11, c’est ce chiffre deux fois\u00a0: 8 × 11 = 88.\n' +
+    'De 9 × 1 à 9 × 10, les chiffres du résultat, additionnés, font 9.\n' +
+    '9 × 2 = 18, et 1 + 8 = 9.\n' +
+    '9 × 5 = 45, et 4 + 5 = 9.\n' +
+    'La table de Pythagore montre tous les résultats\u00a0: imprime-la et sers-t’en\u00a0!',
 };

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Trucchi per le addizioni',
   'ask.tips.subtraction': 'Trucchi per le sottrazioni',
   'ask.tips.multiplication': 'Trucchi per le moltiplicazioni',
-  'ask.name': 'Giocatore {player}, come ti chiami?',
+  'ask.name': 'Numero {player}, come ti chiami?',
   'ask.continue': 'E adesso?',
   'ask.exit': 'Uscire dal gioco?',
 
@@ -30,22 +30,23 @@
   'choice.exit.n': 'No, resto',
 
   'verdict.right': 'Giusto!',
-  'verdict.wrong': 'Non questa volta',
+  'verdict.wrong': 'Stavolta no',
   'verdict.answer': 'La risposta è {answer}',
   'tries-left': { one: 'Ti resta {count} tentativo', many: 'Ti restano {count} tentativi', other: 'Ti restano {count} tentativi' },
   'ended.points': { one: 'Hai fatto {count} punto', many: 'Hai fatto {count} punti', other: 'Hai fatto {count} punti' },
   'ended.winner': 'Vince {name}!',
   'ended.neither': 'Questa volta nessuno ha indovinato',
-  'ended': 'Il gioco è finito.',
+  'ended': 'La partita è finita.',
   'again': 'Gioca ancora',
 
-  'hint.name': 'Il nome è una parola sola, senza spazi.',
+  'hint.name': 'Scrivi il tuo nome e premi Invio.',
   'hint.number': 'Qui solo numeri.',
+  'hint.number.long': 'Al massimo nove cifre.',
   'hint.key': 'Tocca uno dei pulsanti.',
   'instructions': 'Scrivi la risposta e premi Invio. Il tasto Backspace cancella.',
 
-  'note.no-voice': 'Questo dispositivo non ha una voce per leggere. Se ne può aggiungere una nelle impostazioni del dispositivo.',
-  'note.no-voice.language': 'Questo dispositivo non ha una voce italiana. Se ne può aggiungere una nelle impostazioni del dispositivo.',
+  'note.no-voice': 'Questo dispositivo non ha una voce per leggere. Se ne può aggiungere una nelle Impostazioni del dispositivo, alla voce «Sintesi vocale» o «Contenuto letto ad alta voce».',
+  'note.no-voice.language': 'Questo dispositivo non ha una voce italiana. Se ne può aggiungere una nelle Impostazioni del dispositivo, alla voce «Sintesi vocale» o «Contenuto letto ad alta voce».',
   'note.cannot-run': 'Questo browser non riesce ad avviare Orvanell. Per giocare, aggiorna il browser o apri la pagina con un altro.',
 
   'tool.smaller': 'Testo più piccolo',
@@ -67,13 +68,13 @@
   'say.ask.main-menu': 'A cosa giochiamo?',
   'say.ask.game-type': 'Un giocatore o due?',
   'say.ask.help-menu': 'Quali trucchi?',
-  'say.ask.name': 'Giocatore {player}, come ti chiami?',
+  'say.ask.name': 'Numero {player}, come ti chiami?',
   'say.ask.exit': 'Uscire dal gioco?',
   'say.choice.main-menu.1': 'più',
   'say.choice.main-menu.2': 'meno',
   'say.choice.main-menu.3': 'per',
-  'say.choice.main-menu.4': 'aiuto',
-  'say.choice.main-menu.5': 'la porta per uscire',
+  'say.choice.main-menu.4': 'il punto di domanda: aiuto',
+  'say.choice.main-menu.5': 'la porta: esci',
   'say.choice.game-type.1': 'una persona',
   'say.choice.game-type.2': 'due persone',
   'say.choice.help-menu.1': 'più',
@@ -92,10 +93,29 @@
   'say.sum': 'Quanto fa {first} {operator} {second}?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Giusto!',
-  'say.wrong': 'Non questa volta.',
+  'say.wrong': 'Stavolta no.',
   'say.answer': 'Era {answer}.',
   'say.points': { one: 'Hai fatto {count} punto.', many: 'Hai fatto {count} punti.', other: 'Hai fatto {count} punti.' },
   'say.winner': 'Vince {name}!',
   'say.neither': 'Nessuno ha vinto.',
-  'say.ended': 'Il gioco è finito. Per giocare ancora, tocca il pulsante verde.',
+  'say.ended': 'La partita è finita. Per giocare ancora, tocca il pulsante verde.',
+  'say.how-to-answer': 'Tocca i numeri e poi il pulsante verde.',
+  'say.missed': 'Bel tentativo! La prossima la indovini.',
+
+  'tips.addition': 'Se aggiungi 0, il numero resta uguale: 7 + 0 = 7.\n' +
+    'Prova a vedere i numeri nella tua testa.\n' +
+    'Hai 3 mele e ne ricevi altre 4.\n' +
+    '3 + 4 = 7: adesso hai 7 mele!',
+  'tips.subtraction': 'Se togli 0, il numero resta uguale: 6 − 0 = 6.\n' +
+    'Con i numeri di due cifre, togli prima le unità, poi le decine.\n' +
+    'Non bastano le unità del primo numero? Cambia 1 decina in 10 unità.',
+  'tips.multiplication': 'Un numero per 1 resta uguale: 4 × 1 = 4.\n' +
+    'Un numero per 0 fa 0: 4 × 0 = 0.\n' +
+    'Un numero intero per 5 finisce con 5 o con 0: 3 × 5 = 15.\n' +
+    'Un numero intero per 10 prende uno 0 in fondo: 6 × 10 = 60.\n' +
+    'Un numero di una cifra per 11 è quella cifra due volte: 8 × 11 = 88.\n' +
+    'Da 9 × 1 a 9 × 10, le cifre del risultato sommate fanno 9.\n' +
+    '9 × 2 = 18, e 1 + 8 = 9.\n' +
+    '9 × 5 = 45, e 4 + 5 = 9.\n' +
+    'La tavola pitagorica mostra tutti i risultati: stampala e usala!',
 };

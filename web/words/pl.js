@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Podpowiedzi do dodawania',
   'ask.tips.subtraction': 'Podpowiedzi do odejmowania',
   'ask.tips.multiplication': 'Podpowiedzi do mnożenia',
-  'ask.name': 'Gracz {player}, jak masz na imię?',
+  'ask.name': 'Numer {player}: jak masz na imię?',
   'ask.continue': 'Co dalej?',
   'ask.exit': 'Wyjść z gry?',
 
@@ -22,7 +22,7 @@
   'choice.help-menu.2': 'Podpowiedzi do odejmowania',
   'choice.help-menu.3': 'Podpowiedzi do mnożenia',
   'choice.help-menu.4': 'Menu główne',
-  'choice.tips.b': 'Wstecz',
+  'choice.tips.b': 'Wróć',
   'choice.tips.x': 'Menu główne',
   'choice.continue.1': 'Menu główne',
   'choice.continue.2': 'Koniec',
@@ -43,13 +43,14 @@
   'ended': 'Koniec gry.',
   'again': 'Zagraj jeszcze raz',
 
-  'hint.name': 'Imię to jedno słowo, bez spacji.',
+  'hint.name': 'Wpisz imię i naciśnij Enter.',
   'hint.number': 'Tu wpisujemy tylko liczby.',
+  'hint.number.long': 'Najwyżej dziewięć cyfr.',
   'hint.key': 'Dotknij jednego z przycisków.',
   'instructions': 'Wpisz odpowiedź i naciśnij Enter. Backspace kasuje.',
 
-  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w ustawieniach urządzenia.',
-  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w ustawieniach urządzenia.',
+  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach urządzenia, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
+  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach urządzenia, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
   'note.cannot-run': 'Ta przeglądarka nie może uruchomić Orvanell. Aby zagrać, zaktualizuj przeglądarkę albo otwórz stronę w innej.',
 
   'tool.smaller': 'Mniejszy tekst',
@@ -71,20 +72,20 @@
   'say.ask.main-menu': 'W co gramy?',
   'say.ask.game-type': 'Jeden gracz czy dwóch?',
   'say.ask.help-menu': 'Które podpowiedzi?',
-  'say.ask.name': 'Gracz {player}, jak masz na imię?',
+  'say.ask.name': 'Numer {player}: jak masz na imię?',
   'say.ask.exit': 'Wyjść z gry?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'razy',
-  'say.choice.main-menu.4': 'pomoc',
-  'say.choice.main-menu.5': 'drzwi, żeby wyjść',
+  'say.choice.main-menu.4': 'znak zapytania: pomoc',
+  'say.choice.main-menu.5': 'drzwi: wyjście',
   'say.choice.game-type.1': 'jedna osoba',
   'say.choice.game-type.2': 'dwie osoby',
   'say.choice.help-menu.1': 'plus',
   'say.choice.help-menu.2': 'minus',
   'say.choice.help-menu.3': 'razy',
   'say.choice.help-menu.4': 'domek: menu główne',
-  'say.choice.tips.b': 'strzałka: wstecz',
+  'say.choice.tips.b': 'strzałka: wróć',
   'say.choice.tips.x': 'domek: menu główne',
   'say.choice.continue.1': 'domek: menu główne',
   'say.choice.continue.2': 'drzwi: koniec',
@@ -94,7 +95,7 @@
   'say.operator.subtraction': 'minus',
   'say.operator.multiplication': 'razy',
   'say.sum': 'Ile to jest {first} {operator} {second}?',
-  'say.turn': '{name}: {sum}',
+  'say.turn': 'Teraz {name}. {sum}',
   'say.right': 'Dobrze!',
   'say.wrong': 'Tym razem nie.',
   'say.answer': 'Odpowiedź to {answer}.',
@@ -107,4 +108,23 @@
   'say.winner': 'Wygrywa {name}!',
   'say.neither': 'Nikt nie wygrał.',
   'say.ended': 'Koniec gry. Żeby zagrać jeszcze raz, dotknij zielonego przycisku.',
+  'say.how-to-answer': 'Dotknij cyfr, a potem zielonego przycisku.',
+  'say.missed': 'Dobra próba! Następnym razem się uda.',
+
+  'tips.addition': 'Dodasz 0, a liczba się nie zmieni: 7 + 0 = 7.\n' +
+    'Spróbuj zobaczyć liczby w głowie.\n' +
+    'Masz 3 jabłka i dostajesz jeszcze 4.\n' +
+    '3 + 4 = 7: teraz masz 7 jabłek!',
+  'tips.subtraction': 'Odejmiesz 0, a liczba się nie zmieni: 6 − 0 = 6.\n' +
+    'Przy liczbach dwucyfrowych odejmij najpierw jedności, potem dziesiątki.\n' +
+    'Za mało jedności w pierwszej liczbie? Zamień 1 dziesiątkę na 10 jedności.',
+  'tips.multiplication': 'Liczba razy 1 się nie zmienia: 4 × 1 = 4.\n' +
+    'Liczba razy 0 to 0: 4 × 0 = 0.\n' +
+    'Liczba całkowita razy 5 kończy się na 5 albo na 0: 3 × 5 = 15.\n' +
+    'Liczba całkowita razy 10 dostaje 0 na końcu: 6 × 10 = 60.\n' +
+    'Liczba jednocyfrowa razy 11 to ta cyfra dwa razy: 8 × 11 = 88.\n' +
+    'Od 9 × 1 do 9 × 10 cyfry wyniku dają razem 9.\n' +
+    '9 × 2 = 18, a 1 + 8 = 9.\n' +
+    '9 × 5 = 45, a 4 + 5 = 9.\n' +
+    'Tabliczka mnożenia pokazuje wszystkie wyniki: wydrukuj ją i korzystaj!',
 };

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Dicas para somar',
   'ask.tips.subtraction': 'Dicas para subtrair',
   'ask.tips.multiplication': 'Dicas para multiplicar',
-  'ask.name': 'Jogador {player}, qual é o seu nome?',
+  'ask.name': 'Número {player}, qual é o seu nome?',
   'ask.continue': 'E agora?',
   'ask.exit': 'Sair do jogo?',
 
@@ -27,7 +27,7 @@
   'choice.continue.1': 'Menu principal',
   'choice.continue.2': 'Parar',
   'choice.exit.y': 'Sim, sair',
-  'choice.exit.n': 'Não, ficar',
+  'choice.exit.n': 'Não, quero ficar',
 
   'verdict.right': 'Muito bem!',
   'verdict.wrong': 'Não foi dessa vez',
@@ -39,13 +39,14 @@
   'ended': 'O jogo acabou.',
   'again': 'Jogar de novo',
 
-  'hint.name': 'O nome é uma palavra só, sem espaços.',
+  'hint.name': 'Digite seu nome e aperte Enter.',
   'hint.number': 'Aqui, só números.',
+  'hint.number.long': 'No máximo nove algarismos.',
   'hint.key': 'Toque em um dos botões.',
   'instructions': 'Digite sua resposta e aperte Enter. A tecla Backspace apaga.',
 
-  'note.no-voice': 'Este aparelho não tem voz para ler. Dá para adicionar uma nas configurações do aparelho.',
-  'note.no-voice.language': 'Este aparelho não tem voz em português. Dá para adicionar uma nas configurações do aparelho.',
+  'note.no-voice': 'Este aparelho não tem voz para ler. Dá para adicionar uma nos Ajustes ou nas Configurações do aparelho, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
+  'note.no-voice.language': 'Este aparelho não tem voz em português. Dá para adicionar uma nos Ajustes ou nas Configurações do aparelho, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
   'note.cannot-run': 'Este navegador não consegue abrir o Orvanell. Para jogar, atualize o navegador ou abra a página em outro.',
 
   'tool.smaller': 'Letra menor',
@@ -53,7 +54,7 @@
   'tool.keypad': 'Teclado de números',
   'tool.keyboard': 'Teclado',
   'tool.read-aloud': 'Ler em voz alta',
-  'tool.say-again': 'Falar de novo',
+  'tool.say-again': 'Repetir',
   'tool.language': 'Idioma',
   'key.backspace': 'Apagar',
   'key.enter': 'Enter',
@@ -67,13 +68,13 @@
   'say.ask.main-menu': 'O que vamos jogar?',
   'say.ask.game-type': 'Um jogador ou dois?',
   'say.ask.help-menu': 'Quais dicas?',
-  'say.ask.name': 'Jogador {player}, qual é o seu nome?',
+  'say.ask.name': 'Número {player}, qual é o seu nome?',
   'say.ask.exit': 'Sair do jogo?',
   'say.choice.main-menu.1': 'mais',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'vezes',
-  'say.choice.main-menu.4': 'ajuda',
-  'say.choice.main-menu.5': 'a porta para sair',
+  'say.choice.main-menu.4': 'o ponto de interrogação: ajuda',
+  'say.choice.main-menu.5': 'a porta: sair',
   'say.choice.game-type.1': 'uma pessoa',
   'say.choice.game-type.2': 'duas pessoas',
   'say.choice.help-menu.1': 'mais',
@@ -98,4 +99,23 @@
   'say.winner': '{name} ganhou!',
   'say.neither': 'Ninguém ganhou.',
   'say.ended': 'O jogo acabou. Para jogar de novo, toque no botão verde.',
+  'say.how-to-answer': 'Toque nos números e depois no botão verde.',
+  'say.missed': 'Boa tentativa! Você vai acertar a próxima.',
+
+  'tips.addition': 'Somando 0, o número fica igual: 7 + 0 = 7.\n' +
+    'Tente ver os números na sua cabeça.\n' +
+    'Você tem 3 maçãs e ganha mais 4.\n' +
+    '3 + 4 = 7: agora você tem 7 maçãs!',
+  'tips.subtraction': 'Tirando 0, o número fica igual: 6 − 0 = 6.\n' +
+    'Com números de dois algarismos, tire primeiro as unidades, depois as dezenas.\n' +
+    'Faltam unidades no primeiro número? Troque 1 dezena por 10 unidades.',
+  'tips.multiplication': 'Um número vezes 1 fica igual: 4 × 1 = 4.\n' +
+    'Um número vezes 0 dá 0: 4 × 0 = 0.\n' +
+    'Um número inteiro vezes 5 termina em 5 ou em 0: 3 × 5 = 15.\n' +
+    'Um número inteiro vezes 10 ganha um 0 no final: 6 × 10 = 60.\n' +
+    'Um número de um algarismo vezes 11 é esse algarismo duas vezes: 8 × 11 = 88.\n' +
+    'De 9 × 1 até 9 × 10, os algarismos do resultado somam 9.\n' +
+    '9 × 2 = 18, e 1 + 8 = 9.\n' +
+    '9 × 5 = 45, e 4 + 5 = 9.\n' +
+    'A tabuada mostra todas as contas: imprima e use!',
 };

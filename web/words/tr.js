@@ -26,8 +26,8 @@
   'choice.tips.x': 'Ana menü',
   'choice.continue.1': 'Ana menü',
   'choice.continue.2': 'Bitir',
-  'choice.exit.y': 'Evet, çık',
-  'choice.exit.n': 'Hayır, kal',
+  'choice.exit.y': 'Evet, çıkalım',
+  'choice.exit.n': 'Hayır, oynayalım',
 
   'verdict.right': 'Doğru!',
   'verdict.wrong': 'Bu sefer olmadı',
@@ -39,13 +39,14 @@
   'ended': 'Oyun bitti.',
   'again': 'Yeniden oyna',
 
-  'hint.name': 'Ad tek kelime olur, boşluk olmaz.',
+  'hint.name': 'Adını yaz ve Enter’a bas.',
   'hint.number': 'Buraya sadece sayı yazılır.',
+  'hint.number.long': 'En fazla dokuz rakam.',
   'hint.key': 'Düğmelerden birine dokun.',
   'instructions': 'Cevabını yaz ve Enter’a bas. Backspace siler.',
 
-  'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın ayarlarından bir ses eklenebilir.',
-  'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın ayarlarından bir ses eklenebilir.',
+  'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın Ayarlar bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
+  'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın Ayarlar bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
   'note.cannot-run': 'Bu tarayıcı Orvanell’i çalıştıramıyor. Tarayıcıyı güncelleyin ya da sayfayı başka bir tarayıcıda açın.',
 
   'tool.smaller': 'Küçük yazı',
@@ -72,8 +73,8 @@
   'say.choice.main-menu.1': 'artı',
   'say.choice.main-menu.2': 'eksi',
   'say.choice.main-menu.3': 'çarpı',
-  'say.choice.main-menu.4': 'yardım',
-  'say.choice.main-menu.5': 'çıkmak için kapı',
+  'say.choice.main-menu.4': 'soru işareti: yardım',
+  'say.choice.main-menu.5': 'kapı: çıkış',
   'say.choice.game-type.1': 'bir kişi',
   'say.choice.game-type.2': 'iki kişi',
   'say.choice.help-menu.1': 'artı',
@@ -98,4 +99,23 @@
   'say.winner': '{name} kazandı!',
   'say.neither': 'Kimse kazanmadı.',
   'say.ended': 'Oyun bitti. Yeniden oynamak için yeşil düğmeye dokun.',
+  'say.how-to-answer': 'Sayılara, sonra yeşil düğmeye dokun.',
+  'say.missed': 'Güzel denemeydi! Bir sonrakini bilirsin.',
+
+  'tips.addition': 'Bir sayıya 0 eklersen sayı değişmez: 7 + 0 = 7.\n' +
+    'Sayıları kafanda görmeye çalış.\n' +
+    '3 elman var ve 4 tane daha alıyorsun.\n' +
+    '3 + 4 = 7: artık 7 elman var!',
+  'tips.subtraction': 'Bir sayıdan 0 çıkarırsan sayı değişmez: 6 − 0 = 6.\n' +
+    'İki basamaklı sayılarda önce birlikleri, sonra onlukları çıkar.\n' +
+    'İlk sayının birlikleri yetmiyor mu? 1 onluk boz: 10 birlik daha olur.',
+  'tips.multiplication': 'Bir sayı çarpı 1, yine o sayıdır: 4 × 1 = 4.\n' +
+    'Bir sayı çarpı 0, 0 eder: 4 × 0 = 0.\n' +
+    'Bir tam sayı çarpı 5, 5 ya da 0 ile biter: 3 × 5 = 15.\n' +
+    'Bir tam sayı çarpı 10, sonuna bir 0 alır: 6 × 10 = 60.\n' +
+    'Tek basamaklı bir sayı çarpı 11, o rakamın iki kez yazılmışıdır: 8 × 11 = 88.\n' +
+    '9 × 1’den 9 × 10’a kadar, sonucun rakamları toplanınca 9 eder.\n' +
+    '9 × 2 = 18 ve 1 + 8 = 9.\n' +
+    '9 × 5 = 45 ve 4 + 5 = 9.\n' +
+    'Çarpım tablosu bütün sonuçları gösterir: yazdır ve kullan!',
 };

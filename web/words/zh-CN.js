@@ -26,8 +26,8 @@
   'choice.tips.x': '主菜单',
   'choice.continue.1': '主菜单',
   'choice.continue.2': '不玩了',
-  'choice.exit.y': '是，离开',
-  'choice.exit.n': '不，留下',
+  'choice.exit.y': '是，退出',
+  'choice.exit.n': '不，接着玩',
 
   'verdict.right': '答对了！',
   'verdict.wrong': '这次不对',
@@ -39,18 +39,19 @@
   'ended': '游戏结束了。',
   'again': '再玩一次',
 
-  'hint.name': '名字是一个词，中间不要空格。',
+  'hint.name': '输入你的名字，再按回车键。',
   'hint.number': '这里只能填数字。',
-  'hint.key': '点一下下面的按钮。',
+  'hint.number.long': '最多九位数字。',
+  'hint.key': '点其中一个按钮。',
   'instructions': '输入答案，再按回车键。退格键可以删除。',
 
-  'note.no-voice': '这台设备没有朗读的声音。可以在设备的设置里添加一个。',
-  'note.no-voice.language': '这台设备没有中文的声音。可以在设备的设置里添加一个。',
+  'note.no-voice': '这台设备没有朗读用的语音。可以在设备的“设置”里，从“文字转语音”或“朗读内容”添加一个。',
+  'note.no-voice.language': '这台设备没有中文语音。可以在设备的“设置”里，从“文字转语音”或“朗读内容”添加一个。',
   'note.cannot-run': '这个浏览器不能运行Orvanell。更新浏览器，或者换一个浏览器打开这个页面，就可以玩了。',
 
   'tool.smaller': '文字变小',
   'tool.larger': '文字变大',
-  'tool.keypad': '数字键',
+  'tool.keypad': '数字键盘',
   'tool.keyboard': '键盘',
   'tool.read-aloud': '朗读',
   'tool.say-again': '再说一遍',
@@ -63,7 +64,7 @@
   'say.title': '{title}。',
   'say.chosen': '{choice}。',
   'say.list': '{items}。',
-  'say.list.between': '，',
+  'say.list.between': '、',
   'say.ask.main-menu': '我们玩什么？',
   'say.ask.game-type': '一个人玩，还是两个人玩？',
   'say.ask.help-menu': '看哪个小窍门？',
@@ -72,8 +73,8 @@
   'say.choice.main-menu.1': '加',
   'say.choice.main-menu.2': '减',
   'say.choice.main-menu.3': '乘',
-  'say.choice.main-menu.4': '帮助',
-  'say.choice.main-menu.5': '门，退出',
+  'say.choice.main-menu.4': '问号：帮助',
+  'say.choice.main-menu.5': '门：退出',
   'say.choice.game-type.1': '一个人',
   'say.choice.game-type.2': '两个人',
   'say.choice.help-menu.1': '加',
@@ -98,4 +99,23 @@
   'say.winner': '{name}赢了！',
   'say.neither': '谁都没赢。',
   'say.ended': '游戏结束了。想再玩一次，就点绿色的按钮。',
+  'say.how-to-answer': '点数字，再点绿色的按钮。',
+  'say.missed': '试得很好！下一题你一定行。',
+
+  'tips.addition': '一个数加0，还是原来的数：7 + 0 = 7。\n' +
+    '试着在脑子里想一想这些数。\n' +
+    '你有3个苹果，又拿到4个。\n' +
+    '3 + 4 = 7：现在你有7个苹果！',
+  'tips.subtraction': '一个数减0，还是原来的数：6 − 0 = 6。\n' +
+    '两位数相减，先减个位，再减十位。\n' +
+    '个位不够减？从十位借1，个位就多了10。',
+  'tips.multiplication': '一个数乘1，还是原来的数：4 × 1 = 4。\n' +
+    '一个数乘0，得0：4 × 0 = 0。\n' +
+    '整数乘5，末尾是5或0：3 × 5 = 15。\n' +
+    '整数乘10，末尾添一个0：6 × 10 = 60。\n' +
+    '一位数乘11，就是把这个数字写两遍：8 × 11 = 88。\n' +
+    '从9 × 1到9 × 10，得数的各位数字加起来是9。\n' +
+    '9 × 2 = 18，1 + 8 = 9。\n' +
+    '9 × 5 = 45，4 + 5 = 9。\n' +
+    '乘法口诀表上什么都有：打印出来，用起来吧！',
 };
