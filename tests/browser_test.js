@@ -164,7 +164,8 @@ async function standClear(page, keys, box) {
 // on nothing: the game waits there, its result shown; returns the result.
 async function strayTap(page, box, pause) {
   await tapAt(page, box, pause);
-  const result = await page.$eval('#result', (shown) => `${shown.closest('main').dataset.asks} ${shown.hidden ? '' : shown.textContent}`);
+  const result = await page.$eval('#result',
+    (shown) => `${shown.closest('main').dataset.asks} ${shown.hidden ? '' : shown.textContent}`);
   if (!/^continue ./.test(result)) fail(`a tap where a key stood, at the continue prompt: ${result}`);
   return result;
 }
