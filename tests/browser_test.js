@@ -137,13 +137,38 @@ async function tapKeys(page, ...keys) {
 }
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
   choose: (page, key) => typeLine(page, key) };
-// A choice waits out the moment in which the page ignores taps on new choices.
-const byTaps = { type: (page, text) => tapKeys(page, ...text), press: tapKeys,
-  choose: (page, key, name) => sleep(600).then(() => tapKeys(page, name)) };
+// New keys take no tap for 0.7 s: a child waits, then taps a choice twice,
+// 200 ms apart, which must choose once; returns where it stood.
+const settleMs = 750;
+async function tapAt(page, box, ...pauses) {
+  for (const pause of pauses) await sleep(pause).then(() => page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2));
+  return box;
+}
+const boxOf = async (page, selector) => (await page.waitForSelector(selector)).boundingBox();
+const byTaps = { type: (page, text) => sleep(settleMs).then(() => tapKeys(page, ...text)), press: tapKeys,
+  choose: async (page, key, name) => tapAt(page, await boxOf(page, button(name)), settleMs, 200) };
 // In any language: a choice by the key it shows, Enter and Backspace by theirs.
-const tapKey = async (page, key) => (await page.waitForSelector(
-  `::-p-xpath(//*[@id="keys"]//button[kbd="${key}" or @data-key="${key}"])`)).tap();
-const byTapsAnyLanguage = { type: byTaps.type, press: tapKey, choose: (page, key) => sleep(600).then(() => tapKey(page, key)) };
+const keyShown = (key) => `::-p-xpath(//*[@id="keys"]//button[kbd="${key}" or @data-key="${key}"])`;
+const byTapsAnyLanguage = { type: byTaps.type, press: async (page, key) => (await page.waitForSelector(keyShown(key))).tap(),
+  choose: async (page, key) => tapAt(page, await boxOf(page, keyShown(key)), settleMs, 200) };
+
+// After a tap at `box`, the choices `keys` stand clear of it.
+async function standClear(page, keys, box) {
+  const over = await page.$$eval('#choices button', (choices, [shown, at]) => choices.map((choice) => [choice,
+    choice.getBoundingClientRect()]).filter(([choice, r]) => shown.includes(choice.lastChild.textContent) &&
+    r.left < at.x + at.width && at.x < r.right && r.top < at.y + at.height && at.y < r.bottom).length, [keys, box]);
+  if (over > 0) fail(`${keys} where ${JSON.stringify(box)} was tapped, at ${JSON.stringify(page.viewport())}`);
+}
+
+// A tap where a key stood, `pause` ms later, at the continue prompt, lands
+// on nothing: the game waits there, its result shown; returns the result.
+async function strayTap(page, box, pause) {
+  await tapAt(page, box, pause);
+  const result = await page.$eval('#result',
+    (shown) => `${shown.closest('main').dataset.asks} ${shown.hidden ? '' : shown.textContent}`);
+  if (!/^continue ./.test(result)) fail(`a tap where a key stood, at the continue prompt: ${result}`);
+  return result;
+}
 // The keys of ar-EG, whose digits are ٠١٢٣.
 const arabicIndic = (text) => text.replace(/\d/g, (digit) => String.fromCharCode(0x660 + Number(digit)));
 const byArabicTaps = { ...byTapsAnyLanguage, type: (page, text) => byTaps.type(page, arabicIndic(text)) };
@@ -218,10 +243,10 @@ async function play(page) {
 }
 
 // A one-player addition, a wrong answer erased before Enter, then out through
-// the exit confirmation: typed, or tapped, each choice sending the bytes its
-// key typed would, as their echoes show; `atSum` is run with the answer half
-// typed, and the game ends there if `stopAtSum`. At the end no key is left.
-async function playOneGame(page, input, atSum, stopAtSum) {
+// the exit confirmation, typed or tapped, each choice sending its key, as the
+// echoes show; `atSum` is run with the answer half typed. Tapped, the leaving
+// choices stand clear of the keypad and of the choice before. No key is left.
+async function playOneGame(page, input, atSum) {
   await expectBottom(page, ...mainMenu);
   await input.choose(page, '1', 'Addition');
   await expectBottom(page, ...gameType);
@@ -230,16 +255,19 @@ async function playOneGame(page, input, atSum, stopAtSum) {
   const sum = String(answer(Number(first), operator, Number(second)));
   await input.type(page, `${sum}1`);
   await atSum?.(page);
-  if (stopAtSum) return;
+  const keypad = input !== byKeys && await boxOf(page, '#keypad');
   for (let i = 0; i <= sum.length; ++i) await input.press(page, 'Backspace');
   await input.type(page, sum);
   await input.press(page, 'Enter');
   await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
     /^You got 5 points good job!$/, ...continuePrompt);
-  await input.choose(page, '1', 'Main menu');
+  if (keypad) await standClear(page, '12', keypad);
+  const home = await input.choose(page, '1', 'Main menu');
   await expectBottom(page, ...mainMenu);
-  await input.choose(page, '5', 'Exit');
+  if (keypad) await standClear(page, '5', home);
+  const exit = await input.choose(page, '5', 'Exit');
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
+  if (keypad) await standClear(page, 'y', exit);
   await input.choose(page, 'y', 'Yes, leave');
   await waitForEnd(page);
   const text = await screenText(page);
@@ -275,44 +303,47 @@ async function checkQuestionShown(page, where) {
   }
 }
 
-// On a phone: no text box at a menu, the line's focus gone after the names;
-// the line `1 2` shown judged as Bob's 2, kept by an empty Enter; a letter, a
-// space and full-width or Arabic-Indic digits, only the digits sent, in ASCII,
-// with a hint; four rounds missed, and the answer given; Enter tapped twice
-// after a right answer, which does not quit.
+// On a phone: no text box at a menu, a spaced name, the focus gone after the
+// names; `1 2` judged as Bob's 2, kept by an empty Enter; a letter, a space
+// and full-width or Arabic-Indic digits, the digits sent in ASCII, with a
+// hint; four rounds missed, the answer given, kept through a stray tap; 1 0
+// and the answer, the 1 erased; Enter tapped again 0.65 s after, no quit.
 async function checkJudged(page) {
   const shown = (id) => page.$eval(`#${id}`, (element) => (element.hidden ? '' : element.textContent));
   const digits = (number, zero) => String(number).replace(/\d/g, (digit) => String.fromCharCode(zero + +digit));
   await expectBottom(page, ...mainMenu);
   if (await isVisible(page, '#line')) fail('a touch screen shows a text box at the main menu');
   for (const [key, name] of [['1', 'Addition'], ['2', 'Two players']]) await byTaps.choose(page, key, name);
-  for (const name of ['Ann', 'Bob']) await typeLine(page, name);
-  const [, first, , second] = (await expectBottom(page, problem, /^Ann:$/)).at(-2).match(problem);
+  for (const name of ['Ana María', 'Bob']) await typeLine(page, name);
+  const [, first, , second] = (await expectBottom(page, problem, /^Ana.María:$/)).at(-2).match(problem);
   if (await page.evaluate(() => document.activeElement.id) === 'line') fail('the line keeps the focus after the names');
   const [sum, right] = [`${first} + ${second} =`, Number(first) + Number(second)];
   await sendLines(page, ['1 2']);
+  await sleep(settleMs);
   await tapKeys(page, 'Enter');
   const judged = `${await shown('who')} ${await shown('verdict')}`;
-  if (!judged.startsWith('Ann ✗') || !judged.endsWith(`Bob: ${sum} 2`)) fail(`after "1 2" and an empty Enter: ${judged}`);
+  if (!judged.startsWith('Ana\u00a0María ✗') || !judged.endsWith(`Bob: ${sum} 2`)) fail(`after "1 2" and an empty Enter: ${judged}`);
   await page.keyboard.type(`a ${digits(right + 1, 0xff10)}`);
   const line = [await page.$eval('#line', (input) => input.value), await shown('hint')];
   if (line[0] !== String(right + 1) || line[1] === '') fail(`a letter, a space and full-width digits: ${line}`);
   await page.keyboard.press('Enter');
   await typeLine(page, digits(right + 2, 0x660));
+  const eight = await boxOf(page, button('8'));
   await sendLines(page, [Array(4).fill(right + 1).join(' ')]);
   await expectBottom(page, new RegExp(`^${right + 1}$`), /^Sorry/, new RegExp(`^Bob: ${right + 2}$`), /^Sorry/,
-    /^Ann: (\d+ ){3}\d+$/, /^Sorry/, /^Bob: Sorry/, /^Ann: Sorry/, /^Bob: Sorry/, /^Neither/, /^The correct/,
+    /^Ana.María: (\d+ ){3}\d+$/, /^Sorry/, /^Bob: Sorry/, /^Ana.María: Sorry/, /^Bob: Sorry/, /^Neither/, /^The correct/,
     ...continuePrompt);
   const told = await page.$eval('.right-answer b', (answer) => answer.textContent).catch(() => 'nothing');
   if (told !== String(right)) fail(`after four rounds missed the page gives the answer ${told}, not ${right}`);
+  await strayTap(page, eight, settleMs);
   for (const name of ['Main menu', 'Addition', 'One player']) await byTaps.choose(page, '1', name);
   const [, a, , b] = (await expectBottom(page, /^\d+ \+ \d+ =$/)).at(-1).match(problem);
-  await tapKeys(page, ...String(Number(a) + Number(b)));
-  const enter = await (await page.$(button('Enter'))).boundingBox();
-  for (let i = 0; i < 2; ++i) await page.touchscreen.tap(enter.x + enter.width / 2, enter.y + enter.height / 2);
-  await sleep(700);
-  const after = [await page.evaluate(() => document.querySelector('main').dataset.asks), await shown('result')];
-  if (after[0] !== 'continue' || !after[1].startsWith('★★★★★')) fail(`Enter tapped twice after a right answer: ${after}`);
+  await byTaps.type(page, `10${Number(a) + Number(b)}`);
+  await page.$eval('#line', (input) => input.setSelectionRange(1, 1));
+  await tapKeys(page, 'Backspace');
+  if (await page.$eval('#line', (input) => input.value) !== `${Number(a) + Number(b)}`) fail('⌫ inside 10 and the sum');
+  const enter = await tapAt(page, await boxOf(page, button('Enter')), 0);
+  if (!(await strayTap(page, enter, 650)).startsWith('continue ★★★★★')) fail('Enter tapped again 0.65 s after a right answer');
   await byTaps.choose(page, '1', 'Main menu');
 }
 
@@ -323,6 +354,7 @@ async function playOtherWays(page, cdp) {
     await otherWays[way](cdp, text);
     await page.keyboard.press('Enter');
   };
+  await sleep(settleMs);
   await page.click('#again');
   // First as on a tablet with a keyboard case, nothing focused: a tool tapped
   // keeps no focus, so the next line typed reaches the game too.
@@ -349,8 +381,10 @@ async function playOtherWays(page, cdp) {
   const sum = answer(Number(first), operator, Number(second));
   await line('inserted', String(sum + 10));
   await expectBottom(page, new RegExp(`^Anna: ${sum + 10}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
+  const eight = await boxOf(page, button('8'));
   await line('android', String(sum));
   await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
+  await strayTap(page, eight, settleMs);
 }
 
 // A stand-in for the browser's speech that notes what it is asked to say
@@ -716,11 +750,13 @@ async function main() {
     await playOneGame(tabletPage, byTaps, (page) => checkQuestionShown(page, 'on a tablet'));
     await playOtherWays(tabletPage, await tabletPage.createCDPSession());
     // Phones, upright and on their side, and with the keyboard up over 45% of
-    // the screen, played by taps.
+    // the screen at the sum, then down, played by taps.
     const keyboardUp = async (page, where) => {
-      await page.setViewport({ width: 390, height: 464, ...touch });
-      await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
-      await checkQuestionShown(page, `with the keyboard up ${where}`);
+      for (const height of [464, 844]) {
+        await page.setViewport({ width: 390, height, ...touch });
+        await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
+        if (height < 844) await checkQuestionShown(page, `with the keyboard up ${where}`);
+      }
     };
     // In German too, whose words are longest, and in Arabic, right to left,
     // on a tablet as well; axe in Arabic and Chinese. With the browser's
@@ -732,8 +768,8 @@ async function main() {
       const shown = await page.evaluate(() => `${document.getElementById('question').textContent} ${document.getElementById('line').value}`);
       if (!/^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+$/.test(shown)) fail(`${where}: the sum and its answer show as ${shown}`);
     };
-    const languages = { en: phones, de: [...phones, [768, 1024]], ar: [...phones, [768, 1024]], 'zh-CN': [[360, 640]],
-      'ar-EG': [[360, 640, arabicDigits]] };
+    const languages = { en: [...phones, [360, 740], [740, 360]], de: [...phones, [768, 1024]],
+      ar: [...phones, [768, 1024]], 'zh-CN': [[360, 640]], 'ar-EG': [[360, 640, arabicDigits]] };
     for (const [language, setUps] of Object.entries(languages)) {
       for (const [width, height, atSum] of setUps) {
         const where = `at ${width} × ${height} in ${language}`;
@@ -749,7 +785,7 @@ async function main() {
         await playOneGame(phone, input, async (page) => {
           await (atSum ?? checkQuestionShown)(page, where);
           if (audited) await checkAxe(page, `a sum ${where}`);
-        }, input !== byArabicTaps);
+        });
         const runs = await phone.evaluate(() => document.dir);
         if (runs !== (language.startsWith('ar') ? 'rtl' : 'ltr')) fail(`${where}: the page runs ${runs}`);
         await phone.close();

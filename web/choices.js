@@ -41,11 +41,6 @@ var pageChoices = (function pageChoices() {
     return span;
   }
 
-  // A tap this soon after the choices changed was meant for the key that
-  // stood there before: a double tap on Enter or on a choice.
-  const settleMs = 500;
-  let choicesShownAt = -Infinity;
-
   function choiceButton(question, key) {
     const mark = marks[question]?.[key] ?? key;
     const button = document.createElement('button');
@@ -60,7 +55,7 @@ var pageChoices = (function pageChoices() {
     button.append(symbol(mark), name, typed);
     pageTools.leaveFocusOnTap(button);
     button.addEventListener('click', (event) => {
-      if (event.detail > 0 && event.timeStamp - choicesShownAt < settleMs) return;
+      if (!pageTools.meant(event, box)) return;
       input.value = key;
       pageLine.enter();
     });
@@ -93,7 +88,7 @@ var pageChoices = (function pageChoices() {
     // goes back to the line.
     const hadFocus = box.contains(document.activeElement);
     box.replaceChildren(...keysOf(question, choices));
-    choicesShownAt = performance.now();
+    pageTools.settle(box);
     if (hadFocus) input.focus();
   }
 

@@ -15,6 +15,7 @@ var pageKeypad = (function pageKeypad() {
       start -= start >= 2 && before > 0xffff ? 2 : 1;
     }
     input.setRangeText('', start, end, 'end');
+    pageLine.keepWhatFits();
   }
 
   function typeIn(text) {
@@ -23,10 +24,13 @@ var pageKeypad = (function pageKeypad() {
     pageLine.keepWhatFits();
   }
 
+  const keypad = document.getElementById('keypad');
   const keypadActions = { Enter: pageLine.enter, Backspace: erase };
-  for (const key of document.querySelectorAll('#keypad button')) {
+  for (const key of keypad.querySelectorAll('button')) {
     const name = key.dataset.key ?? key.textContent;
-    key.addEventListener('click', () => (keypadActions[name] ?? (() => typeIn(name)))());
+    key.addEventListener('click', (event) => {
+      if (pageTools.meant(event, keypad)) (keypadActions[name] ?? (() => typeIn(name)))();
+    });
   }
 
   const keypadToggle = document.getElementById('keypad-toggle');
@@ -34,9 +38,20 @@ var pageKeypad = (function pageKeypad() {
     if (main.classList.contains('keypad-shown') === shown) return;
     main.classList.toggle('keypad-shown', shown);
     keypadToggle.setAttribute('aria-expanded', String(shown));
+    if (shown) pageTools.settle(keypad);
   }
   show(true);
   keypadToggle.addEventListener('click', () => show(!main.classList.contains('keypad-shown')));
 
-  return { show };
+  // The keys settle at each new question, not between the tries at one sum:
+  // there a digit still means that digit.
+  let asks = null;
+  function waiting(asked) {
+    const question = asked?.question ?? 'ended';
+    if (question === asks) return;
+    asks = question;
+    pageTools.settle(keypad);
+  }
+
+  return { show, waiting };
 })();

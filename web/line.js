@@ -11,19 +11,16 @@ var pageLine = (function pageLine() {
   const hint = document.getElementById('hint');
   let prompt = null;  // what the game asked at its last wait
   let asks = 'ended';  // the question open, to see when another opens
-  let refused = false;  // something typed that the open question can't take
+  let refused = '';  // the hint on what was typed that the open question can't take
   let hintShown;  // so that a wait that changes nothing touches nothing
 
-  function hintOf() {
-    if (refused) {
-      if (prompt.choices !== '') return 'hint.key';
-      return prompt.reads === 'number' ? 'hint.number' : 'hint.name';
-    }
-    return prompt.question === 'name' ? 'hint.name' : '';
+  function hintOfRefused() {
+    if (prompt.choices !== '') return 'hint.key';
+    return prompt.reads === 'number' ? 'hint.number' : 'hint.name';
   }
 
   function showHint() {
-    const key = hintOf();
+    const key = refused || (prompt.question === 'name' ? 'hint.name' : '');
     if (key === hintShown) return;
     hintShown = key;
     hint.hidden = key === '';
@@ -42,7 +39,7 @@ var pageLine = (function pageLine() {
     const mode = asked.reads === 'number' ? 'numeric' : 'text';
     if (input.inputMode !== mode) input.inputMode = mode;
     if (newQuestion) {
-      refused = false;
+      refused = '';
       // A name is typed, so a touch screen's keyboard opens for it; once the
       // names are in, it closes, for the keypad and the choices.
       if (asks === 'name') input.focus();
@@ -51,25 +48,32 @@ var pageLine = (function pageLine() {
     showHint();
   }
 
-  // What the open question can read of `text`: digits at a number, those of
-  // any script as ASCII; one key offered at a choice, the last typed; one
-  // word at a name. A number's leading zeros go: the game reads octal.
-  function fitted(text) {
+  // What the open question `asked` can read of `text`: digits at a number,
+  // those of any script as ASCII, nine at most; one key offered at a choice,
+  // the last typed; a name on one line, a space between its words sent as a
+  // no-break space, which the game reads as part of the name. A number's
+  // leading zeros go: the game reads octal.
+  function fitted(text, asked) {
     let kept = '';
     let refusedSome = false;
     for (const typed of text) {
-      const character = prompt.reads === 'word' ? typed : asciiDigit(typed);
-      if (prompt.choices !== '') {
-        if (prompt.choices.includes(prompt.reads === 'key' ? character.toLowerCase() : character)) kept = character;
+      const character = asked.reads === 'word' ? typed.replace(/\p{Zs}/u, '\u00a0') : asciiDigit(typed);
+      if (asked.choices !== '') {
+        if (asked.choices.includes(asked.reads === 'key' ? character.toLowerCase() : character)) kept = character;
         else refusedSome = true;
-      } else if (prompt.reads === 'number' ? /^[0-9]$/.test(character) : !/\s/u.test(character)) {
+      } else if (asked.reads === 'number' ? /^[0-9]$/.test(character) : !/[^\S\u00a0]/u.test(character)) {
         kept += character;
       } else {
         refusedSome = true;
       }
     }
-    if (prompt.reads === 'number' && prompt.choices === '') kept = kept.replace(/^0+(?=[0-9])/, '').slice(0, 9);
-    return { kept, refusedSome };
+    let cut = false;
+    if (asked.reads === 'number' && asked.choices === '') {
+      kept = kept.replace(/^0+(?=[0-9])/, '');
+      cut = kept.length > 9;
+      kept = kept.slice(0, 9);
+    }
+    return { kept, refusedSome, cut };
   }
 
   // Unicode has each script's ten digits in a run from 0, some runs one
@@ -84,18 +88,19 @@ var pageLine = (function pageLine() {
   }
 
   // The line keeps only what the question can read, as it is typed, pasted,
-  // spoken or composed, and says why when it leaves something out.
+  // spoken, composed or tapped on the keypad, and says why when it leaves
+  // something out.
   function keepWhatFits() {
     if (prompt === null) return;
-    const { kept, refusedSome } = fitted(input.value);
+    const { kept, refusedSome, cut } = fitted(input.value, prompt);
     const shown = prompt.reads === 'number' ? words.digits(kept) : kept;
     if (shown !== input.value) {
-      const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length)).kept.length;
+      const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length), prompt).kept.length;
       input.value = shown;
       input.setSelectionRange(Math.min(caret, kept.length), Math.min(caret, kept.length));
     }
-    if (!refusedSome) return;
-    refused = true;
+    if (!refusedSome && !cut) return;
+    refused = cut ? 'hint.number.long' : hintOfRefused();
     showHint();
   }
   input.addEventListener('input', (event) => {
@@ -107,7 +112,7 @@ var pageLine = (function pageLine() {
   // in a line feed unless Ctrl+D sent it.
   function send(text) {
     pageLog.typed(text);
-    refused = false;
+    refused = '';
     readAloud.sent(text.replace(/\n$/, ''));
     pageGame.send(text);
   }
@@ -150,5 +155,5 @@ var pageLine = (function pageLine() {
     }
   });
 
-  return { waiting, enter, keepWhatFits };
+  return { waiting, enter, keepWhatFits, fitted };
 })();

@@ -67,11 +67,28 @@ var pageGame = (function pageGame() {
       prompt = null;
       input.disabled = true;
       ended.hidden = false;
+      pageTools.settle(ended);
       document.getElementById('again').focus();
     }
-    pageQuestion.show(prompt);
+    const known = prompt === null || knows(prompt);
+    if (!known && !warned) console.warn('Orvanell: the page has no words for', prompt);
+    warned ||= !known;
+    pageQuestion.show(known ? prompt : { question: 'other', choices: '', judged: null, ended: null });
     pageLine.waiting(prompt);
-    readAloud.waiting(prompt);
+    pageKeypad.waiting(prompt);
+    if (known) readAloud.waiting(prompt);
+  }
+
+  // A record the page has no words for (a question the game has renamed,
+  // say) shows the game's text alone: nothing stale is left to tap. The
+  // line still takes what the game reads.
+  let warned = false;
+  function knows(told) {
+    const english = pageCatalogues.en;
+    const asks = told.question === 'problem' ? told.kind in pageQuestion.operators :
+      `ask.${told.question}${told.question === 'tips' ? `.${told.kind}` : ''}` in english;
+    return asks && Array.from(told.choices).every((key) => `choice.${told.question}.${key}` in english) &&
+      (!told.judged || `verdict.${told.judged.verdict}` in english);
   }
 
   function send(text) {
@@ -100,7 +117,9 @@ var pageGame = (function pageGame() {
     pageTools.focusUnlessTouch();
   }
 
-  document.getElementById('again').addEventListener('click', play);
+  document.getElementById('again').addEventListener('click', (event) => {
+    if (pageTools.meant(event, ended)) play();
+  });
 
   // The one-file page carries the module's WebAssembly in itself, in hexadecimal:
   // two characters a byte.

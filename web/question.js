@@ -23,6 +23,7 @@ var pageQuestion = (function pageQuestion() {
 
   function questionOf(prompt) {
     if (prompt.question === 'problem') return words.digits(sumOf(prompt));
+    if (prompt.question === 'other') return '';
     if (prompt.question === 'tips') return words.say(`ask.tips.${prompt.kind}`);
     return words.say(`ask.${prompt.question}`, { player: prompt.player });
   }
