@@ -117,10 +117,10 @@ endforeach()
 # 4.5 MiB over a long session, on top of what the game uses.
 add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
 # Every transcript's input at the real clock, against the command with its
-# clock stopped at the second the run took place in.
+# clock stopped at the second the run took place in; first, node's reader of
+# the transcripts.
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
-add_test(NAME transcript_format COMMAND bash ${tests}/transcript_format_test.sh ${transcriptInput})
 # A host's wrong calls, each told on standard error.
 add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
   ${CMAKE_BINARY_DIR}/orvanell.js)

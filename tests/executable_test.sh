@@ -4,15 +4,12 @@
 # That the game reads the system's calendar clock, sessions_test.sh checks.
 #
 # Usage: executable_test.sh GAME
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
-failures=0
 
 check() {  # name, expected status, actual status
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL $1: status $3, expected $2$( (($3 == 124)) && echo ': the game did not end in time')"
-    failures=$((failures + 1))
-  fi
+  ended_in_time "$1" "$3"
+  [[ "$2" == "$3" ]] || fail "$1: status $3, expected $2"
 }
 
 menu=$'     Orvanell                \nKestrova+ Level 1 v.1.0\n\n1:  Addition Problems\n2:  Subtraction Problems\n3:  Multiplication problems\n4.  Help and Tips\n5:  Exit\n'
@@ -20,7 +17,7 @@ invalid=$'Please use one of the given options!\n'
 
 # Input that ends at once, however it ends: the menu answers it.
 menu_only() {  # name, then the output and the status
-  [[ "$2" == "${menu}${invalid}status 0" ]] || { echo "FAIL $1: $2"; failures=$((failures + 1)); }
+  [[ "$2" == "${menu}${invalid}status 0" ]] || fail "$1: $2"
 }
 menu_only "empty input" "$(timeout 10 "$game" </dev/null; echo "status $?")"
 menu_only "closed input" "$(timeout 10 "$game" <&- 2>&1; echo "status $?")"
@@ -68,8 +65,7 @@ printf '%s\n2\n' "$answer" >&"$to_game"
 rest=$(timeout 5 cat <&"$from_game")
 wait "$pid"; status=$?
 expected=$'Correct!!\nYou got 5 points good job!\nTo go to the Main Menu Press 1.\nTo quit press 2.'
-[[ -n "$problem" && "$rest" == "$expected" ]] || { echo "FAIL live game: [$problem] [$rest]"; failures=$((failures + 1)); }
+[[ -n "$problem" && "$rest" == "$expected" ]] || fail "live game: [$problem] [$rest]"
 check "live game" 1 "$status"
 
-echo "$failures failures"
-[[ $failures -eq 0 ]]
+finish

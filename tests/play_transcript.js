@@ -1,7 +1,7 @@
 // Plays one golden transcript through a command: its input on the command's
 // standard input, its clock second in TRANSCRIPT_CLOCK. Compares the standard
 // output byte for byte and the exit status. The file format is the one
-// transcript_file.h describes, read as its reader does: transcript_format_test.sh
+// transcript_file.h describes, read as its reader does: sessions_test.sh
 // holds both to the same bytes and the same faults.
 //
 // Usage: node play_transcript.js TRANSCRIPT COMMAND [ARGUMENT...]
