@@ -18,12 +18,11 @@
 #   windows: GAME runs a Windows console program, whose input ends with
 #          Ctrl+Z then Enter rather than Ctrl+D.
 #   holds: GAME has a window of its own, and holds it at the end.
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
 mode="$2"
 platform="${3:-posix}"
 wait_seconds=15
-failures=0
 holds="${4:-}"
 if [[ $game == *.desktop ]]; then
   exec_line=$(sed -n 's/^Exec=//p' "$game")
@@ -31,11 +30,6 @@ if [[ $game == *.desktop ]]; then
 else
   exec_line=$(printf '%q' "$game")
 fi
-
-fail() {
-  echo "FAIL $*"
-  failures=$((failures + 1))
-}
 
 # --- The two ways to reach the game -------------------------------------------
 
@@ -51,7 +45,7 @@ start_game() {
     # No user configuration, no terminal of our own: CI has neither.
     # tmux may mark the pane dead before it has collected the game's status,
     # so the pane's shell writes the status down itself.
-    status_file=$(mktemp)
+    status_file=$work/status
     rm -f "$status_file"
     local command
     command=$(printf '%s; echo $? >%q' "$exec_line" "$status_file")
@@ -60,13 +54,13 @@ start_game() {
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
       new-session -d -x 120 -y 50 -s game "$command" \; \
       set-option -t game remain-on-exit on || exit 1
-    trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
+    trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
   else
     coproc GAME { exec "$game"; }
     game_pid=$GAME_PID
     to_game=${GAME[1]}
     from_game=${GAME[0]}
-    trap 'kill "$game_pid" 2>/dev/null' EXIT
+    trap 'kill "$game_pid" 2>/dev/null; rm -rf "$work"' EXIT
   fi
 }
 
@@ -169,75 +163,60 @@ answer() {
   esac
 }
 
-main_menu='^5:  Exit$'
-game_type='^2\. Two Player$'
-continue_prompt='^To quit press 2\.$'
-help_menu='^4\. Exit$'
+# Plays the rows on standard input: each is what is typed ("~" types
+# nothing, "=" the answer to the last problem shown, "=+1" a wrong one), then
+# the lines, as extended patterns, that must show after it, one after another.
+play() {
+  local typed shown lines line
+  while IFS='|' read -r typed shown; do
+    case $typed in
+      '~') ;;
+      =*)
+        read_problem
+        type_line $(($(answer) ${typed#=}))
+        ;;
+      *) type_line "$typed" ;;
+    esac
+    IFS='|' read -r -a lines <<<"$shown"
+    for line in "${lines[@]}"; do
+      expect "$line"
+    done
+  done
+}
 
-if [[ $mode == tmux ]] && ! command -v tmux >/dev/null; then
-  echo "FAIL: tmux is needed (Debian package tmux)"
-  exit 1
-fi
+[[ $mode != tmux ]] || need tmux tmux
 start_game
-expect "$main_menu"
-
-# One player, addition, right at the first attempt.
-type_line 1
-expect "$game_type"
-type_line 1
-expect '^[0-9]+ \+ [0-9]+ ='
-read_problem
-type_line "$(answer)"
-expect 'Correct!!$'
-expect '^You got 5 points good job!$'
-expect "$continue_prompt"
-type_line 1
-expect "$main_menu"
-
-# Two players, multiplication: Ann misses, Bob wins.
-type_line 3
-expect "$game_type"
-type_line 2
-expect '^Enter your name Player 1: ?'
-type_line Ann
-expect '^Enter your name Player 2: ?'
-type_line Bob
-expect '^Ann: ?$'
-read_problem
-[[ $operator == x ]] || fail "a multiplication was chosen, the screen shows $first $operator $second"
-type_line $(($(answer) + 1))
-expect 'Sorry\.\.\.wrong answer,$'
-expect '^Bob: ?$'
-type_line "$(answer)"
-expect 'Great job Bob$'
-expect '^You WON!$'
-expect "$continue_prompt"
-type_line 1
-expect "$main_menu"
-
-# Help, the subtraction tips, back to help, to the main menu and out.
-type_line 4
-expect "$help_menu"
-type_line 2
-expect '^Press x to go back to the main menu$'
-grep -q -F 'Subtraction can be very easy just keep these rules in mind' <<<"$screen" ||
-  fail "the subtraction tips are not on screen"
-type_line b
-expect "$help_menu"
-type_line 4
-expect "$main_menu"
-type_line 5
-expect '^If you want to reamain and play more games press n$'
-type_line y
+# One player, addition, right at the first attempt; two players,
+# multiplication: Ann misses, Bob wins; help, the subtraction tips, back to
+# help, to the main menu and out through the exit confirmation.
+play <<'EOF'
+~|^5:  Exit$
+1|^2\. Two Player$
+1|^[0-9]+ \+ [0-9]+ =
+=|Correct!!$|^You got 5 points good job!$|^To quit press 2\.$
+1|^5:  Exit$
+3|^2\. Two Player$
+2|^Enter your name Player 1: ?
+Ann|^Enter your name Player 2: ?
+Bob|^Ann: ?$|[0-9]+ x [0-9]+ = ?$
+=+1|Sorry\.\.\.wrong answer,$|^Bob: ?$
+=|Great job Bob$|^You WON!$|^To quit press 2\.$
+1|^5:  Exit$
+4|^4\. Exit$
+2|Subtraction can be very easy just keep these rules in mind|^Press x to go back to the main menu$
+b|^4\. Exit$
+4|^5:  Exit$
+5|^If you want to reamain and play more games press n$
+y
+EOF
 if [[ $holds == holds ]]; then
-  expect '^The game has ended\. Press Enter to play again, or close this window\.$'
+  play <<<'~|^The game has ended\. Press Enter to play again, or close this window\.$'
   check_ended
   [[ -z $status ]] || fail "the window closed with status $status"
-  type_line ""
-  expect "$main_menu"
-  type_line x
-  expect 'Please use one of the given options!$'
-  expect '^The game has ended\.'
+  play <<'EOF'
+|^5:  Exit$
+x|Please use one of the given options!$|^The game has ended\.
+EOF
   if [[ $platform == windows ]]; then
     tmux_ send-keys -t game C-z Enter
   else
@@ -255,7 +234,7 @@ if [[ $mode == tmux ]]; then
   rm -f "$status_file"
   start_game
   before=""
-  expect "$main_menu"
+  play <<<'~|^5:  Exit$'
   if [[ $platform == posix ]]; then
     # "-" and Ctrl+D hand the game a lone minus sign, and a second Ctrl+D
     # ends the input. The number has no digit, so the main menu answers it
@@ -269,15 +248,14 @@ if [[ $mode == tmux ]]; then
     # name is due it leaves both players nameless and the game plays on to its
     # end, where a name made of the byte 26 would wait for the second one. The
     # terminal's suspend key is off, so that Ctrl+Z reaches the console.
-    type_line 1
-    expect "$game_type"
-    type_line 2
-    expect '^Enter your name Player 1: ?'
+    play <<'EOF'
+1|^2\. Two Player$
+2|^Enter your name Player 1: ?
+EOF
     tmux_ send-keys -t game C-z Enter
     expect '^Neither of you answered the question!$'
   fi
   expect_end 0
 fi
 
-echo "$mode: $failures failures"
-[[ $failures -eq 0 ]]
+finish "$mode"
