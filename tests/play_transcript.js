@@ -6,6 +6,7 @@
 //
 // Usage: node play_transcript.js TRANSCRIPT COMMAND [ARGUMENT...]
 //        node play_transcript.js --input TRANSCRIPT  (writes its input bytes)
+// Required, it gives the other tests its reader, loadTranscript.
 'use strict';
 const fs = require('fs');
 const { spawnSync } = require('child_process');
@@ -73,6 +74,8 @@ function firstDifference(actual, expected) {
     `  expected ${around(expected)}\n  played   ${around(actual)}`;
 }
 
+module.exports = { loadTranscript };
+if (require.main !== module) return;
 if (process.argv[2] === '--input') {
   process.stdout.write(loadOrExit(process.argv[3], '').input);
   return;
