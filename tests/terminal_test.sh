@@ -113,19 +113,15 @@ expect_end() {
 
 before=""  # the transcript when the player last typed
 
-count_lines() {  # pattern, text
-  grep -c -E -- "$1" <<<"$2"
-}
-
 # Waits until a line matching the extended pattern shows more often than it
 # did before the last typed line, so an earlier screen never counts.
 expect() {
   local pattern="$1" deadline=$((SECONDS + wait_seconds))
   local seen
-  seen=$(count_lines "$pattern" "$before")
+  seen=$(grep -c -E -- "$pattern" <<<"$before")
   while :; do
     refresh
-    (($(count_lines "$pattern" "$screen") > seen)) && return 0
+    (($(grep -c -E -- "$pattern" <<<"$screen") > seen)) && return 0
     if ((SECONDS >= deadline)); then
       fail "waited ${wait_seconds}s for /$pattern/; the screen ends with:"
       tail -n 12 <<<"$screen"
@@ -141,26 +137,14 @@ type_line() {
   send_line "$1"
 }
 
-# Reads the last problem shown: sets $first, $operator and $second. Over
-# pipes a problem may follow a prompt on its line, as nothing typed is echoed.
-read_problem() {
+# Sets $reply to the answer to the last problem shown, plus the offset given.
+# Over pipes a problem may follow a prompt on its line, as nothing typed is
+# echoed.
+answer() {  # offset
   local line problem='([0-9]+) ([-+x]) ([0-9]+) = ?$'
   line=$(grep -E "$problem" <<<"$screen" | tail -n 1)
-  [[ "$line" =~ $problem ]] || {
-    fail "no problem on screen"
-    exit 1
-  }
-  first=${BASH_REMATCH[1]}
-  operator=${BASH_REMATCH[2]}
-  second=${BASH_REMATCH[3]}
-}
-
-answer() {
-  case "$operator" in
-    +) echo $((first + second)) ;;
-    -) echo $((first - second)) ;;
-    x) echo $((first * second)) ;;
-  esac
+  [[ "$line" =~ $problem ]] || { fail "no problem on screen"; exit 1; }
+  reply=$((BASH_REMATCH[1] ${BASH_REMATCH[2]/x/*} BASH_REMATCH[3] $1))
 }
 
 # Plays the rows on standard input: each is what is typed ("~" types
@@ -172,8 +156,8 @@ play() {
     case $typed in
       '~') ;;
       =*)
-        read_problem
-        type_line $(($(answer) ${typed#=}))
+        answer "${typed#=}"
+        type_line "$reply"
         ;;
       *) type_line "$typed" ;;
     esac
@@ -193,7 +177,7 @@ play <<'EOF'
 ~|^5:  Exit$
 1|^2\. Two Player$
 1|^[0-9]+ \+ [0-9]+ =
-=|Correct!!$|^You got 5 points good job!$|^To quit press 2\.$
+=|Correct!!$|^You got 5 points good job!$|^To go to the Main Menu Press 1\.$|^To quit press 2\.$
 1|^5:  Exit$
 3|^2\. Two Player$
 2|^Enter your name Player 1: ?
