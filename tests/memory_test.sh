@@ -70,34 +70,29 @@ check() {
   fi
 }
 
-{ printf '1\n2\n'; repeat_byte w "$mib64"; } >"$work/input"
-check "64 MiB name" whole
+# The cases: name|whole or start|the input, as the command that writes it.
+# The last two are endless games, and endless navigation up to the nesting
+# bound. Then two whose output must hold a line.
+while IFS='|' read -r name part input; do
+  eval "$input" >"$work/input"
+  check "$name" "$part"
+done <<'EOF'
+64 MiB name|whole|printf '1\n2\n'; repeat_byte w "$mib64"
+64 MiB word at the main menu|start|repeat_byte w "$mib64"
+64 MiB word at the exit confirmation|start|printf '5\n'; repeat_byte n "$mib64"
+64 MiB of digits at a guess|start|printf '1\n1\n'; repeat_byte 7 "$mib64"
+64 MiB of zeros at the help menu|start|printf '4\n'; repeat_byte 0 "$mib64"
+64 MiB of whitespace|whole|yes $' \t\r\v\f' | head -c "$mib64"
+64 MiB of NUL bytes|start|repeat_byte '\0' "$mib64"
+64 MiB of NUL bytes as a name|whole|printf '1\n2\n'; repeat_byte '\0' "$mib64"
+64 MiB of noise|start|noise "$mib64"
+64 MiB of noise without whitespace as a name|whole|printf '1\n2\n'; noise "$mib64" | tr -d ' \t\n\r\v\f'
+games without end|whole|yes 1 | head -c $((256 * 1024))
+help menus without end|start|yes 4 | head -c $((8 * 1024 * 1024))
+EOF
 { printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; printf ' 1 1 2\n'; } >"$work/input"
 check "64 MiB second name, then a game" whole "$(repeat_byte w 79): Sorry...wrong answer,"
-repeat_byte w "$mib64" >"$work/input"
-check "64 MiB word at the main menu" start
-{ printf '5\n'; repeat_byte n "$mib64"; } >"$work/input"
-check "64 MiB word at the exit confirmation" start
-{ printf '1\n1\n'; repeat_byte 7 "$mib64"; } >"$work/input"
-check "64 MiB of digits at a guess" start
-{ printf '4\n'; repeat_byte 0 "$mib64"; } >"$work/input"
-check "64 MiB of zeros at the help menu" start
-yes $' \t\r\v\f' | head -c "$mib64" >"$work/input"
-check "64 MiB of whitespace" whole
 { printf '4\n'; yes '' | head -c "$mib64"; printf '1\nb\n'; } >"$work/input"
 check "64 MiB of empty lines between choices" whole "Press b to go back to the previous menu"
-repeat_byte '\0' "$mib64" >"$work/input"
-check "64 MiB of NUL bytes" start
-{ printf '1\n2\n'; repeat_byte '\0' "$mib64"; } >"$work/input"
-check "64 MiB of NUL bytes as a name" whole
-noise "$mib64" >"$work/input"
-check "64 MiB of noise" start
-{ printf '1\n2\n'; noise "$mib64" | tr -d ' \t\n\r\v\f'; } >"$work/input"
-check "64 MiB of noise without whitespace as a name" whole
-# Endless games, and endless navigation up to the nesting bound.
-yes 1 | head -c $((256 * 1024)) >"$work/input"
-check "games without end" whole
-yes 4 | head -c $((8 * 1024 * 1024)) >"$work/input"
-check "help menus without end" start
 
 finish "empty session: $baseline_kib KiB"
