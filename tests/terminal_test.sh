@@ -78,15 +78,6 @@ refresh() {
   fi
 }
 
-send_line() {
-  if [[ $mode == tmux ]]; then
-    [[ -z $1 ]] || tmux_ send-keys -t game -l "$1"
-    tmux_ send-keys -t game Enter
-  else
-    printf '%s\n' "$1" >&"$to_game"
-  fi
-}
-
 # Sets $status to the ended game's status, or to nothing while it runs.
 check_ended() {
   status=""
@@ -101,10 +92,8 @@ check_ended() {
 # Waits for the game to end; fails unless it ends with the given status.
 expect_end() {
   local deadline=$((SECONDS + wait_seconds))
-  check_ended
-  while [[ -z "$status" ]] && ((SECONDS < deadline)); do
+  until check_ended; [[ -n "$status" ]] || ((SECONDS >= deadline)); do
     sleep 0.05
-    check_ended
   done
   [[ "$status" == "$1" ]] || fail "the game ended with status [$status], expected $1"
 }
@@ -116,8 +105,7 @@ before=""  # the transcript when the player last typed
 # Waits until a line matching the extended pattern shows more often than it
 # did before the last typed line, so an earlier screen never counts.
 expect() {
-  local pattern="$1" deadline=$((SECONDS + wait_seconds))
-  local seen
+  local pattern="$1" deadline=$((SECONDS + wait_seconds)) seen
   seen=$(grep -c -E -- "$pattern" <<<"$before")
   while :; do
     refresh
@@ -134,7 +122,12 @@ expect() {
 type_line() {
   refresh
   before=$screen
-  send_line "$1"
+  if [[ $mode == tmux ]]; then
+    [[ -z $1 ]] || tmux_ send-keys -t game -l "$1"
+    tmux_ send-keys -t game Enter
+  else
+    printf '%s\n' "$1" >&"$to_game"
+  fi
 }
 
 # Sets $reply to the answer to the last problem shown, plus the offset given.
