@@ -78,7 +78,7 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html kept.js words.js spoken.js speech.js tools.js log.js question.js choices.js line.js keypad.js
+set(pageFiles index.html kept.js words.js spoken.js speech.js tools.js log.js question.js choices.js fit.js line.js keypad.js
   page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 # The page's words, a catalogue a language.
@@ -117,15 +117,16 @@ endforeach()
 # 4.5 MiB over a long session, on top of what the game uses.
 add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
 # Every transcript's input at the real clock, against the command with its
-# clock stopped at the second the run took place in.
+# clock stopped at the second the run took place in; first, node's reader of
+# the transcripts.
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
-add_test(NAME transcript_format COMMAND bash ${tests}/transcript_format_test.sh ${transcriptInput})
 # A host's wrong calls, each told on standard error.
 add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
   ${CMAKE_BINARY_DIR}/orvanell.js)
-# Every catalogue of the page's words has what the English one has.
-add_test(NAME words COMMAND ${ORVANELL_NODE} ${tests}/words_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})
+# Every catalogue of the page's words has what the English one has, and the
+# line keeps what each question can read.
+add_test(NAME page COMMAND ${ORVANELL_NODE} ${tests}/page_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})
 add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
 foreach(channel tmux pipes)

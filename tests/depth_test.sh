@@ -6,18 +6,10 @@
 #
 # Usage: depth_test.sh GAME [STACK_KIB]. Without a size the game runs in the
 # stack it gets by default; a Windows program's is set in its own header.
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
 stack_kib="${2:-}"
-failures=0
 message='Too many screens are open, please start the game again.'
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL $1"
-  failures=$((failures + 1))
-}
 
 # name, lead-in, repeated lines, repeats: plays them in the limited stack and
 # leaves the status in $status, the output and the errors in files.
@@ -30,10 +22,7 @@ play() {
     exec timeout 20 "$game"
   ) <"$work/input" >"$work/out" 2>"$work/err"
   status=$?
-  if ((status == 124)); then
-    echo "FAIL $1: the game did not end within 20 s"
-    exit 1
-  fi
+  ended_in_time "$1" "$status"
 }
 
 # The loops end long before their input does.
@@ -58,5 +47,4 @@ if [[ $status != 0 ]] || grep -q -F "$message" "$work/out" || [[ -s "$work/err" 
   fail "shallow help loop: status $status"
 fi
 
-echo "$failures failures"
-[[ $failures -eq 0 ]]
+finish

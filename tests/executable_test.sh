@@ -1,18 +1,16 @@
 #!/usr/bin/env bash
 # Runs the built game as a player would: over pipes, with input closed or
-# ended, with output gone, and answering a problem read off its own output.
-# That the game reads the system's calendar clock, sessions_test.sh checks.
+# ended, and with output gone. That the game reads the system's calendar
+# clock, and plays a game to its end over a pipe, sessions_test.sh checks;
+# that it answers a problem read off its own output, terminal_test.sh.
 #
 # Usage: executable_test.sh GAME
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
-failures=0
 
 check() {  # name, expected status, actual status
-  if [[ "$2" != "$3" ]]; then
-    echo "FAIL $1: status $3, expected $2$( (($3 == 124)) && echo ': the game did not end in time')"
-    failures=$((failures + 1))
-  fi
+  ended_in_time "$1" "$3"
+  [[ "$2" == "$3" ]] || fail "$1: status $3, expected $2"
 }
 
 menu=$'     Orvanell                \nKestrova+ Level 1 v.1.0\n\n1:  Addition Problems\n2:  Subtraction Problems\n3:  Multiplication problems\n4.  Help and Tips\n5:  Exit\n'
@@ -20,7 +18,7 @@ invalid=$'Please use one of the given options!\n'
 
 # Input that ends at once, however it ends: the menu answers it.
 menu_only() {  # name, then the output and the status
-  [[ "$2" == "${menu}${invalid}status 0" ]] || { echo "FAIL $1: $2"; failures=$((failures + 1)); }
+  [[ "$2" == "${menu}${invalid}status 0" ]] || fail "$1: $2"
 }
 menu_only "empty input" "$(timeout 10 "$game" </dev/null; echo "status $?")"
 menu_only "closed input" "$(timeout 10 "$game" <&- 2>&1; echo "status $?")"
@@ -48,28 +46,4 @@ for name in deep games; do
   check "$name, reader gone at once" 1 "${PIPESTATUS[1]}"
 done
 
-# A one-player addition game: read the problem off the screen and answer it.
-coproc GAME { timeout 10 "$game"; }
-pid=$GAME_PID
-# Copies, because bash closes the coprocess's own descriptors as soon as it
-# sees it end, which can be before its last output is read.
-exec {to_game}>&"${GAME[1]}" {from_game}<&"${GAME[0]}"
-printf '1\n1\n' >&"$to_game"
-problem=""
-answer=""
-while IFS= read -r -t 5 line <&"$from_game"; do
-  if [[ "$line" =~ ^([0-9]+)\ \+\ ([0-9]+)\ =\ $ ]]; then
-    problem="$line"
-    answer=$((BASH_REMATCH[1] + BASH_REMATCH[2]))
-    break
-  fi
-done
-printf '%s\n2\n' "$answer" >&"$to_game"
-rest=$(timeout 5 cat <&"$from_game")
-wait "$pid"; status=$?
-expected=$'Correct!!\nYou got 5 points good job!\nTo go to the Main Menu Press 1.\nTo quit press 2.'
-[[ -n "$problem" && "$rest" == "$expected" ]] || { echo "FAIL live game: [$problem] [$rest]"; failures=$((failures + 1)); }
-check "live game" 1 "$status"
-
-echo "$failures failures"
-[[ $failures -eq 0 ]]
+finish

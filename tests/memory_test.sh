@@ -10,21 +10,13 @@
 # after a long run of input the game still keeps its limits and its place.
 #
 # Usage: memory_test.sh GAME [ALLOWANCE_KIB]
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
-failures=0
 # More for a game whose runtime grows as it warms up, such as node's compiler.
 allowance_kib=${2:-4096}
 mib64=$((64 * 1024 * 1024))
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-for tool in /usr/bin/time:time openssl:openssl; do
-  if ! command -v "${tool%:*}" >/dev/null; then
-    echo "FAIL: ${tool%:*} is needed (Debian package ${tool#*:})"
-    exit 1
-  fi
-done
+need /usr/bin/time time
+need openssl openssl
 # The address sanitizer keeps freed blocks in quarantine, which would count
 # as growth; without it the sanitized build shows its real use too.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=0:thread_local_quarantine_size_kb=0"
@@ -39,7 +31,7 @@ noise() {
     openssl enc -aes-128-ctr -K 0123456789abcdef0123456789abcdef -iv 0 -nosalt 2>/dev/null
 }
 
-# Plays the file $work/input; leaves the status in $status, the peak in
+# Plays the file $work/input as the case named; leaves the status in $status, the peak in
 # $peak_kib, the output in $work/out, and in $consumed how many of the file's bytes the game read, from
 # the offset it leaves in the open file it shares with this shell.
 measure() {
@@ -47,17 +39,14 @@ measure() {
   exec {input}<"$work/input"
   /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >"$work/out" 2>"$work/err"
   status=$?
-  if ((status == 124)); then
-    echo "FAIL: the game did not end within 20 s"
-    exit 1
-  fi
+  ended_in_time "$1" "$status"
   peak_kib=$(tail -n 1 "$work/time")
   consumed=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$$/fdinfo/$input")
   exec {input}<&-
 }
 
 : >"$work/input"
-measure
+measure "empty session"
 baseline_kib=$peak_kib
 limit_kib=$((baseline_kib + allowance_kib))
 
@@ -65,53 +54,45 @@ limit_kib=$((baseline_kib + allowance_kib))
 # its end, or of which it must read only the start, by its rules stopping
 # within the first MiB; the output must hold the line, if one is given.
 check() {
-  measure
+  measure "$1"
   local size
   size=$(stat -c %s "$work/input")
   if [[ $status != 0 && $status != 1 ]] || [[ -s "$work/err" ]]; then
-    echo "FAIL $1: status $status, errors: $(head -c 500 "$work/err")"
+    fail "$1: status $status, errors: $(head -c 500 "$work/err")"
   elif ((peak_kib > limit_kib)); then
-    echo "FAIL $1: peak $peak_kib KiB, an empty session takes $baseline_kib KiB"
+    fail "$1: peak $peak_kib KiB, an empty session takes $baseline_kib KiB"
   elif [[ $2 == whole && $consumed != "$size" ]] || [[ $2 == start && $consumed -gt $((1 << 20)) ]]; then
-    echo "FAIL $1: read $consumed of $size bytes, expected the $2"
+    fail "$1: read $consumed of $size bytes, expected the $2"
   elif [[ -n ${3-} ]] && ! grep -q -x -F -- "$3" "$work/out"; then
-    echo "FAIL $1: no line [$3] in the output"
+    fail "$1: no line [$3] in the output"
   else
     echo "ok $1: status $status, peak $peak_kib KiB, read $consumed of $size bytes"
-    return
   fi
-  failures=$((failures + 1))
 }
 
-{ printf '1\n2\n'; repeat_byte w "$mib64"; } >"$work/input"
-check "64 MiB name" whole
+# The cases: name|whole or start|the input, as the command that writes it.
+# The last two are endless games, and endless navigation up to the nesting
+# bound. Then two whose output must hold a line.
+while IFS='|' read -r name part input; do
+  eval "$input" >"$work/input"
+  check "$name" "$part"
+done <<'EOF'
+64 MiB name|whole|printf '1\n2\n'; repeat_byte w "$mib64"
+64 MiB word at the main menu|start|repeat_byte w "$mib64"
+64 MiB word at the exit confirmation|start|printf '5\n'; repeat_byte n "$mib64"
+64 MiB of digits at a guess|start|printf '1\n1\n'; repeat_byte 7 "$mib64"
+64 MiB of zeros at the help menu|start|printf '4\n'; repeat_byte 0 "$mib64"
+64 MiB of whitespace|whole|yes $' \t\r\v\f' | head -c "$mib64"
+64 MiB of NUL bytes|start|repeat_byte '\0' "$mib64"
+64 MiB of NUL bytes as a name|whole|printf '1\n2\n'; repeat_byte '\0' "$mib64"
+64 MiB of noise|start|noise "$mib64"
+64 MiB of noise without whitespace as a name|whole|printf '1\n2\n'; noise "$mib64" | tr -d ' \t\n\r\v\f'
+games without end|whole|yes 1 | head -c $((256 * 1024))
+help menus without end|start|yes 4 | head -c $((8 * 1024 * 1024))
+EOF
 { printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; printf ' 1 1 2\n'; } >"$work/input"
 check "64 MiB second name, then a game" whole "$(repeat_byte w 79): Sorry...wrong answer,"
-repeat_byte w "$mib64" >"$work/input"
-check "64 MiB word at the main menu" start
-{ printf '5\n'; repeat_byte n "$mib64"; } >"$work/input"
-check "64 MiB word at the exit confirmation" start
-{ printf '1\n1\n'; repeat_byte 7 "$mib64"; } >"$work/input"
-check "64 MiB of digits at a guess" start
-{ printf '4\n'; repeat_byte 0 "$mib64"; } >"$work/input"
-check "64 MiB of zeros at the help menu" start
-yes $' \t\r\v\f' | head -c "$mib64" >"$work/input"
-check "64 MiB of whitespace" whole
 { printf '4\n'; yes '' | head -c "$mib64"; printf '1\nb\n'; } >"$work/input"
 check "64 MiB of empty lines between choices" whole "Press b to go back to the previous menu"
-repeat_byte '\0' "$mib64" >"$work/input"
-check "64 MiB of NUL bytes" start
-{ printf '1\n2\n'; repeat_byte '\0' "$mib64"; } >"$work/input"
-check "64 MiB of NUL bytes as a name" whole
-noise "$mib64" >"$work/input"
-check "64 MiB of noise" start
-{ printf '1\n2\n'; noise "$mib64" | tr -d ' \t\n\r\v\f'; } >"$work/input"
-check "64 MiB of noise without whitespace as a name" whole
-# Endless games, and endless navigation up to the nesting bound.
-yes 1 | head -c $((256 * 1024)) >"$work/input"
-check "games without end" whole
-yes 4 | head -c $((8 * 1024 * 1024)) >"$work/input"
-check "help menus without end" start
 
-echo "empty session: $baseline_kib KiB; $failures failures"
-[[ $failures -eq 0 ]]
+finish "empty session: $baseline_kib KiB"

@@ -1,11 +1,12 @@
 // Plays one golden transcript through a command: its input on the command's
 // standard input, its clock second in TRANSCRIPT_CLOCK. Compares the standard
 // output byte for byte and the exit status. The file format is the one
-// transcript_file.h describes, read as its reader does: transcript_format_test.sh
+// transcript_file.h describes, read as its reader does: sessions_test.sh
 // holds both to the same bytes and the same faults.
 //
 // Usage: node play_transcript.js TRANSCRIPT COMMAND [ARGUMENT...]
 //        node play_transcript.js --input TRANSCRIPT  (writes its input bytes)
+// Required, it gives the other tests its reader, loadTranscript.
 'use strict';
 const fs = require('fs');
 const { spawnSync } = require('child_process');
@@ -73,6 +74,8 @@ function firstDifference(actual, expected) {
     `  expected ${around(expected)}\n  played   ${around(actual)}`;
 }
 
+module.exports = { loadTranscript };
+if (require.main !== module) return;
 if (process.argv[2] === '--input') {
   process.stdout.write(loadOrExit(process.argv[3], '').input);
   return;

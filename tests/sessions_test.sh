@@ -5,23 +5,46 @@
 # channel adds, drops and reorders nothing, whatever kind of input it reads,
 # and the problems come from the system's calendar clock.
 #
+# First, the transcript format's readers: the unit tests' (C++, behind
+# orvanell_transcript_input) and the web edition's (node, behind
+# play_transcript.js --input) must read the same bytes, and refuse a header
+# line or an escape the format lacks, naming the file and the line.
+#
 # Usage: sessions_test.sh GAME SESSION_AT TRANSCRIPT_INPUT TRANSCRIPT...
 #   SESSION_AT plays its standard input in memory at the second given;
 #   TRANSCRIPT_INPUT writes a transcript's input bytes.
-set -u
+source "$(dirname "$0")/helpers.sh"
 export LC_ALL=C  # a decimal point in $EPOCHREALTIME
 game="$1"
 session_at="$2"
 transcript_input="$3"
 shift 3
-failures=0
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+count=0
 
-fail() {
-  echo "FAIL $1"
-  failures=$((failures + 1))
+read_transcript() {  # text; sets $file, $status and $error, writes $work/input
+  file="$work/$((++count)).txt"
+  printf '%s' "$1" >"$file"
+  "$transcript_input" "$file" >"$work/input" 2>"$work/error"
+  status=$?
+  error=$(tr -d '\r' <"$work/error")  # Windows' text mode ends a line with CR LF
 }
+
+# Every escape, a joined line and an escaped backslash before a letter.
+read_transcript $'# a comment\nclock: -1\nstatus: 1\n== input\na\\0b\\\\c\\rd\\a\ne\\\nf\n== output\n\\\\q\n'
+printf 'a\0b\\c\rd\a\nef\n' | cmp -s - "$work/input" && [[ $status == 0 && -z $error ]] ||
+  { fail "reading every escape: status $status, $error"; od -c "$work/input"; }
+
+refused() {  # expected LINE: what, transcript text
+  read_transcript "$2"
+  [[ $status != 0 && $error == "$file:$1" ]] || fail "expected $file:$1, got status $status: $error"
+}
+refused '3: unknown escape \q' $'clock: 0\n== input\n1\\q\n== output\n'
+refused '5: unknown escape \x' $'clock: 0\n== input\n1\n== output\nab\\x\n'
+bad_header='not a comment (#), "clock: N" or "status: N"'
+refused "2: $bad_header" $'# clock:1 is no clock\nclock:1\n== input\n== output\n'
+refused "1: $bad_header" $'clock: 12x\n== input\n== output\n'
+refused "2: $bad_header" $'clock: 1\nstatus: one\n== input\n== output\n'
+refused "1: $bad_header" $'\n== input\n== output\n'
 
 # Plays $work/input through a pipe or from the file; leaves the status in
 # $status and the second it took place in in $second, or no second when the
@@ -73,5 +96,5 @@ for transcript in "$@"; do
   done
 done
 
-echo "$sessions sessions played; $failures failures"
-((sessions > 0 && failures == 0))
+((sessions > 0)) || fail "no session played"
+finish "$sessions sessions played"

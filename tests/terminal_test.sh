@@ -18,12 +18,11 @@
 #   windows: GAME runs a Windows console program, whose input ends with
 #          Ctrl+Z then Enter rather than Ctrl+D.
 #   holds: GAME has a window of its own, and holds it at the end.
-set -u
+source "$(dirname "$0")/helpers.sh"
 game="$1"
 mode="$2"
 platform="${3:-posix}"
 wait_seconds=15
-failures=0
 holds="${4:-}"
 if [[ $game == *.desktop ]]; then
   exec_line=$(sed -n 's/^Exec=//p' "$game")
@@ -31,11 +30,6 @@ if [[ $game == *.desktop ]]; then
 else
   exec_line=$(printf '%q' "$game")
 fi
-
-fail() {
-  echo "FAIL $*"
-  failures=$((failures + 1))
-}
 
 # --- The two ways to reach the game -------------------------------------------
 
@@ -51,7 +45,7 @@ start_game() {
     # No user configuration, no terminal of our own: CI has neither.
     # tmux may mark the pane dead before it has collected the game's status,
     # so the pane's shell writes the status down itself.
-    status_file=$(mktemp)
+    status_file=$work/status
     rm -f "$status_file"
     local command
     command=$(printf '%s; echo $? >%q' "$exec_line" "$status_file")
@@ -60,13 +54,13 @@ start_game() {
     tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
       new-session -d -x 120 -y 50 -s game "$command" \; \
       set-option -t game remain-on-exit on || exit 1
-    trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
+    trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
   else
     coproc GAME { exec "$game"; }
     game_pid=$GAME_PID
     to_game=${GAME[1]}
     from_game=${GAME[0]}
-    trap 'kill "$game_pid" 2>/dev/null' EXIT
+    trap 'kill "$game_pid" 2>/dev/null; rm -rf "$work"' EXIT
   fi
 }
 
@@ -84,15 +78,6 @@ refresh() {
   fi
 }
 
-send_line() {
-  if [[ $mode == tmux ]]; then
-    [[ -z $1 ]] || tmux_ send-keys -t game -l "$1"
-    tmux_ send-keys -t game Enter
-  else
-    printf '%s\n' "$1" >&"$to_game"
-  fi
-}
-
 # Sets $status to the ended game's status, or to nothing while it runs.
 check_ended() {
   status=""
@@ -107,10 +92,8 @@ check_ended() {
 # Waits for the game to end; fails unless it ends with the given status.
 expect_end() {
   local deadline=$((SECONDS + wait_seconds))
-  check_ended
-  while [[ -z "$status" ]] && ((SECONDS < deadline)); do
+  until check_ended; [[ -n "$status" ]] || ((SECONDS >= deadline)); do
     sleep 0.05
-    check_ended
   done
   [[ "$status" == "$1" ]] || fail "the game ended with status [$status], expected $1"
 }
@@ -119,19 +102,14 @@ expect_end() {
 
 before=""  # the transcript when the player last typed
 
-count_lines() {  # pattern, text
-  grep -c -E -- "$1" <<<"$2"
-}
-
 # Waits until a line matching the extended pattern shows more often than it
 # did before the last typed line, so an earlier screen never counts.
 expect() {
-  local pattern="$1" deadline=$((SECONDS + wait_seconds))
-  local seen
-  seen=$(count_lines "$pattern" "$before")
+  local pattern="$1" deadline=$((SECONDS + wait_seconds)) seen
+  seen=$(grep -c -E -- "$pattern" <<<"$before")
   while :; do
     refresh
-    (($(count_lines "$pattern" "$screen") > seen)) && return 0
+    (($(grep -c -E -- "$pattern" <<<"$screen") > seen)) && return 0
     if ((SECONDS >= deadline)); then
       fail "waited ${wait_seconds}s for /$pattern/; the screen ends with:"
       tail -n 12 <<<"$screen"
@@ -144,100 +122,78 @@ expect() {
 type_line() {
   refresh
   before=$screen
-  send_line "$1"
+  if [[ $mode == tmux ]]; then
+    [[ -z $1 ]] || tmux_ send-keys -t game -l "$1"
+    tmux_ send-keys -t game Enter
+  else
+    printf '%s\n' "$1" >&"$to_game"
+  fi
 }
 
-# Reads the last problem shown: sets $first, $operator and $second. Over
-# pipes a problem may follow a prompt on its line, as nothing typed is echoed.
-read_problem() {
+# Sets $reply to the answer to the last problem shown, plus the offset given.
+# Over pipes a problem may follow a prompt on its line, as nothing typed is
+# echoed.
+answer() {  # offset
   local line problem='([0-9]+) ([-+x]) ([0-9]+) = ?$'
   line=$(grep -E "$problem" <<<"$screen" | tail -n 1)
-  [[ "$line" =~ $problem ]] || {
-    fail "no problem on screen"
-    exit 1
-  }
-  first=${BASH_REMATCH[1]}
-  operator=${BASH_REMATCH[2]}
-  second=${BASH_REMATCH[3]}
+  [[ "$line" =~ $problem ]] || { fail "no problem on screen"; exit 1; }
+  reply=$((BASH_REMATCH[1] ${BASH_REMATCH[2]/x/*} BASH_REMATCH[3] $1))
 }
 
-answer() {
-  case "$operator" in
-    +) echo $((first + second)) ;;
-    -) echo $((first - second)) ;;
-    x) echo $((first * second)) ;;
-  esac
+# Plays the rows on standard input: each is what is typed ("~" types
+# nothing, "=" the answer to the last problem shown, "=+1" a wrong one), then
+# the lines, as extended patterns, that must show after it, one after another.
+play() {
+  local typed shown lines line
+  while IFS='|' read -r typed shown; do
+    case $typed in
+      '~') ;;
+      =*)
+        answer "${typed#=}"
+        type_line "$reply"
+        ;;
+      *) type_line "$typed" ;;
+    esac
+    IFS='|' read -r -a lines <<<"$shown"
+    for line in "${lines[@]}"; do
+      expect "$line"
+    done
+  done
 }
 
-main_menu='^5:  Exit$'
-game_type='^2\. Two Player$'
-continue_prompt='^To quit press 2\.$'
-help_menu='^4\. Exit$'
-
-if [[ $mode == tmux ]] && ! command -v tmux >/dev/null; then
-  echo "FAIL: tmux is needed (Debian package tmux)"
-  exit 1
-fi
+[[ $mode != tmux ]] || need tmux tmux
 start_game
-expect "$main_menu"
-
-# One player, addition, right at the first attempt.
-type_line 1
-expect "$game_type"
-type_line 1
-expect '^[0-9]+ \+ [0-9]+ ='
-read_problem
-type_line "$(answer)"
-expect 'Correct!!$'
-expect '^You got 5 points good job!$'
-expect "$continue_prompt"
-type_line 1
-expect "$main_menu"
-
-# Two players, multiplication: Ann misses, Bob wins.
-type_line 3
-expect "$game_type"
-type_line 2
-expect '^Enter your name Player 1: ?'
-type_line Ann
-expect '^Enter your name Player 2: ?'
-type_line Bob
-expect '^Ann: ?$'
-read_problem
-[[ $operator == x ]] || fail "a multiplication was chosen, the screen shows $first $operator $second"
-type_line $(($(answer) + 1))
-expect 'Sorry\.\.\.wrong answer,$'
-expect '^Bob: ?$'
-type_line "$(answer)"
-expect 'Great job Bob$'
-expect '^You WON!$'
-expect "$continue_prompt"
-type_line 1
-expect "$main_menu"
-
-# Help, the subtraction tips, back to help, to the main menu and out.
-type_line 4
-expect "$help_menu"
-type_line 2
-expect '^Press x to go back to the main menu$'
-grep -q -F 'Subtraction can be very easy just keep these rules in mind' <<<"$screen" ||
-  fail "the subtraction tips are not on screen"
-type_line b
-expect "$help_menu"
-type_line 4
-expect "$main_menu"
-type_line 5
-expect '^If you want to reamain and play more games press n$'
-type_line y
+# One player, addition, right at the first attempt; two players,
+# multiplication: Ann misses, Bob wins; help, the subtraction tips, back to
+# help, to the main menu and out through the exit confirmation.
+play <<'EOF'
+~|^5:  Exit$
+1|^2\. Two Player$
+1|^[0-9]+ \+ [0-9]+ =
+=|Correct!!$|^You got 5 points good job!$|^To go to the Main Menu Press 1\.$|^To quit press 2\.$
+1|^5:  Exit$
+3|^2\. Two Player$
+2|^Enter your name Player 1: ?
+Ann|^Enter your name Player 2: ?
+Bob|^Ann: ?$|[0-9]+ x [0-9]+ = ?$
+=+1|Sorry\.\.\.wrong answer,$|^Bob: ?$
+=|Great job Bob$|^You WON!$|^To quit press 2\.$
+1|^5:  Exit$
+4|^4\. Exit$
+2|Subtraction can be very easy just keep these rules in mind|^Press x to go back to the main menu$
+b|^4\. Exit$
+4|^5:  Exit$
+5|^If you want to reamain and play more games press n$
+y
+EOF
 if [[ $holds == holds ]]; then
-  expect '^The game has ended\. Press Enter to play again, or close this window\.$'
+  play <<<'~|^The game has ended\. Press Enter to play again, or close this window\.$'
   check_ended
   [[ -z $status ]] || fail "the window closed with status $status"
-  type_line ""
-  expect "$main_menu"
-  type_line x
-  expect 'Please use one of the given options!$'
-  expect '^The game has ended\.'
+  play <<'EOF'
+|^5:  Exit$
+x|Please use one of the given options!$|^The game has ended\.
+EOF
   if [[ $platform == windows ]]; then
     tmux_ send-keys -t game C-z Enter
   else
@@ -255,7 +211,7 @@ if [[ $mode == tmux ]]; then
   rm -f "$status_file"
   start_game
   before=""
-  expect "$main_menu"
+  play <<<'~|^5:  Exit$'
   if [[ $platform == posix ]]; then
     # "-" and Ctrl+D hand the game a lone minus sign, and a second Ctrl+D
     # ends the input. The number has no digit, so the main menu answers it
@@ -269,15 +225,14 @@ if [[ $mode == tmux ]]; then
     # name is due it leaves both players nameless and the game plays on to its
     # end, where a name made of the byte 26 would wait for the second one. The
     # terminal's suspend key is off, so that Ctrl+Z reaches the console.
-    type_line 1
-    expect "$game_type"
-    type_line 2
-    expect '^Enter your name Player 1: ?'
+    play <<'EOF'
+1|^2\. Two Player$
+2|^Enter your name Player 1: ?
+EOF
     tmux_ send-keys -t game C-z Enter
     expect '^Neither of you answered the question!$'
   fi
   expect_end 0
 fi
 
-echo "$mode: $failures failures"
-[[ $failures -eq 0 ]]
+finish "$mode"

@@ -6,7 +6,7 @@
 // up to the next section. In the sections "\a" is the bell, "\0" a NUL byte,
 // "\r" a carriage return, "\\" a backslash, and a backslash at the end of a
 // line joins it to the next one with no line feed. tests/play_transcript.js
-// reads the same format; transcript_format_test.sh holds both to it.
+// reads the same format; sessions_test.sh holds both to it.
 #pragma once
 
 #include <cstdint>

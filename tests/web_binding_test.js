@@ -5,9 +5,9 @@
 //
 // Usage: node web_binding_test.js ORVANELL_JS
 'use strict';
-const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
+const { loadTranscript } = require('./play_transcript.js');
 
 const moduleFile = path.resolve(process.argv[2]);
 const createOrvanell = require(moduleFile);
@@ -81,9 +81,7 @@ const asked = {
 
 // Plays the transcript's input a line at each wait, at its clock second.
 async function promptsOf(name) {
-  const file = path.join(__dirname, 'transcripts', `${name}.txt`);
-  const clock = Number(/^clock: (\d+)$/m.exec(fs.readFileSync(file, 'latin1'))[1]);
-  const input = execFileSync(process.execPath, [path.join(__dirname, 'play_transcript.js'), '--input', file]);
+  const { clock, input } = loadTranscript(path.join(__dirname, 'transcripts', `${name}.txt`));
   Date.now = () => clock * 1000;
   const told = [];
   const game = await createOrvanell({ wasmBinary, writeOutput: () => {}, asked: (record) => told.push(brief(record)) });
@@ -98,15 +96,15 @@ async function promptsOf(name) {
   return told;
 }
 
+let failures = 0;
+function compare(name, got, expected, fault = '') {
+  if (fault === '' && JSON.stringify(got) === JSON.stringify(expected)) return;
+  console.log(`FAIL ${name}: ${fault}got\n  ${got.join('\n  ')}\nexpected\n  ${expected.join('\n  ')}`);
+  ++failures;
+}
+
 (async () => {
-  let failures = 0;
-  for (const [name, expected] of Object.entries(asked)) {
-    const told = await promptsOf(name);
-    if (told.join('|') !== expected.join('|')) {
-      console.log(`FAIL ${name} told\n  ${told.join('\n  ')}\nexpected\n  ${expected.join('\n  ')}`);
-      ++failures;
-    }
-  }
+  for (const [name, expected] of Object.entries(asked)) compare(name, await promptsOf(name), expected);
   for (const { name, steps, expected } of cases) {
     const printed = [];
     let writing = () => {};
@@ -122,11 +120,7 @@ async function promptsOf(name) {
     const runUnharmed = steps(game, (calls) => {
       writing = calls;
     });
-    if (JSON.stringify(printed) !== JSON.stringify(expected) || !runUnharmed) {
-      console.log(`FAIL ${name}: ${runUnharmed ? '' : 'the run changed; '}printed\n` +
-        `  ${printed.join('\n  ')}\nexpected\n  ${expected.join('\n  ')}`);
-      ++failures;
-    }
+    compare(name, printed, expected, runUnharmed ? '' : 'the run changed; ');
   }
   console.log(`${failures} failures`);
   process.exit(failures === 0 ? 0 : 1);

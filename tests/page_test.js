@@ -1,14 +1,16 @@
-// Every catalogue of the page's words against the English one: each key
-// there, not empty, with the same `{placeholders}`, and each plural message
-// with exactly the forms its language has. Then every name the game's record
-// can tell, read from the C++ tables, against the English keys the page
-// builds from it. It says what is missing, for whoever adds or mends a
-// language or a screen.
+// The page's scripts that need no browser. Every catalogue of the page's
+// words against the English one: each key there, not empty, with the same
+// `{placeholders}`, and each plural message with exactly the forms its
+// language has. Then every name the game's record can tell, read from the C++
+// tables, against the English keys the page builds from it. It says what is
+// missing, for whoever adds or mends a language or a screen. Last, what the
+// line keeps of what is typed at each kind of question.
 //
-// Usage: node words_test.js WORDS_FOLDER SOURCE_ROOT
+// Usage: node page_test.js WORDS_FOLDER SOURCE_ROOT
 'use strict';
 const fs = require('fs');
 const path = require('path');
+const vm = require('vm');
 
 const [folder, source] = process.argv.slice(2);
 // CLDR's plural categories, kept here: a node built with other Intl data
@@ -31,7 +33,7 @@ function fault(language, key, what) {
 }
 
 for (const [language, catalogue] of Object.entries(catalogues)) {
-  const forms = pluralForms[language] ?? 'none listed in words_test.js';
+  const forms = pluralForms[language] ?? 'none listed in page_test.js';
   for (const key of Object.keys(catalogue).filter((key) => !(key in english))) fault(language, key, 'not in en.js');
   for (const [key, message] of Object.entries(english)) {
     const said = catalogue[key];
@@ -75,5 +77,49 @@ for (const file of sources) {
   }
 }
 for (const key of new Set(keys)) if (!(key in english)) fault('en', key, 'told by the game, not in en.js');
-console.log(`${Object.keys(catalogues).length} catalogues, ${new Set(keys).size} keys from the game, ${faults} faults`);
+
+// The line's filter, a classic script of the page's, run as the page runs it.
+vm.runInThisContext(read('web/fit.js'));
+const asked = {
+  number: { reads: 'number', choices: '' }, menu: { reads: 'number', choices: '12345' },
+  exit: { reads: 'key', choices: 'yn' }, tips: { reads: 'key', choices: 'bx' }, name: { reads: 'word', choices: '' },
+};
+// question, typed, kept, and whether some was refused, the number cut
+const lineCases = [
+  ['number', '١٢٣٤٥٦٧٨٩', '123456789', ''],  // Arabic-Indic
+  ['number', '۰۴۵۶', '456', ''],  // Extended Arabic-Indic, a leading zero
+  ['number', '७८९०', '7890', ''],  // Devanagari
+  ['number', '৩৪', '34', ''],  // Bengali
+  ['number', '๕๖', '56', ''],  // Thai
+  ['number', '１０', '10', ''],  // full-width
+  ['number', '𝟘𝟷𝟿', '19', ''],  // mathematical, runs of ten one after another
+  ['number', '007', '7', ''],
+  ['number', '0', '0', ''],
+  ['number', '000', '0', ''],
+  ['number', '1234567890', '123456789', 'cut'],
+  ['number', '00123456789', '123456789', ''],
+  ['number', '-1 2²', '12', 'refused'],
+  ['menu', '3', '3', ''],
+  ['menu', '٤', '4', ''],
+  ['menu', '260', '2', 'refused'],
+  ['menu', '0007', '', 'refused'],
+  ['exit', 'Y', 'Y', ''],
+  ['exit', 'yn', 'n', ''],
+  ['exit', 'd', '', 'refused'],
+  ['tips', 'B', 'B', ''],
+  ['tips', 'X', 'X', ''],
+  ['tips', 'by', 'b', 'refused'],
+  ['name', 'Dyn Bax', 'Dyn\u00a0Bax', ''],
+  ['name', '雪乃\u3000٣', '雪乃\u00a0٣', ''],
+  ['name', 'A\tB\nC', 'ABC', 'refused'],
+];
+for (const [question, typed, kept, said] of lineCases) {
+  const expected = { kept, refusedSome: said.includes('refused'), cut: said.includes('cut') };
+  const got = pageFit.fitted(typed, asked[question]);
+  if (JSON.stringify(got) !== JSON.stringify(expected)) {
+    fault('line', `${question} ${JSON.stringify(typed)}`, `${JSON.stringify(got)}, wanted ${JSON.stringify(expected)}`);
+  }
+}
+console.log(`${Object.keys(catalogues).length} catalogues, ${new Set(keys).size} keys from the game, ` +
+  `${lineCases.length} lines typed, ${faults} faults`);
 process.exit(faults === 0 ? 0 : 1);
