@@ -1,24 +1,23 @@
 // Plays the web page in headless Chromium as a person would: waits for each
 // prompt at the end of the game's text, reads the problems off it and types
-// the answers: two players whose input ends with Ctrl+D, which rings the
-// bell, then playing again. It reads the text by its role, as a screen reader
-// finds it, checks that the page never reaches outside its own site, weighs
-// the site and saves screenshots beside it.
+// or taps the answers. The page is read by its role, as a screen reader
+// finds it; no page reaches outside its own site; the site is weighed and
+// screenshots saved beside it.
 //
-// Then shorter games the other ways in: in every engine (Chromium, Firefox
-// ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit), one game on the
-// served site and one on the one-file page alone in a folder, as file://,
-// and the message a browser that can't run the module shows; the site
-// installed, updated by a new build, and reloaded with the network cut; a
-// tablet played by taps on the keys alone, then typed on as a keyboard case,
-// an Android keyboard, voice typing and an input method send text; phones
-// upright, on their side and with the keyboard up, tapped to the first sum,
-// with the sum, its answer and Enter in view, in English, German, Arabic and
-// Chinese; on a phone, what the page shows the game judged and what the line
-// refuses. A phone's narrow screen is checked for its layout, axe-core checks
-// the page's accessibility, Tab must leave the input, Lighthouse audits the
-// served site, and a stand-in for the browser's speech hears what Read aloud
-// says, in English and in Spanish.
+// Each row of `rows` is a page of its own in Chromium: where it is (the
+// screen, touch or not, the browser's language) and what is played there.
+// Tablet and phones in each language and orientation tapped to the end, the
+// sum in view; a tablet typed on as a keyboard case, an Android keyboard,
+// voice typing and an input method send text; on a phone, what the page
+// shows the game judged and what the line refuses, the narrow screen, A+ and
+// a long stay; Read aloud heard by a stand-in for the browser's speech, in
+// English and Spanish; no WebAssembly, no JavaScript. Then every engine
+// (Chromium, Firefox ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit)
+// plays one game served and one from the one file as file://, and shows the
+// message on a copy whose module can't compile. Last, the site installed
+// from a folder: axe, Tab, two players whose input ends with Ctrl+D, which
+// rings the bell, playing again, a new build and the network cut; and
+// Lighthouse's audit.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
 'use strict';
@@ -32,6 +31,8 @@ const [site, npmFolder, onePage] = process.argv.slice(2);
 // Gzipped: the one file, which a player loads whole; the site, with its icons.
 const maxBytes = { site: 100 * 1024, onePage: 64 * 1024 };
 const waitMs = 15000;
+// New keys take no tap for 0.7 s: a child waits that long.
+const settleMs = 750;
 let failures = 0;
 
 function fail(message) {
@@ -56,29 +57,19 @@ function weighSite() {
   }
 }
 
-// The game's text as the page shows it, found as a screen reader finds it,
-// by its role, in any engine. Every check reads the page through these two.
+// The game's text as the page shows it, found by its role, in any engine.
 function screenText(page) {
   return page.evaluate(() => document.querySelector('[role="log"]').textContent);
 }
 
-// Its lines, without their trailing blanks, and without the blank lines below.
-async function screenRows(page) {
-  const rows = (await screenText(page)).split('\n').map((row) => row.replace(/\s+$/, ''));
-  while (rows.length > 0 && rows[rows.length - 1] === '') rows.pop();
-  return rows;
-}
-
-// Waits until the last rows of the screen match the patterns, the last
-// pattern for the last row; returns the rows.
+// Waits until the last rows of the screen, without their trailing blanks,
+// match the patterns, the last pattern for the last row; returns the rows.
 async function expectBottom(page, ...patterns) {
   const deadline = Date.now() + waitMs;
   for (;;) {
-    const rows = await screenRows(page);
+    const rows = (await screenText(page)).replace(/\s+$/, '').split('\n').map((row) => row.replace(/\s+$/, ''));
     const bottom = rows.slice(-patterns.length);
-    if (bottom.length === patterns.length && patterns.every((pattern, i) => pattern.test(bottom[i]))) {
-      return rows;
-    }
+    if (bottom.length === patterns.length && patterns.every((pattern, i) => pattern.test(bottom[i]))) return rows;
     if (Date.now() > deadline) {
       throw new Error(`waited for ${patterns.join(' ')}; the screen ends with:\n${rows.slice(-12).join('\n')}`);
     }
@@ -97,29 +88,19 @@ async function waitUntil(page, test, what, arg) {
   }
 }
 
-function waitForEnd(page) {
-  return waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
-}
+const problem = /^(\d+) ([-+x]) (\d+) = ?$/;
+const mainMenu = [/^4\. {2}Help and Tips$/, /^5: {2}Exit$/];
+const gameType = [/^1\. One Player$/, /^2\. Two Player$/];
+const continuePrompt = [/^To go to the Main Menu Press 1\.$/, /^To quit press 2\.$/];
 
-// What a browser that can't run the module says, shown and announced, with
-// nothing left to type in.
-async function expectCannotRun(page) {
-  const said = await waitUntil(page, () => {
-    const alert = document.querySelector('[role="alert"]');
-    return alert && alert.offsetHeight > 0 && document.getElementById('line').disabled && alert.textContent;
-  }, 'the message that the browser cannot run the game');
-  if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
-    fail(`where the module can't run, the page says: ${said}`);
-  }
-}
-
-// Lines sent at once as Enter sends them, as only a script can: the line
-// takes nothing at a sum but digits as they are typed.
-function sendLines(page, lines) {
-  return page.$eval('#line', (input, sent) => sent.forEach((line) => {
-    input.value = line;
-    input.form.requestSubmit();
-  }), lines);
+// Waits for the rows, a problem among them; returns it, its answer and how
+// Read aloud says it.
+async function expectSum(page, ...patterns) {
+  const rows = (await expectBottom(page, ...patterns)).slice(-patterns.length);
+  const [text, first, operator, second] = rows.find((row) => problem.test(row)).match(problem);
+  const right = String({ '+': +first + +second, '-': first - second, x: first * second }[operator]);
+  const said = `${first} ${{ '+': 'plus', '-': 'minus', x: 'times' }[operator]} ${second} equals?`;
+  return { text: text.trim(), first, second, right, said };
 }
 
 async function typeLine(page, text) {
@@ -127,30 +108,50 @@ async function typeLine(page, text) {
   await page.keyboard.press('Enter');
 }
 
-// A button found as a screen reader finds it, by its role and name.
-const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
-
-// Typed on the keyboard, or tapped on the keys, found by their names: the
-// digits, Backspace and Enter, and a menu's choice by its words.
-async function tapKeys(page, ...keys) {
-  for (const key of keys) await (await page.waitForSelector(button(key))).tap();
+async function isVisible(page, selector) {
+  return (await (await page.$(selector))?.isVisible()) ?? false;
 }
-const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
-  choose: (page, key) => typeLine(page, key) };
-// New keys take no tap for 0.7 s: a child waits, then taps a choice twice,
-// 200 ms apart, which must choose once; returns where it stood.
-const settleMs = 750;
+
+// A chord such as 'Control+D': each key held down in turn, let go in reverse.
+async function pressChord(page, chord) {
+  const keys = chord.split('+');
+  for (const key of keys) await page.keyboard.down(key);
+  for (const key of keys.reverse()) await page.keyboard.up(key);
+}
+
+// A button found as a screen reader finds it, by its role and name; in any
+// language, a choice by the key it shows, Enter and Backspace by theirs.
+const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
+const keyShown = (key) => `::-p-xpath(//*[@id="keys"]//button[kbd="${key}" or @data-key="${key}"])`;
+const tap = async (page, selector) => (await page.waitForSelector(selector)).tap();
+const boxOf = async (page, selector) => (await page.waitForSelector(selector)).boundingBox();
+// Taps the middle of `box` after each pause; returns the box.
 async function tapAt(page, box, ...pauses) {
-  for (const pause of pauses) await sleep(pause).then(() => page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2));
+  for (const pause of pauses) {
+    await sleep(pause);
+    await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+  }
   return box;
 }
-const boxOf = async (page, selector) => (await page.waitForSelector(selector)).boundingBox();
-const byTaps = { type: (page, text) => sleep(settleMs).then(() => tapKeys(page, ...text)), press: tapKeys,
-  choose: async (page, key, name) => tapAt(page, await boxOf(page, button(name)), settleMs, 200) };
-// In any language: a choice by the key it shows, Enter and Backspace by theirs.
-const keyShown = (key) => `::-p-xpath(//*[@id="keys"]//button[kbd="${key}" or @data-key="${key}"])`;
-const byTapsAnyLanguage = { type: byTaps.type, press: async (page, key) => (await page.waitForSelector(keyShown(key))).tap(),
-  choose: async (page, key) => tapAt(page, await boxOf(page, keyShown(key)), settleMs, 200) };
+// The keys of ar-EG, whose digits are ٠١٢٣.
+const arabicIndic = (text) => text.replace(/\d/g, (digit) => String.fromCharCode(0x660 + Number(digit)));
+
+// How a child answers: typed on the keyboard, or tapped on the keys in the
+// page's language, a choice by its words in English, by its key in others,
+// each choice tapped twice, 200 ms apart, which must choose once.
+const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
+  choose: (page, key) => typeLine(page, key) };
+function byTaps(language = 'en') {
+  const find = (key, name) => (language === 'en' ? button(name ?? key) : keyShown(key));
+  return {
+    type: async (page, text) => {
+      await sleep(settleMs);
+      for (const digit of language === 'ar-EG' ? arabicIndic(text) : text) await tap(page, button(digit));
+    },
+    press: (page, key) => tap(page, find(key)),
+    choose: async (page, key, name) => tapAt(page, await boxOf(page, find(key, name)), settleMs, 200),
+  };
+}
 
 // After a tap at `box`, the choices `keys` stand clear of it.
 async function standClear(page, keys, box) {
@@ -169,97 +170,37 @@ async function strayTap(page, box, pause) {
   if (!/^continue ./.test(result)) fail(`a tap where a key stood, at the continue prompt: ${result}`);
   return result;
 }
-// The keys of ar-EG, whose digits are ٠١٢٣.
-const arabicIndic = (text) => text.replace(/\d/g, (digit) => String.fromCharCode(0x660 + Number(digit)));
-const byArabicTaps = { ...byTapsAnyLanguage, type: (page, text) => byTaps.type(page, arabicIndic(text)) };
 
-// A chord such as 'Control+D': each key held down in turn, let go in reverse.
-async function pressChord(page, chord) {
-  const keys = chord.split('+');
-  for (const key of keys) await page.keyboard.down(key);
-  for (const key of keys.reverse()) await page.keyboard.up(key);
+// What a browser that can't run the module says, shown and announced, with
+// nothing left to type in.
+async function expectCannotRun(page) {
+  const said = await waitUntil(page, () => {
+    const alert = document.querySelector('[role="alert"]');
+    return alert && alert.offsetHeight > 0 && document.getElementById('line').disabled && alert.textContent;
+  }, 'the message that the browser cannot run the game');
+  if (!/^This browser can't run Orvanell\. .* another one, will let you play\.$/.test(said)) {
+    fail(`where the module can't run, the page says: ${said}`);
+  }
 }
 
-async function isVisible(page, selector) {
-  return (await (await page.$(selector))?.isVisible()) ?? false;
-}
-
-// The ways text comes that a terminal emulator lost characters of, through
-// CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
-// 229, the character inserted, the key up), text inserted alone (voice
-// typing, handwriting), and an input method composing then committing with
-// its Enter, a key of code 229 that must not send the line.
-const otherWays = {
-  android: async (cdp, text) => {
-    const key = { windowsVirtualKeyCode: 229, key: 'Unidentified' };
-    for (const character of text) {
-      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key });
-      await cdp.send('Input.insertText', { text: character });
-      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
-    }
-  },
-  inserted: (cdp, text) => cdp.send('Input.insertText', { text }),
-  composed: async (cdp, text) => {
-    for (let i = 1; i <= text.length; ++i) {
-      await cdp.send('Input.imeSetComposition', { text: text.slice(0, i), selectionStart: i, selectionEnd: i });
-    }
-    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229, key: 'Enter' });
-    await cdp.send('Input.insertText', { text });
-  },
-};
-
-function answer(first, operator, second) {
-  if (operator === '+') return first + second;
-  if (operator === '-') return first - second;
-  return first * second;
-}
-
-const problem = /^(\d+) ([-+x]) (\d+) = ?$/;
-const mainMenu = [/^4\. {2}Help and Tips$/, /^5: {2}Exit$/];
-const gameType = [/^1\. One Player$/, /^2\. Two Player$/];
-const continuePrompt = [/^To go to the Main Menu Press 1\.$/, /^To quit press 2\.$/];
-
-// Two players whose input ends with Ctrl+D at the first guess: every round
-// then runs through without waiting, and the last rings the bell; then again.
-async function play(page) {
-  await expectBottom(page, ...mainMenu);
-  await page.evaluate(() => {
-    window.bellRung = false;
-    new MutationObserver(() => {
-      window.bellRung ||= document.getElementById('game').classList.contains('bell');
-    }).observe(document.getElementById('game'), { attributes: true });
-  });
-  for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
-  await expectBottom(page, problem, /^Ann:$/);
-  await pressChord(page, 'Control+D');
-  await expectBottom(page, /^Neither of you answered the question!$/, /^The correct answer was: \d+$/,
-    ...continuePrompt, /^Please use one of the given options!$/);
-  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
-  if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
-  await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
-  await page.click('#again');
-  await expectBottom(page, ...mainMenu);
-  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
-}
-
-// A one-player addition, a wrong answer erased before Enter, then out through
-// the exit confirmation, typed or tapped, each choice sending its key, as the
-// echoes show; `atSum` is run with the answer half typed. Tapped, the leaving
-// choices stand clear of the keypad and of the choice before. No key is left.
+// A one-player addition, its answer typed after two zeros, which the line
+// drops, and a wrong digit erased before Enter; then out through the exit
+// confirmation, each choice sending its key, as the echoes show; `atSum` is
+// run with the answer half typed. Tapped, the leaving choices stand clear of
+// the keypad and of the choice before. No key is left.
 async function playOneGame(page, input, atSum) {
   await expectBottom(page, ...mainMenu);
   await input.choose(page, '1', 'Addition');
   await expectBottom(page, ...gameType);
   await input.choose(page, '1', 'One player');
-  const [, first, operator, second] = (await expectBottom(page, /^\d+ \+ \d+ =$/)).at(-1).match(problem);
-  const sum = String(answer(Number(first), operator, Number(second)));
-  await input.type(page, `${sum}1`);
+  const sum = await expectSum(page, /^\d+ \+ \d+ =$/);
+  await input.type(page, `00${sum.right}1`);
   await atSum?.(page);
   const keypad = input !== byKeys && await boxOf(page, '#keypad');
-  for (let i = 0; i <= sum.length; ++i) await input.press(page, 'Backspace');
-  await input.type(page, sum);
+  for (let i = 0; i <= sum.right.length; ++i) await input.press(page, 'Backspace');
+  await input.type(page, sum.right);
   await input.press(page, 'Enter');
-  await expectBottom(page, new RegExp(`^${first} \\+ ${second} =$`), new RegExp(`^${sum}$`), /^Correct!!$/,
+  await expectBottom(page, new RegExp(`^${sum.text.replace('+', '\\+')}$`), new RegExp(`^${sum.right}$`), /^Correct!!$/,
     /^You got 5 points good job!$/, ...continuePrompt);
   if (keypad) await standClear(page, '12', keypad);
   const home = await input.choose(page, '1', 'Main menu');
@@ -269,7 +210,7 @@ async function playOneGame(page, input, atSum) {
   await expectBottom(page, /^If you want to reamain and play more games press n$/);
   if (keypad) await standClear(page, 'y', exit);
   await input.choose(page, 'y', 'Yes, leave');
-  await waitForEnd(page);
+  await waitUntil(page, () => !document.getElementById('ended').hidden, 'the end of the game');
   const text = await screenText(page);
   const echoes = ['Exit\n1\nWhat', 'Player\n1\n', 'press 2.\n1\n ', 'Exit\n5\nAre', 'press n\ny\n'];
   const missing = echoes.filter((echo) => !text.includes(echo));
@@ -303,69 +244,124 @@ async function checkQuestionShown(page, where) {
   }
 }
 
-// On a phone: no text box at a menu, a spaced name, the focus gone after the
-// names; `1 2` judged as Bob's 2, kept by an empty Enter; a letter, a space
-// and full-width or Arabic-Indic digits, the digits sent in ASCII, with a
-// hint; four rounds missed, the answer given, kept through a stray tap; 1 0
-// and the answer, the 1 erased; Enter tapped again 0.65 s after, no quit.
-async function checkJudged(page) {
-  const shown = (id) => page.$eval(`#${id}`, (element) => (element.hidden ? '' : element.textContent));
-  const digits = (number, zero) => String(number).replace(/\d/g, (digit) => String.fromCharCode(zero + +digit));
-  await expectBottom(page, ...mainMenu);
-  if (await isVisible(page, '#line')) fail('a touch screen shows a text box at the main menu');
-  for (const [key, name] of [['1', 'Addition'], ['2', 'Two players']]) await byTaps.choose(page, key, name);
-  for (const name of ['Ana María', 'Bob']) await typeLine(page, name);
-  const [, first, , second] = (await expectBottom(page, problem, /^Ana.María:$/)).at(-2).match(problem);
-  if (await page.evaluate(() => document.activeElement.id) === 'line') fail('the line keeps the focus after the names');
-  const [sum, right] = [`${first} + ${second} =`, Number(first) + Number(second)];
-  await sendLines(page, ['1 2']);
-  await sleep(settleMs);
-  await tapKeys(page, 'Enter');
-  const judged = `${await shown('who')} ${await shown('verdict')}`;
-  if (!judged.startsWith('Ana\u00a0María ✗') || !judged.endsWith(`Bob: ${sum} 2`)) fail(`after "1 2" and an empty Enter: ${judged}`);
-  await page.keyboard.type(`a ${digits(right + 1, 0xff10)}`);
-  const line = [await page.$eval('#line', (input) => input.value), await shown('hint')];
-  if (line[0] !== String(right + 1) || line[1] === '') fail(`a letter, a space and full-width digits: ${line}`);
-  await page.keyboard.press('Enter');
-  await typeLine(page, digits(right + 2, 0x660));
-  const eight = await boxOf(page, button('8'));
-  await sendLines(page, [Array(4).fill(right + 1).join(' ')]);
-  await expectBottom(page, new RegExp(`^${right + 1}$`), /^Sorry/, new RegExp(`^Bob: ${right + 2}$`), /^Sorry/,
-    /^Ana.María: (\d+ ){3}\d+$/, /^Sorry/, /^Bob: Sorry/, /^Ana.María: Sorry/, /^Bob: Sorry/, /^Neither/, /^The correct/,
-    ...continuePrompt);
-  const told = await page.$eval('.right-answer b', (answer) => answer.textContent).catch(() => 'nothing');
-  if (told !== String(right)) fail(`after four rounds missed the page gives the answer ${told}, not ${right}`);
-  await strayTap(page, eight, settleMs);
-  for (const name of ['Main menu', 'Addition', 'One player']) await byTaps.choose(page, '1', name);
-  const [, a, , b] = (await expectBottom(page, /^\d+ \+ \d+ =$/)).at(-1).match(problem);
-  await byTaps.type(page, `10${Number(a) + Number(b)}`);
-  await page.$eval('#line', (input) => input.setSelectionRange(1, 1));
-  await tapKeys(page, 'Backspace');
-  if (await page.$eval('#line', (input) => input.value) !== `${Number(a) + Number(b)}`) fail('⌫ inside 10 and the sum');
-  const enter = await tapAt(page, await boxOf(page, button('Enter')), 0);
-  if (!(await strayTap(page, enter, 650)).startsWith('continue ★★★★★')) fail('Enter tapped again 0.65 s after a right answer');
-  await byTaps.choose(page, '1', 'Main menu');
+// With the keyboard up over 45% of the screen, and scrolled by it: the page
+// follows the part still seen; then down again.
+async function keyboardUp(page, where) {
+  for (const height of [464, 844]) {
+    await page.setViewport({ ...page.viewport(), height });
+    await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
+    if (height > 464) continue;
+    await checkQuestionShown(page, `with the keyboard up ${where}`);
+    const moved = await page.evaluate(() => {
+      const scrolled = () => visualViewport.dispatchEvent(new Event('scroll'));
+      Object.defineProperty(visualViewport, 'offsetTop', { value: 120, configurable: true });
+      scrolled();
+      const transform = document.querySelector('main').style.transform;
+      delete visualViewport.offsetTop;
+      scrolled();
+      return transform;
+    });
+    if (moved !== 'translateY(120px)') fail(`the keyboard scrolled the screen 120 px ${where}: ${moved}`);
+  }
 }
 
-// A two-player addition typed those ways, after the Keyboard button: each
-// line must reach the game whole, as the game's own lines and the echo show.
-async function playOtherWays(page, cdp) {
+// ar-EG's sum and its answer in the digits ٠١٢٣, which the game gets in ASCII.
+async function arabicDigits(page, where) {
+  await checkQuestionShown(page, where);
+  const shown = await page.evaluate(() => `${document.getElementById('question').textContent} ${document.getElementById('line').value}`);
+  if (!/^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+$/.test(shown)) fail(`${where}: the sum and its answer show as ${shown}`);
+}
+
+// On a phone: no text box at a menu, a spaced name, the focus gone after the
+// names; typed at a sum, a letter, spaces and full-width digits, four numbers
+// on one line: only the digits kept, nine at most, with a hint, and sent in
+// ASCII, as Arabic-Indic digits are; the verdict shown; four rounds missed,
+// the answer given, kept through a stray tap; 1 0 and the answer, the 1
+// erased; Enter tapped again 0.65 s after, no quit.
+async function checkJudged(page) {
+  const shown = (id) => page.$eval(`#${id}`, (element) => (element.hidden ? '' : element.textContent));
+  const wide = (number) => String(number).replace(/\d/g, (digit) => String.fromCharCode(0xff10 + +digit));
+  await expectBottom(page, ...mainMenu);
+  if (await isVisible(page, '#line')) fail('a touch screen shows a text box at the main menu');
+  for (const [key, name] of [['1', 'Addition'], ['2', 'Two players']]) await byTaps().choose(page, key, name);
+  for (const name of ['Ana María', 'Bob']) await typeLine(page, name);
+  const sum = await expectSum(page, problem, /^Ana.María:$/);
+  if (await page.evaluate(() => document.activeElement.id) === 'line') fail('the line keeps the focus after the names');
+  const [wrong, other] = [Number(sum.right) + 1, Number(sum.right) + 2];
+  await page.keyboard.type(`a ${wide(wrong)} ${wrong} ${wrong} ${wrong}`);
+  const kept = String(wrong).repeat(4).slice(0, 9);
+  const line = [await page.$eval('#line', (input) => input.value), await shown('hint')];
+  if (line[0] !== kept || line[1] === '') fail(`a letter, spaces, full-width digits and four numbers: ${line}`);
+  await page.keyboard.press('Enter');
+  await typeLine(page, arabicIndic(String(other)));
+  await expectBottom(page, new RegExp(`^Ana.María: ${kept}$`), /^Sorry/, new RegExp(`^Bob: ${other}$`), /^Sorry/,
+    /^Ana.María:$/);
+  const judged = `${await shown('who')} ${await shown('verdict')}`;
+  if (!judged.startsWith('Ana\u00a0María ✗') || !judged.endsWith(`Bob: ${sum.text} ${other}`)) fail(`judged: ${judged}`);
+  const eight = await boxOf(page, button('8'));
+  await page.keyboard.type(`${wrong}\n`.repeat(6));
+  await expectBottom(page, /^Bob: \d+$/, /^Sorry/, /^Neither/, /^The correct/, ...continuePrompt);
+  const told = await page.$eval('.right-answer b', (answer) => answer.textContent).catch(() => 'nothing');
+  if (told !== sum.right) fail(`after four rounds missed the page gives the answer ${told}, not ${sum.right}`);
+  await strayTap(page, eight, settleMs);
+  for (const name of ['Main menu', 'Addition', 'One player']) await byTaps().choose(page, '1', name);
+  const next = await expectSum(page, /^\d+ \+ \d+ =$/);
+  await byTaps().type(page, `10${next.right}`);
+  await page.$eval('#line', (input) => input.setSelectionRange(1, 1));
+  await tap(page, button('Backspace'));
+  if (await page.$eval('#line', (input) => input.value) !== next.right) fail('⌫ inside 10 and the sum');
+  const enter = await tapAt(page, await boxOf(page, button('Enter')), 0);
+  if (!(await strayTap(page, enter, 650)).startsWith('continue ★★★★★')) fail('Enter tapped again 0.65 s after a right answer');
+  await byTaps().choose(page, '1', 'Main menu');
+}
+
+// The ways text comes that a terminal emulator lost characters of, through
+// CDP: an on-screen keyboard as Chrome on Android sends it (a key of code
+// 229, the character inserted, the key up), text inserted alone (voice
+// typing, handwriting), and an input method composing then committing with
+// its Enter, a key of code 229 that must not send the line.
+const otherWays = {
+  android: async (cdp, text) => {
+    const key = { windowsVirtualKeyCode: 229, key: 'Unidentified' };
+    for (const character of text) {
+      await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key });
+      await cdp.send('Input.insertText', { text: character });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    }
+  },
+  inserted: (cdp, text) => cdp.send('Input.insertText', { text }),
+  composed: async (cdp, text) => {
+    for (let i = 1; i <= text.length; ++i) {
+      await cdp.send('Input.imeSetComposition', { text: text.slice(0, i), selectionStart: i, selectionEnd: i });
+    }
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229, key: 'Enter' });
+    await cdp.send('Input.insertText', { text });
+  },
+};
+
+// On a tablet with a keyboard case, nothing focused: a tool tapped keeps no
+// focus, so the next line typed reaches the game too. Then a two-player
+// addition typed those other ways, after the Keyboard button, each line
+// followed by an input method's Enter, of code 229, that comes once it is
+// no longer composing and must not send; each line must reach the game
+// whole, as the game's own lines and the echo show.
+async function playOtherWays(page) {
+  const cdp = await page.createCDPSession();
   const line = async (way, text) => {
     await otherWays[way](cdp, text);
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229, key: 'Enter' });
     await page.keyboard.press('Enter');
   };
   await sleep(settleMs);
   await page.click('#again');
-  // First as on a tablet with a keyboard case, nothing focused: a tool tapped
-  // keeps no focus, so the next line typed reaches the game too.
   await expectBottom(page, ...mainMenu);
   await typeLine(page, '4');
   await expectBottom(page, /^4\. Exit$/);
-  await tapKeys(page, 'A+');
+  await tap(page, button('A+'));
   await typeLine(page, '1');
   await expectBottom(page, /^Press x to go back to the main menu$/);
   await typeLine(page, 'x');
-  await tapKeys(page, 'Keyboard');
+  await tap(page, button('Keyboard'));
   await expectBottom(page, ...mainMenu);
   await line('android', '1');
   await expectBottom(page, ...gameType);
@@ -376,14 +372,13 @@ async function playOtherWays(page, cdp) {
   await line('android', 'Anna');
   await expectBottom(page, /^Enter your name Player 1: Anna$/, /^$/, /^Enter your name Player 2:$/);
   await line('composed', '雪乃');
-  const rows = await expectBottom(page, /^Enter your name Player 2: 雪乃$/, problem, /^Anna:$/);
-  const [, first, operator, second] = rows[rows.length - 2].match(problem);
-  const sum = answer(Number(first), operator, Number(second));
-  await line('inserted', String(sum + 10));
-  await expectBottom(page, new RegExp(`^Anna: ${sum + 10}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
+  const sum = await expectSum(page, /^Enter your name Player 2: 雪乃$/, problem, /^Anna:$/);
+  const wrong = String(Number(sum.right) + 10);
+  await line('inserted', wrong);
+  await expectBottom(page, new RegExp(`^Anna: ${wrong}$`), /^Sorry\.\.\.wrong answer,$/, /^雪乃:$/);
   const eight = await boxOf(page, button('8'));
-  await line('android', String(sum));
-  await expectBottom(page, new RegExp(`^雪乃: ${sum}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
+  await line('android', sum.right);
+  await expectBottom(page, new RegExp(`^雪乃: ${sum.right}$`), /^Great job 雪乃$/, /^You WON!$/, ...continuePrompt);
   await strayTap(page, eight, settleMs);
 }
 
@@ -420,8 +415,7 @@ function standInSpeech(page, voices = null) {
 // four misses, Say it again, the times tips; two players, a miss, Say it
 // again cut off by a line sent with reading off, the winner, the end; the
 // no-voice note. Nothing said holds the game's slips, a letter or "Press".
-async function checkReadAloud(page, url) {
-  await standInSpeech(page);
+async function checkReadAloud(page) {
   const readAloud = button('Read aloud');
   const sayAgain = button('Say it again');
   const allSaid = [];
@@ -438,25 +432,22 @@ async function checkReadAloud(page, url) {
     const found = await page.$eval('[role="log"]', (log) => log.getAttribute('aria-live'));
     if (found !== live) fail(`the log is aria-live="${found}", not "${live}"`);
   };
-  const question = async (...patterns) => {
-    const [, first, operator, second] = (await expectBottom(page, ...patterns)).at(-patterns.length).match(problem);
-    return [`${first} ${{ '+': 'plus', x: 'times' }[operator]} ${second} equals?`,
-      `${answer(+first, operator, +second)}`];
+  const typeLines = async (...lines) => {
+    for (const line of lines) await typeLine(page, line);
   };
   const menu = 'What shall we play? the door: exit, plus, minus, times, the question mark: help.';
   const gameTypes = 'One player or two? one person, two people.';
   const next = 'the door: quit, the house: main menu.';
   const howTo = 'Tap the numbers, then the green button.';
-  await page.goto(url);
   await expectBottom(page, ...mainMenu);
-  for (const line of ['1', '1']) await typeLine(page, line);
-  let [sum, right] = await question(/^\d+ \+ \d+ =$/);
+  await typeLines('1', '1');
+  let sum = await expectSum(page, /^\d+ \+ \d+ =$/);
   await expectSaid();
   await page.click(readAloud);
-  await expectSaid(sum);
+  await expectSaid(sum.said);
   await expectLog('off');
-  for (const line of [`${right}1`, '', right, '1']) await typeLine(page, line);
-  await expectSaid('-', `Not this time. ${sum}`, '-', `Right! You got 4 points. ${next}`, '-', `Main menu. ${menu}`);
+  await typeLines(`${sum.right}1`, '', sum.right, '1');
+  await expectSaid('-', `Not this time. ${sum.said}`, '-', `Right! You got 4 points. ${next}`, '-', `Main menu. ${menu}`);
   await page.reload();
   await expectBottom(page, ...mainMenu);
   if (await page.$eval('#read-aloud', (key) => key.ariaPressed) !== 'true') fail('Read aloud, left on, shows off');
@@ -464,27 +455,27 @@ async function checkReadAloud(page, url) {
     'both speaker keys to pulse').catch((error) => fail(error.message));
   await page.click(readAloud);
   await expectSaid(`Orvanell. ${menu}`);
-  for (const line of ['3', '1']) await typeLine(page, line);
-  [sum, right] = await question(/^\d+ x \d+ =$/);
-  for (const line of Array(4).fill(`${right}1`)) await typeLine(page, line);
+  await typeLines('3', '1');
+  sum = await expectSum(page, /^\d+ x \d+ =$/);
+  await typeLines(...Array(4).fill(`${sum.right}1`));
   await page.click(sayAgain);
-  const end = `It was ${right}. Good try! You will get the next one. ${next}`;
-  await expectSaid('-', `Multiplication. ${gameTypes}`, '-', `One player. ${sum} ${howTo}`,
-    ...Array(3).fill(['-', `Not this time. ${sum}`]).flat(), '-', end, '-', end);
-  for (const line of ['1', '4', '3', 'x']) await typeLine(page, line);
+  const end = `It was ${sum.right}. Good try! You will get the next one. ${next}`;
+  await expectSaid('-', `Multiplication. ${gameTypes}`, '-', `One player. ${sum.said} ${howTo}`,
+    ...Array(3).fill(['-', `Not this time. ${sum.said}`]).flat(), '-', end, '-', end);
+  await typeLines('1', '4', '3', 'x');
   await expectSaid('-', `Main menu. ${menu}`, '-', 'Help and tips. Which tips? plus, minus, times, the house: main menu.',
     '-', /^Times tips\. .*\b9 times 5 = 45\b.* the arrow back: back, the house: main menu\.$/, '-', `Main menu. ${menu}`);
-  for (const line of ['1', '2', 'Ann', 'Bob']) await typeLine(page, line);
-  [sum, right] = await question(problem, /^Ann:$/);
-  await typeLine(page, `${right}1`);
+  await typeLines('1', '2', 'Ann', 'Bob');
+  sum = await expectSum(page, problem, /^Ann:$/);
+  await typeLine(page, `${sum.right}1`);
   await page.click(readAloud);
   await page.click(sayAgain);
-  await typeLine(page, right);
+  await typeLine(page, sum.right);
   await page.click(readAloud);
   await typeLine(page, '2');
   await expectSaid('-', `Addition. ${gameTypes}`, '-', 'Two players. Player 1, what is your name?', '-',
-    'Player 2, what is your name?', '-', `Ann: ${sum} ${howTo}`, '-', `Not this time. Bob: ${sum}`, '-', `Bob: ${sum}`,
-    '-', `Right! Bob wins! ${next}`, '-', 'Quit. The game is over. To play again, tap the green button.');
+    'Player 2, what is your name?', '-', `Ann: ${sum.said} ${howTo}`, '-', `Not this time. Bob: ${sum.said}`, '-',
+    `Bob: ${sum.said}`, '-', `Right! Bob wins! ${next}`, '-', 'Quit. The game is over. To play again, tap the green button.');
   await page.evaluate(() => { window.noVoice = true; });
   await page.click(sayAgain);
   await page.waitForSelector('#speech-note', { visible: true, timeout: 2000 }).catch(() => fail('no no-voice note seen'));
@@ -498,13 +489,9 @@ async function checkReadAloud(page, url) {
 }
 
 // Read aloud in Spanish, the browser's language (es-MX), where the device has
-// a Spanish voice, one online and an English one: no English word of the
-// page's is ever painted; left on, the first tap says the title, then the
-// menu; a miss, right, the points, the addition tips, the end. All is said
-// with the device's Spanish voice and holds no English word, but the title,
-// said with the English one. Then German, which has no voice here: only the
-// note, in German; then the picker back to English.
-async function checkReadAloudInSpanish(page, url) {
+// a Spanish voice, one online and an English one, left on: no English word of
+// the page's is ever painted.
+async function inSpanish(page) {
   await standInSpeech(page, [{ lang: 'es-ES', localService: false }, { lang: 'es-MX', localService: true },
     { lang: 'en-GB', localService: true, default: true }]);
   await page.evaluateOnNewDocument(() => {
@@ -515,23 +502,32 @@ async function checkReadAloudInSpanish(page, url) {
       requestAnimationFrame(look);
     };
     requestAnimationFrame(look);
+    localStorage.setItem('orvanell-read-aloud', 'on');
   });
-  await page.evaluateOnNewDocument(() => localStorage.setItem('orvanell-read-aloud', 'on'));
   await (await page.createCDPSession()).send('Emulation.setUserAgentOverride',
     { userAgent: await page.browser().userAgent(), acceptLanguage: 'es-MX,es' });
-  await page.goto(url);
+}
+
+// The first tap says the title, then the menu; a miss, right, the points,
+// the addition tips, the end. All is said with the device's Spanish voice
+// and holds no English word, but the title, said with the English one. The
+// picker names each language in its own. Then German, which has no voice
+// here: only the note, in German; then the picker back to English.
+async function checkReadAloudInSpanish(page) {
   await expectBottom(page, ...mainMenu);
   const seen = await page.evaluate(() => [...painted].join('|'));
   if (seen !== 'Teclado de números') fail(`the Keypad tool painted as ${seen}`);
   await page.click('#transcript');
   for (const line of ['1', '1']) await typeLine(page, line);
-  const [, first, operator, second] = (await expectBottom(page, problem)).at(-1).match(problem);
-  const right = String(answer(+first, operator, +second));
-  for (const line of [`${right}1`, right, '1', '4', '1']) await typeLine(page, line);
+  const sum = await expectSum(page, problem);
+  for (const line of [`${sum.right}1`, sum.right, '1', '4', '1']) await typeLine(page, line);
   await waitUntil(page, () => /^es-MX: .*\b7 más 0 = 7\b.* la flecha/.test(spoken.at(-1)), 'the tips and their choices said');
   for (const line of ['x', '5', 'y']) await typeLine(page, line);
   await waitUntil(page, () => /^es-MX: .*Se acabó el juego/.test(spoken.at(-1)), 'the end said');
   await page.focus('#language');
+  const names = await page.$$eval('#language option', (options) => options.map((o) => `${o.lang}=${o.value} ${o.text}`));
+  const own = ['de=de Deutsch', 'ar=ar العربية', 'pl=pl Polski', 'fr=fr Français', 'es=es Español', 'en=en English'];
+  if (own.some((name) => !names.includes(name))) fail(`the picker names the languages ${names.join('|')}`);
   await page.select('#language', 'de');
   await waitUntil(page, () => /deutsche Stimme.*Einstellungen/.test(document.getElementById('speech-note').innerText),
     'the note, in German, that no German voice speaks');
@@ -539,10 +535,10 @@ async function checkReadAloudInSpanish(page, url) {
   await waitUntil(page, () => spoken.at(-1).startsWith('en-GB: The game is over.'), 'the end said in English');
   const said = await page.evaluate(() => spoken.filter((words) => words !== '-').slice(0, -1));
   const english = /\b(the|plus|minus|times|equals|player|points?|right|not|wins|game|over|tap|button|house|door|main|menu|exit|quit|help|tips|what|which|yes|one|two)\b/i;
-  const inSpanish = said.filter((words) => words !== 'en-GB: Orvanell.');
-  const slips = inSpanish.filter((words) => !words.startsWith('es-MX: ') || english.test(words));
-  if (said.length - inSpanish.length !== 1 ||
-    !said.some((words) => words.startsWith(`es-MX: Un jugador. ¿Cuánto es ${first} más ${second}? `)) ||
+  const spanish = said.filter((words) => words !== 'en-GB: Orvanell.');
+  const slips = spanish.filter((words) => !words.startsWith('es-MX: ') || english.test(words));
+  if (said.length - spanish.length !== 1 ||
+    !said.some((words) => words.startsWith(`es-MX: Un jugador. ¿Cuánto es ${sum.first} más ${sum.second}? `)) ||
     slips.length > 0) fail(`read aloud in Spanish: ${said.join('|')}`);
   const shown = await page.$eval('#speech-note', (note) => `${document.documentElement.lang} ${document.dir} ${note.hidden}`);
   if (shown !== 'en ltr true') fail(`back in English, the page is ${shown}`);
@@ -559,9 +555,7 @@ function watch(page, allowed) {
   return page;
 }
 
-// No serious or critical finding from axe-core, at the main menu's choices
-// and at a sum with the keypad shown; a choice pressed from the keyboard
-// gives the keyboard back to the line; then the page is loaded afresh.
+// No serious or critical finding from axe-core.
 async function checkAxe(page, where) {
   if (!await page.evaluate(() => 'axe' in window)) {
     await page.evaluate(fs.readFileSync(path.join(npmFolder, 'node_modules', 'axe-core', 'axe.min.js'), 'utf8'));
@@ -573,10 +567,12 @@ async function checkAxe(page, where) {
   }
 }
 
+// Axe at the main menu's choices and at a sum with the keypad shown; a
+// choice pressed from the keyboard gives the keyboard back to the line; then
+// the page is loaded afresh.
 async function checkAccessibility(page) {
   await expectBottom(page, ...mainMenu);
-  const check = (where) => checkAxe(page, where);
-  await check('main menu');
+  await checkAxe(page, 'main menu');
   await (await page.$(button('Addition'))).focus();
   await page.keyboard.press('Enter');
   await expectBottom(page, ...gameType);
@@ -584,15 +580,15 @@ async function checkAccessibility(page) {
   if (focused !== 'line') fail(`a choice pressed from the keyboard leaves the focus on "${focused}"`);
   await typeLine(page, '1');
   await expectBottom(page, problem);
-  await check('a sum, keypad shown');
+  await checkAxe(page, 'a sum, keypad shown');
   // Back to the keyboard: the input takes it again, and Tab leaves it for the
   // next button as in any form, and Shift+Tab comes back.
   await page.click('#keyboard');
-  const focusAfter = async (key) => {
-    await pressChord(page, key);
-    return page.evaluate(() => document.activeElement.id);
-  };
-  const tabbed = [await focusAfter('Tab'), await focusAfter('Shift+Tab')];
+  const tabbed = [];
+  for (const chord of ['Tab', 'Shift+Tab']) {
+    await pressChord(page, chord);
+    tabbed.push(await page.evaluate(() => document.activeElement.id));
+  }
   if (tabbed.join() !== 'say-again,line') fail(`Tab, then Shift+Tab, from the input reach ${tabbed}`);
   await page.reload();
 }
@@ -613,9 +609,9 @@ async function checkAudit(url) {
 // At 320 CSS pixels: nothing wider than the screen, text of 18 px at least,
 // the main menu's five choices of 44 px at least, and the size the player
 // picks kept for next time, picked with Enter on A+ reached from the
-// keyboard, which keeps the focus and sends nothing; then keys typed with the
-// log focused go to the game, and a long stay, of which the page keeps only
-// the last lines.
+// keyboard, which keeps the focus and sends nothing; A+ greys out where the
+// text stops growing; then keys typed with the log focused go to the game,
+// and a long stay, of which the page keeps only the last lines.
 async function checkNarrowScreen(page) {
   await expectBottom(page, ...mainMenu);
   const fontSize = () => page.$eval('#transcript', (text) => parseFloat(getComputedStyle(text).fontSize));
@@ -642,36 +638,64 @@ async function checkNarrowScreen(page) {
   await page.focus('#transcript');
   await typeLine(page, '4');
   await expectBottom(page, /^4\. Exit$/);
-  // A long stay, sent in a moment: a tips screen and back, 300 times. The
-  // page keeps the last 4,900 to 5,000 lines, the newest.
-  await sendLines(page, [...Array(300).fill(['3', 'b']).flat(), '4']);
+  // A long stay, typed: a tips screen and back, 300 times. The page keeps
+  // the last 4,900 to 5,000 lines, the newest.
+  await page.keyboard.type(`${'3\nb\n'.repeat(300)}4\n`);
+  await expectBottom(page, ...mainMenu);
   const lines = (await screenText(page)).split('\n').length - 1;
   if (lines < 4900 || lines > 5000) fail(`after a long stay the page keeps ${lines} lines`);
-  await expectBottom(page, ...mainMenu);
+  const sizes = [kept];
+  while (sizes.length < 30 && !await page.$eval('#larger', (key) => key.disabled)) {
+    await page.click('#larger');
+    sizes.push(await fontSize());
+  }
+  if (sizes.length === 30 || sizes.slice(0, -1).some((size, i) => i > 0 && size <= sizes[i - 1])) fail(`A+ made the text ${sizes}`);
 }
 
-// One game served and one from the one file in each engine, and the message
-// on a copy of the one file whose WebAssembly is corrupt.
+// Two players, named with the letters the page and the game take for keys
+// (d, y, n, b, x), whose input ends with Ctrl+D at the first guess: every
+// round then runs through without waiting, and the last rings the bell;
+// then again.
+async function play(page) {
+  await expectBottom(page, ...mainMenu);
+  await page.evaluate(() => {
+    window.bellRung = false;
+    new MutationObserver(() => {
+      window.bellRung ||= document.getElementById('game').classList.contains('bell');
+    }).observe(document.getElementById('game'), { attributes: true });
+  });
+  for (const line of ['1', '2', 'Andy', 'Bex Dyn']) await typeLine(page, line);
+  await expectBottom(page, problem, /^Andy:$/);
+  await pressChord(page, 'Control+D');
+  await expectBottom(page, /^Neither of you answered the question!$/, /^The correct answer was: \d+$/,
+    ...continuePrompt, /^Please use one of the given options!$/);
+  await page.waitForSelector('#ended:not([hidden])', { visible: true, timeout: waitMs });
+  if (!(await page.evaluate(() => window.bellRung))) fail('the bell did not show');
+  await page.screenshot({ path: path.join(site, '..', 'browser_test.png'), fullPage: true });
+  await page.click('#again');
+  await expectBottom(page, ...mainMenu);
+  if (await isVisible(page, '#ended')) fail('the end stays shown after playing again');
+}
+
+// One game served and one from the one file, typed, in each engine, and the
+// message on a copy of the one file whose WebAssembly is corrupt. WPE takes
+// itself for a touch screen, where the input waits for a tap: the keys typed
+// must reach the line all the same.
 async function playInEveryEngine(origin, alone, broken) {
   const fromOneFile = (url) => url === `file://${alone}` || url.startsWith('data:');
+  const games = [[`${origin}/`, (asked) => asked.startsWith(origin), (tab) => playOneGame(tab, byKeys)],
+    [`file://${alone}`, fromOneFile, (tab) => playOneGame(tab, byKeys)], [`file://${broken}`, null, expectCannotRun]];
   for (const [name, launch] of Object.entries(engines)) {
     let engine = null;
     try {
       engine = await launch(npmFolder);
-      for (const [url, allowed] of [[`${origin}/`, (asked) => asked.startsWith(origin)],
-        [`file://${alone}`, fromOneFile]]) {
+      for (const [url, allowed, played] of games) {
         const tab = await engine.openTab();
-        if (tab.page) watch(tab.page, allowed);
+        if (tab.page && allowed) watch(tab.page, allowed);
         await tab.goto(url);
-        // WPE takes itself for a touch screen, where the input waits for a
-        // tap: the keys typed must reach the line all the same.
-        await playOneGame(tab, byKeys);
+        await played(tab);
         await tab.close();
       }
-      const tab = await engine.openTab();
-      await tab.goto(`file://${broken}`);
-      await expectCannotRun(tab);
-      await tab.close();
       console.log(`${name}: played served and as one file, and said where it can't run: ${engine.version}`);
     } catch (error) {
       fail(`${name} ${engine?.version ?? ''}: ${error.message}`);
@@ -725,12 +749,66 @@ async function installNewBuild(installed, page, served) {
   return next;
 }
 
-// A page in a browser context of its own, as on another device, at the
-// viewport given (a touch screen's too) or the usual one.
-async function freshPage(browser, viewport) {
+// The browser's language `tag`, picked there before.
+const inLanguage = (tag) => (page) => page.evaluateOnNewDocument((picked) => {
+  localStorage.setItem('orvanell-language', picked);
+  Object.defineProperty(navigator, 'languages', { get: () => [picked] });
+}, tag);
+
+// A phone or tablet in `language`, tapped through one game: the sum in view
+// (`atSum` checks more), axe at the main menu and a sum where `audited`, the
+// page right to left in Arabic.
+function phoneRow(language, [width, height, atSum], audited) {
+  const where = `at ${width} × ${height} in ${language}`;
+  const atSumToo = async (page) => {
+    await (atSum ?? checkQuestionShown)(page, where);
+    if (audited) await checkAxe(page, `a sum ${where}`);
+  };
+  return { viewport: { width, height }, touch: true, setUp: inLanguage(language), play: [
+    async (page) => audited && checkAxe(page, `the main menu ${where}`),
+    (page) => playOneGame(page, byTaps(language), atSumToo),
+    async (page) => {
+      const runs = await page.evaluate(() => document.dir);
+      if (runs !== (language.startsWith('ar') ? 'rtl' : 'ltr')) fail(`${where}: the page runs ${runs}`);
+    }] };
+}
+
+// Phones upright, on their side, and with the keyboard up; in German too,
+// whose words are longest, and in Arabic, right to left, on a tablet as well;
+// axe in Arabic and Chinese; with the browser's language ar-EG, a whole game
+// on the keys in ٠١٢٣.
+const phones = [[320, 568], [568, 320], [390, 844, keyboardUp]];
+const languages = { en: [...phones, [360, 740], [740, 360]], de: [...phones, [768, 1024]],
+  ar: [...phones, [768, 1024]], 'zh-CN': [[360, 640]], 'ar-EG': [[360, 640, arabicDigits]] };
+
+// Each a page of its own in Chromium, as on another device: its screen
+// (1280 × 720 unless given), touch or not, what is done before the page
+// loads, and what is played on it. Broken pages are not watched.
+const rows = [
+  { viewport: { width: 768, height: 1024 }, touch: true, play: [
+    (page) => playOneGame(page, byTaps(), (at) => checkQuestionShown(at, 'on a tablet')), playOtherWays] },
+  ...Object.entries(languages).flatMap(([language, setUps]) => setUps.map((setUp, i) =>
+    phoneRow(language, setUp, i === 0 && ['ar', 'zh-CN'].includes(language)))),
+  { viewport: { width: 320, height: 640 }, touch: true, play: [checkJudged, checkNarrowScreen] },
+  { setUp: standInSpeech, play: [checkReadAloud] },
+  { setUp: inSpanish, play: [checkReadAloudInSpanish] },
+  { broken: true, setUp: (page) => page.evaluateOnNewDocument(() => delete globalThis.WebAssembly),
+    play: [expectCannotRun] },
+  { broken: true, setUp: (page) => page.setJavaScriptEnabled(false), play: [async (page) => {
+    const shown = await isVisible(page, 'noscript p') &&
+      /turned off/.test(await page.$eval('noscript p', (said) => said.textContent));
+    if (!shown) fail('the page says nothing with JavaScript turned off');
+  }] },
+];
+
+async function playRow(browser, origin, row) {
   const page = await (await browser.createBrowserContext()).newPage();
-  if (viewport) await page.setViewport(viewport);
-  return page;
+  if (row.viewport) await page.setViewport({ ...row.viewport, isMobile: row.touch, hasTouch: row.touch });
+  if (!row.broken) watch(page, (url) => url.startsWith(origin));
+  await row.setUp?.(page);
+  await page.goto(`${origin}/`);
+  for (const step of row.play) await step(page);
+  await page.close();
 }
 
 async function main() {
@@ -742,63 +820,9 @@ async function main() {
   fs.cpSync(site, served, { recursive: true });
   const server = await serveSite(served);
   const origin = originOf(server);
-  const sameSite = (url) => url.startsWith(origin);
   try {
-    const touch = { isMobile: true, hasTouch: true };
-    const tabletPage = watch(await freshPage(browser, { width: 768, height: 1024, ...touch }), sameSite);
-    await tabletPage.goto(`${origin}/`);
-    await playOneGame(tabletPage, byTaps, (page) => checkQuestionShown(page, 'on a tablet'));
-    await playOtherWays(tabletPage, await tabletPage.createCDPSession());
-    // Phones, upright and on their side, and with the keyboard up over 45% of
-    // the screen at the sum, then down, played by taps.
-    const keyboardUp = async (page, where) => {
-      for (const height of [464, 844]) {
-        await page.setViewport({ width: 390, height, ...touch });
-        await page.evaluate(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
-        if (height < 844) await checkQuestionShown(page, `with the keyboard up ${where}`);
-      }
-    };
-    // In German too, whose words are longest, and in Arabic, right to left,
-    // on a tablet as well; axe in Arabic and Chinese. With the browser's
-    // language ar-EG, a whole game on the keys, in the digits ٠١٢٣, which the
-    // game gets in ASCII.
-    const phones = [[320, 568], [568, 320], [390, 844, keyboardUp]];
-    const arabicDigits = async (page, where) => {
-      await checkQuestionShown(page, where);
-      const shown = await page.evaluate(() => `${document.getElementById('question').textContent} ${document.getElementById('line').value}`);
-      if (!/^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+$/.test(shown)) fail(`${where}: the sum and its answer show as ${shown}`);
-    };
-    const languages = { en: [...phones, [360, 740], [740, 360]], de: [...phones, [768, 1024]],
-      ar: [...phones, [768, 1024]], 'zh-CN': [[360, 640]], 'ar-EG': [[360, 640, arabicDigits]] };
-    for (const [language, setUps] of Object.entries(languages)) {
-      for (const [width, height, atSum] of setUps) {
-        const where = `at ${width} × ${height} in ${language}`;
-        const audited = ['ar', 'zh-CN'].includes(language) && width === setUps[0][0];
-        const phone = watch(await freshPage(browser, { width, height, ...touch }), sameSite);
-        await phone.evaluateOnNewDocument((tag) => {
-          localStorage.setItem('orvanell-language', tag);
-          Object.defineProperty(navigator, 'languages', { get: () => [tag] });
-        }, language);
-        await phone.goto(`${origin}/`);
-        if (audited) await expectBottom(phone, ...mainMenu).then(() => checkAxe(phone, `the main menu ${where}`));
-        const input = { en: byTaps, 'ar-EG': byArabicTaps }[language] ?? byTapsAnyLanguage;
-        await playOneGame(phone, input, async (page) => {
-          await (atSum ?? checkQuestionShown)(page, where);
-          if (audited) await checkAxe(page, `a sum ${where}`);
-        });
-        const runs = await phone.evaluate(() => document.dir);
-        if (runs !== (language.startsWith('ar') ? 'rtl' : 'ltr')) fail(`${where}: the page runs ${runs}`);
-        await phone.close();
-      }
-    }
-    const phonePage = watch(await freshPage(browser, { width: 320, height: 640, ...touch }), sameSite);
-    await phonePage.goto(`${origin}/`);
-    await checkJudged(phonePage);
-    await checkNarrowScreen(phonePage);
+    for (const row of rows) await playRow(browser, origin, row);
     await checkAudit(`${origin}/`);
-    await checkReadAloud(watch(await freshPage(browser), sameSite), `${origin}/`);
-    await checkReadAloudInSpanish(watch(await freshPage(browser), sameSite), `${origin}/`);
-
     // The one file, alone in a folder; and a copy whose module can't compile.
     const alone = path.join(folder, path.basename(onePage));
     fs.copyFileSync(onePage, alone);
@@ -806,28 +830,14 @@ async function main() {
     const wasm = /(<script id="orvanell-wasm"[^>]*>)0061736d/;
     fs.writeFileSync(broken, fs.readFileSync(onePage, 'utf8').replace(wasm, '$100000000'));
     await playInEveryEngine(origin, alone, broken);
-    // Where there is no WebAssembly at all.
-    const bare = await freshPage(browser);
-    await bare.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
-    await bare.goto(`${origin}/`);
-    await expectCannotRun(bare);
-    // And with JavaScript turned off.
-    const noScript = await freshPage(browser);
-    await noScript.setJavaScriptEnabled(false);
-    await noScript.goto(`${origin}/`);
-    const shown = await isVisible(noScript, 'noscript p') &&
-      /turned off/.test(await noScript.$eval('noscript p', (said) => said.textContent));
-    if (!shown) fail('the page says nothing with JavaScript turned off');
-
     // Installed as an app from a folder of the site: in a profile of its own,
     // as an incognito one can't install; then played again with the network cut.
     const installed = await launchChromium(npmFolder, path.join(folder, 'profile'));
-    const page = watch((await installed.pages())[0] ?? await installed.newPage(), sameSite);
+    const page = watch((await installed.pages())[0] ?? await installed.newPage(), (url) => url.startsWith(origin));
     await page.goto(`${origin}/sub/`);
     await checkAccessibility(page);
     await play(page);
-    const cdp = await page.createCDPSession();
-    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const next = await installNewBuild(installed, page, served);
