@@ -81,8 +81,7 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       // At most 15 characters, the sign and the x counted.
       {"1234567890123456\n", "NN", {"2147483647", "6"}},
       {"-123456789012345\n", "NN", {"-2147483648", "5"}},
-      {"00000000000000012\n", "NN", {"0", "12"}},
-      {"0x00000000000017\n", "NN", {"1", "7"}},
+      {"00000000000000012 0x00000000000017\n", "NNNN", {"0", "12", "1", "7"}},
       // The end of input ends a number but keeps its digits, then fails the input.
       {"42", "NN", {"42", "<none>"}},
       {"", "NKW", {"<none>", "<none>", "<none>"}},
