@@ -10,6 +10,7 @@
 #include <iostream>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "navigation.h"
 #include "transcript_file.h"
@@ -86,13 +87,6 @@ struct SteppedRun {
   Session session;
 };
 
-// With ORVANELL_UPDATE_TRANSCRIPTS=1, PlaysAsRecorded records what the game
-// does instead of checking it; the changes are then reviewed with git diff.
-bool UpdatingTranscripts() {
-  const char* update = std::getenv("ORVANELL_UPDATE_TRANSCRIPTS");
-  return update != nullptr && std::string_view(update) == "1";
-}
-
 class TranscriptTest : public testing::TestWithParam<std::string> {};
 
 // Played after sessions that each leave some run-wide state changed, so that
@@ -108,7 +102,10 @@ TEST_P(TranscriptTest, PlaysAsRecorded) {
                                      Before{"x\n", 0}, Before{"5\ny\n4\n4\n", 0}})
     RunSession(first, clock);
   const SessionResult result = RunSession(expected.input, expected.clock);
-  if (UpdatingTranscripts()) {
+  // With ORVANELL_UPDATE_TRANSCRIPTS=1 it records what the game does instead
+  // of checking it; the changes are then reviewed with git diff.
+  if (const char* update = std::getenv("ORVANELL_UPDATE_TRANSCRIPTS");
+      update != nullptr && std::string_view(update) == "1") {
     if (UpdateTranscript(path, result.status, result.output))
       std::cout << "updated " << path << '\n';
     return;
