@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "navigation.h"
+#include "quiz.h"
 #include "transcript_file.h"
 
 namespace orvanell {
@@ -242,14 +243,20 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
       EXPECT_NE(at, byteByByte.records.end()) << "byte by byte, never told " << record;
     }
   }
-  // Every control character, whitespace too, which a typed name cannot hold.
+  // Every control character, whitespace too, which a typed name cannot hold,
+  // and a guess no read gave, which is none, not 0.
   std::string controls;
   for (char c = 0; c < 0x20; ++c)
     controls += c;
-  const Prompt asks{.question = Question::PlayerName, .name = controls};
+  Judgement judged;
+  Judge(judged, std::nullopt, Problem{});
+  const Prompt asks{.question = Question::PlayerName, .name = controls, .judged = &judged};
   int reading = 0;
   const std::string record = RecordOf({&reading, nullptr, &asks, ReadKind::Word});
-  EXPECT_EQ(nlohmann::json::parse(record, nullptr, false).value("name", ""), controls) << record;
+  nlohmann::json expected =
+      Told(R"({"question":"name","reads":"word","judged":{"verdict":"wrong"}})");
+  expected["name"] = controls;
+  EXPECT_EQ(nlohmann::json::parse(record, nullptr, false), expected) << record;
 }
 
 }  // namespace
