@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console.h"
@@ -12,16 +13,6 @@ namespace orvanell {
 namespace {
 
 constexpr std::string_view kNone = "<none>";
-
-// A binding that hands the input over at most `chunk` bytes at a time, as a
-// terminal or a pipe may.
-ConsoleIo Trickle(std::string_view input, std::size_t chunk, std::string& output) {
-  ConsoleIo io = MemoryIo(input, output);
-  io.read = [read = io.read, chunk](char* buffer, std::size_t capacity) {
-    return read(buffer, std::min(capacity, chunk));
-  };
-  return io;
-}
 
 // Each read is N (number), K (key) or W (word, kept up to 5 bytes); its result
 // is shown as text, or <none> for no value.
@@ -40,10 +31,16 @@ Screen ReadScreen(std::string_view reads, std::vector<std::string>& results) {
 }
 
 std::vector<std::string> ReadAll(std::string_view input, std::string_view reads,
-                                 std::size_t chunk = InputBlockSize) {
+                                 std::size_t chunk) {
   std::string output;
   std::vector<std::string> results;
-  Session session(Trickle(input, chunk, output), SystemClock);
+  // Hands the input over at most `chunk` bytes at a time, as a terminal or a
+  // pipe may.
+  ConsoleIo io = MemoryIo(input, output);
+  io.read = [read = io.read, chunk](char* buffer, std::size_t capacity) {
+    return read(buffer, std::min(capacity, chunk));
+  };
+  Session session(std::move(io), SystemClock);
   StartRun(session, ReadScreen(reads, results));
   PlayToEnd(session);
   return results;
@@ -84,14 +81,7 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       // At most 15 characters, the sign and the x counted.
       {"1234567890123456\n", "NN", {"2147483647", "6"}},
       {"-123456789012345\n", "NN", {"-2147483648", "5"}},
-      {"000000000000000"
-       "12\n",
-       "NN",
-       {"0", "12"}},
-      {"0x0000000000001"
-       "7\n",
-       "NN",
-       {"1", "7"}},
+      {"00000000000000012 0x00000000000017\n", "NNNN", {"0", "12", "1", "7"}},
       // The end of input ends a number but keeps its digits, then fails the input.
       {"42", "NN", {"42", "<none>"}},
       {"", "NKW", {"<none>", "<none>", "<none>"}},
@@ -127,20 +117,14 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
 TEST(ConsoleWrite, ShowsOutputBeforeWaitingAndOnlyThen) {
   std::string output;
   std::vector<std::size_t> shownAtRead;
-  std::string_view input = "1\n2\n";
   bool ready = false;
-  Session session(ConsoleIo{
-                      [&](char* buffer, std::size_t) {
-                        shownAtRead.push_back(output.size());
-                        if (input.empty()) return std::size_t{0};
-                        buffer[0] = input[0];
-                        input.remove_prefix(1);
-                        return std::size_t{1};
-                      },
-                      [&] { return ready; },
-                      [&](std::string_view bytes) { output.append(bytes); },
-                  },
-                  SystemClock);
+  ConsoleIo io = MemoryIo("1\n2\n", output);
+  io.read = [&output, &shownAtRead, read = io.read](char* buffer, std::size_t /*capacity*/) {
+    shownAtRead.push_back(output.size());
+    return read(buffer, 1);
+  };
+  io.inputReady = [&ready] { return ready; };
+  Session session(std::move(io), SystemClock);
   std::vector<std::optional<std::int32_t>> answers;
   std::string shownBeforeEnd;
   auto questions = [&]() -> Screen {

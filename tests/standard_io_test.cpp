@@ -46,20 +46,35 @@ struct PipedInput {
   HANDLE reader = nullptr;
 };
 #else
-struct PipedInput {
-  explicit PipedInput(std::string_view bytes) {
+// Puts a pipe in place of standard input or output for as long as it lives,
+// the game's end non-blocking if asked; the test holds and closes `theirs`.
+struct PipeInPlace {
+  PipeInPlace(int descriptor, bool nonBlocking) : descriptor(descriptor) {
     std::array<int, 2> ends{};
     EXPECT_EQ(::pipe(ends.data()), 0);
-    EXPECT_EQ(::write(ends[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(ends[1]);
-    ::dup2(ends[0], STDIN_FILENO);
-    ::close(ends[0]);
+    const int mine = descriptor == STDIN_FILENO ? ends[0] : ends[1];
+    theirs = descriptor == STDIN_FILENO ? ends[1] : ends[0];
+    if (nonBlocking) {
+      EXPECT_EQ(::fcntl(mine, F_SETFL, ::fcntl(mine, F_GETFL) | O_NONBLOCK), 0);
+    }
+    EXPECT_EQ(::dup2(mine, descriptor), descriptor);
+    ::close(mine);
   }
-  ~PipedInput() {
-    ::dup2(saved, STDIN_FILENO);
+  ~PipeInPlace() {
+    ::dup2(saved, descriptor);
     ::close(saved);
   }
-  int saved = ::dup(STDIN_FILENO);
+  int descriptor;
+  int saved = ::dup(descriptor);
+  int theirs = -1;
+};
+
+struct PipedInput {
+  explicit PipedInput(std::string_view bytes) {
+    EXPECT_EQ(::write(pipe.theirs, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(pipe.theirs);
+  }
+  PipeInPlace pipe{STDIN_FILENO, false};
 };
 #endif
 
@@ -98,18 +113,6 @@ TEST(StandardIo, WritesOncePerBlockOnPipedInputAndKeepsNoFinishedScreen) {
 #ifndef _WIN32
 using std::chrono_literals::operator""ms;
 
-// Puts a non-blocking pipe in place of `descriptor`; returns the other end.
-int ReplaceWithNonBlockingPipe(int descriptor, bool readEnd) {
-  std::array<int, 2> ends{};
-  EXPECT_EQ(::pipe(ends.data()), 0);
-  const int mine = readEnd ? ends[0] : ends[1];
-  const int theirs = readEnd ? ends[1] : ends[0];
-  EXPECT_EQ(::fcntl(mine, F_SETFL, ::fcntl(mine, F_GETFL) | O_NONBLOCK), 0);
-  EXPECT_EQ(::dup2(mine, descriptor), descriptor);
-  ::close(mine);
-  return theirs;
-}
-
 // The game holds the test's own standard input and output: if it never lets
 // go, the test must say so and end rather than hang.
 void GiveUp(int /*signal*/) {
@@ -125,42 +128,41 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   const SessionResult expected = RunSession(input, 0);
   ASSERT_GT(expected.output.size(), std::size_t{70'000});
 
-  const int savedInput = ::dup(STDIN_FILENO);
-  const int savedOutput = ::dup(STDOUT_FILENO);
-  const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
-  const int reader = ReplaceWithNonBlockingPipe(STDOUT_FILENO, false);
-  std::thread player([&] {
-    std::this_thread::sleep_for(50ms);  // the game finds no input yet
-    EXPECT_EQ(::write(writer, input.data(), input.size()), static_cast<ssize_t>(input.size()));
-    ::close(writer);
-  });
   std::string output;
-  std::thread screen([&] {
-    std::this_thread::sleep_for(100ms);  // the game finds the pipe full
-    std::array<char, 4096> block{};
-    for (ssize_t count = 0; (count = ::read(reader, block.data(), block.size())) > 0;) {
-      output.append(block.data(), static_cast<std::size_t>(count));
-    }
-  });
-  static_cast<void>(std::signal(SIGALRM, GiveUp));
-  ::alarm(30);
-  const int status = RunGame(StandardIo(), [] { return 0; });
-  ::dup2(savedOutput, STDOUT_FILENO);  // lets the screen thread see the end
-  ::dup2(savedInput, STDIN_FILENO);
+  std::thread player;
+  std::thread screen;
+  int status = 0;
+  {
+    const PipeInPlace in(STDIN_FILENO, true);
+    const PipeInPlace out(STDOUT_FILENO, true);
+    player = std::thread([&input, writer = in.theirs] {
+      std::this_thread::sleep_for(50ms);  // the game finds no input yet
+      EXPECT_EQ(::write(writer, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+      ::close(writer);
+    });
+    screen = std::thread([&output, reader = out.theirs] {
+      std::this_thread::sleep_for(100ms);  // the game finds the pipe full
+      std::array<char, 4096> block{};
+      for (ssize_t count = 0; (count = ::read(reader, block.data(), block.size())) > 0;) {
+        output.append(block.data(), static_cast<std::size_t>(count));
+      }
+      ::close(reader);
+    });
+    static_cast<void>(std::signal(SIGALRM, GiveUp));
+    ::alarm(30);
+    status = RunGame(StandardIo(), [] { return 0; });
+  }  // standard output put back lets the screen thread see the end
   player.join();
   screen.join();
   ::alarm(0);
-  ::close(reader);
-  ::close(savedInput);
-  ::close(savedOutput);
   EXPECT_EQ(status, expected.status);
   EXPECT_TRUE(output == expected.output)
       << "got " << output.size() << " of " << expected.output.size() << " bytes";
 }
 
 TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
-  const int savedInput = ::dup(STDIN_FILENO);
-  const int writer = ReplaceWithNonBlockingPipe(STDIN_FILENO, true);
+  const PipeInPlace in(STDIN_FILENO, true);
+  const int writer = in.theirs;
   const ConsoleIo io = StandardIo();
   EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
   rlimit files{};
@@ -177,8 +179,6 @@ TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
   EXPECT_TRUE(io.inputReady());  // the end of input
   ::close(STDIN_FILENO);
   EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
-  ::dup2(savedInput, STDIN_FILENO);
-  ::close(savedInput);
 }
 
 #endif
