@@ -61,6 +61,7 @@ var pageQuestion = (function pageQuestion() {
     // game and the keypad write them.
     const answered = document.createElement('span');
     answered.dir = 'ltr';
+    answered.className = 'sum';
     answered.textContent = words.digits(`${sum} ${judged.answer ?? ''}`);
     const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
       unseen(`${words.say(`verdict.${judged.verdict}`)} `), who, answered];
