@@ -42,7 +42,7 @@ tmux_() {
   tmux -L "$socket" "$@"
 }
 
-received=""
+screen=""
 start_game() {
   if [[ $mode == tmux ]]; then
     unset TMUX
@@ -76,10 +76,9 @@ refresh() {
   else
     local chunk
     while IFS= read -r -t 0.05 -N 65536 chunk <&"$from_game"; do
-      received+=$chunk
+      screen+=$chunk
     done
-    received+=$chunk  # what came before the read timed out
-    screen=$received
+    screen+=$chunk  # what came before the read timed out
   fi
 }
 
