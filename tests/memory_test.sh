@@ -31,11 +31,13 @@ noise() {
     openssl enc -aes-128-ctr -K 0123456789abcdef0123456789abcdef -iv 0 -nosalt 2>/dev/null
 }
 
-# Plays the file $work/input as the case named; leaves the status in $status, the peak in
-# $peak_kib, the output in $work/out, and in $consumed how many of the file's bytes the game read, from
-# the offset it leaves in the open file it shares with this shell.
-measure() {
-  local input
+# name, whole|start[, line]: plays $work/input, which the game must read to
+# its end, or of which it must read only the start, by its rules stopping
+# within the first MiB; the output must hold the line, if one is given. How
+# much the game read is the offset it leaves in the open file it shares with
+# this shell. Leaves the peak in $peak_kib.
+check() {
+  local input size consumed
   exec {input}<"$work/input"
   /usr/bin/time -f '%M' -o "$work/time" timeout 20 "$game" <&"$input" >"$work/out" 2>"$work/err"
   status=$?
@@ -43,23 +45,10 @@ measure() {
   peak_kib=$(tail -n 1 "$work/time")
   consumed=$(sed -n 's/^pos:[[:space:]]*//p' "/proc/$$/fdinfo/$input")
   exec {input}<&-
-}
-
-: >"$work/input"
-measure "empty session"
-baseline_kib=$peak_kib
-limit_kib=$((baseline_kib + allowance_kib))
-
-# name, whole|start[, line]: plays $work/input, which the game must read to
-# its end, or of which it must read only the start, by its rules stopping
-# within the first MiB; the output must hold the line, if one is given.
-check() {
-  measure "$1"
-  local size
   size=$(stat -c %s "$work/input")
   if [[ $status != 0 && $status != 1 ]] || [[ -s "$work/err" ]]; then
     fail "$1: status $status, errors: $(head -c 500 "$work/err")"
-  elif ((peak_kib > limit_kib)); then
+  elif ((peak_kib > ${limit_kib:-peak_kib})); then
     fail "$1: peak $peak_kib KiB, an empty session takes $baseline_kib KiB"
   elif [[ $2 == whole && $consumed != "$size" ]] || [[ $2 == start && $consumed -gt $((1 << 20)) ]]; then
     fail "$1: read $consumed of $size bytes, expected the $2"
@@ -69,6 +58,11 @@ check() {
     echo "ok $1: status $status, peak $peak_kib KiB, read $consumed of $size bytes"
   fi
 }
+
+: >"$work/input"
+check "empty session" whole
+baseline_kib=$peak_kib
+limit_kib=$((baseline_kib + allowance_kib))
 
 # The cases: name|whole or start|the input, as the command that writes it.
 # The last two are endless games, and endless navigation up to the nesting

@@ -79,10 +79,8 @@ for transcript in "$@"; do
       play "$via"
       [[ -n "$second" || $status == 124 ]] && break
     done
-    if ((status == 124)); then
-      fail "$name through a $via: the game did not end within 20 s"
-      continue
-    elif [[ -z "$second" ]]; then
+    ended_in_time "$name through a $via" "$status"
+    if [[ -z "$second" ]]; then
       fail "$name through a $via: 20 runs each straddled a second"
       continue
     fi

@@ -24,6 +24,10 @@ mode="$2"
 platform="${3:-posix}"
 wait_seconds=15
 holds="${4:-}"
+# The keys that end the input at the terminal: the suspend key is off at a
+# Windows console, so that Ctrl+Z reaches it.
+end_keys=(C-d)
+[[ $platform == windows ]] && end_keys=(C-z Enter)
 if [[ $game == *.desktop ]]; then
   exec_line=$(sed -n 's/^Exec=//p' "$game")
   holds=holds
@@ -38,20 +42,21 @@ tmux_() {
   tmux -L "$socket" "$@"
 }
 
-received=""
+screen=""
 start_game() {
   if [[ $mode == tmux ]]; then
     unset TMUX
     # No user configuration, no terminal of our own: CI has neither.
     # tmux may mark the pane dead before it has collected the game's status,
-    # so the pane's shell writes the status down itself.
+    # so the pane's shell writes the status down itself. The server outlives
+    # the session, so that a second one starts on it without a race.
     status_file=$work/status
     rm -f "$status_file"
     local command
     command=$(printf '%s; echo $? >%q' "$exec_line" "$status_file")
     # Ctrl+Z must reach a Windows console rather than suspend the game.
     [[ $platform == windows ]] && command="stty susp undef; $command"
-    tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; \
+    tmux_ -f /dev/null start-server \; set-option -g history-limit 100000 \; set-option -g exit-empty off \; \
       new-session -d -x 120 -y 50 -s game "$command" \; \
       set-option -t game remain-on-exit on || exit 1
     trap 'tmux_ kill-server 2>/dev/null; rm -rf "$work"' EXIT
@@ -71,10 +76,9 @@ refresh() {
   else
     local chunk
     while IFS= read -r -t 0.05 -N 65536 chunk <&"$from_game"; do
-      received+=$chunk
+      screen+=$chunk
     done
-    received+=$chunk  # what came before the read timed out
-    screen=$received
+    screen+=$chunk  # what came before the read timed out
   fi
 }
 
@@ -194,11 +198,7 @@ if [[ $holds == holds ]]; then
 |^5:  Exit$
 x|Please use one of the given options!$|^The game has ended\.
 EOF
-  if [[ $platform == windows ]]; then
-    tmux_ send-keys -t game C-z Enter
-  else
-    tmux_ send-keys -t game C-d
-  fi
+  tmux_ send-keys -t game "${end_keys[@]}"
   expect_end 0
 else
   expect_end 1
@@ -208,7 +208,6 @@ fi
 # wait for more.
 if [[ $mode == tmux ]]; then
   tmux_ kill-session -t game
-  rm -f "$status_file"
   start_game
   before=""
   play <<<'~|^5:  Exit$'
@@ -216,20 +215,17 @@ if [[ $mode == tmux ]]; then
     # "-" and Ctrl+D hand the game a lone minus sign, and a second Ctrl+D
     # ends the input. The number has no digit, so the main menu answers it
     # and the run ends, without waiting for a third Ctrl+D.
-    tmux_ send-keys -t game -l -- -
-    tmux_ send-keys -t game C-d
-    tmux_ send-keys -t game C-d
+    tmux_ send-keys -t game -- - C-d C-d
     expect 'Please use one of the given options!$'
   else
     # At a Windows console Ctrl+Z then Enter ends the input. Where the first
     # name is due it leaves both players nameless and the game plays on to its
-    # end, where a name made of the byte 26 would wait for the second one. The
-    # terminal's suspend key is off, so that Ctrl+Z reaches the console.
+    # end, where a name made of the byte 26 would wait for the second one.
     play <<'EOF'
 1|^2\. Two Player$
 2|^Enter your name Player 1: ?
 EOF
-    tmux_ send-keys -t game C-z Enter
+    tmux_ send-keys -t game "${end_keys[@]}"
     expect '^Neither of you answered the question!$'
   fi
   expect_end 0

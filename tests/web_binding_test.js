@@ -107,19 +107,13 @@ function compare(name, got, expected, fault = '') {
   for (const [name, expected] of Object.entries(asked)) compare(name, await promptsOf(name), expected);
   for (const { name, steps, expected } of cases) {
     const printed = [];
-    let writing = () => {};
+    const writing = [];  // the calls to make from inside the next writeOutput
     const game = await createOrvanell({
       wasmBinary,
-      writeOutput: () => {
-        const calls = writing;
-        writing = () => {};
-        calls();
-      },
+      writeOutput: () => writing.splice(0).forEach((calls) => calls()),
       printErr: (line) => printed.push(line),
     });
-    const runUnharmed = steps(game, (calls) => {
-      writing = calls;
-    });
+    const runUnharmed = steps(game, (calls) => writing.push(calls));
     compare(name, printed, expected, runUnharmed ? '' : 'the run changed; ');
   }
   console.log(`${failures} failures`);
