@@ -41,4 +41,10 @@ subtraction tips x||4\n2\nx\n
 exit confirmation n||5\nn\n
 EOF
 
+# Below the bound the run is an ordinary one.
+play "shallow" "" '4\n' 1000
+if [[ $status != 0 ]] || grep -q -F "$message" "$work/out" || [[ -s "$work/err" ]]; then
+  fail "shallow help loop: status $status"
+fi
+
 finish
