@@ -696,15 +696,14 @@ async function installNewBuild(installed, page, served) {
     .then((found) => !found.waiting && found.active?.state === 'activated'), 'the new build to activate', scope);
   await watch(next, (url) => url.startsWith(origin)).goto(scope);
   const newCache = `orvanell-next-build ${scope}`;
-  try {
-    await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
-      'the new build to take over', [...Object.keys(others), newCache].sort().join());
-  } catch {
-    fail(`after a new build took over, the origin's caches are ${await next.evaluate(() => caches.keys())}`);
-  }
-  const pageScript = await next.evaluate((name) => caches.open(name).then((cache) => cache.match('page.js'))
-    .then((found) => found?.text()), newCache);
-  if (!pageScript?.endsWith(change)) fail('the new build\'s cache holds the old build\'s page.js');
+  const kept = [...Object.keys(others), newCache].sort().join();
+  await waitUntil(next, (expected) => caches.keys().then((names) => names.sort().join() === expected),
+    'the new build to take over', kept).catch(() => {});
+  await expectIn(next, () => caches.keys().then((names) => names.sort().join()), null, kept,
+    'after a new build took over, the origin\'s caches are');
+  await expectIn(next, (name) => caches.open(name).then((cache) => cache.match('page.js'))
+    .then((found) => found?.text()), newCache, (text) => text?.endsWith(change),
+  'the new build\'s cache holds the old build\'s page.js');
   return next;
 }
 
