@@ -209,13 +209,9 @@ const verbs = {
   // As the row's child answers; a tapped choice is kept as `chosen`.
   type: (page, found, text) => found.input.type(page, fill(text, found)),
   press: (page, found, key) => found.input.press(page, key),
-  choose: async (page, found, key, name) => {
-    found.chosen = await found.input.choose(page, key, name);
-  },
+  choose: async (page, found, key, name) => (found.chosen = await found.input.choose(page, key, name)),
   clear: (page, found, keys, box) => found[box] && standClear(page, keys, found[box]),
-  box: async (page, found, name, selector) => {
-    found[name] = await boxOf(page, selector);
-  },
+  box: async (page, found, name, selector) => (found[name] = await boxOf(page, selector)),
   // A tap where a key stood, `pause` ms later, at the continue prompt, lands
   // on nothing: the game waits there, its result shown.
   stray: async (page, found, box, pause, want = /^continue ./) => {
@@ -231,9 +227,7 @@ const verbs = {
     ((await (await page.$(selector))?.isVisible()) ?? false) === want || fail(what),
   expect: (page, found, fn, arg, want, what) =>
     expectIn(page, fn, typeof arg === 'string' ? fill(arg, found) : arg, want, what, found),
-  get: async (page, found, name, fn, arg) => {
-    found[name] = await page.evaluate(fn, arg);
-  },
+  get: async (page, found, name, fn, arg) => (found[name] = await page.evaluate(fn, arg)),
   check: (page, found, holds, what) => holds(found) || fail(what(found)),
   until: (page, found, test, what) => waitUntil(page, test, what),
   // Another way of typing a line, then an input method's Enter that comes
@@ -390,9 +384,7 @@ const judged = [
   ['sum', /^\d+ \+ \d+ =$/], ['type', '10{right}'],
   ['do', (page) => page.$eval('#line', (input) => input.setSelectionRange(1, 1))], ['tap', button('Backspace')],
   ['expect', () => document.getElementById('line').value, null, '{right}', '⌫ inside 10 and the sum'],
-  ['do', async (page, found) => {
-    found.enter = await tapAt(page, await boxOf(page, button('Enter')), 0);
-  }],
+  ['do', async (page, found) => (found.enter = await tapAt(page, await boxOf(page, button('Enter')), 0))],
   ['stray', 'enter', 650, /^continue ★★★★★/], ['choose', '1', 'Main menu'],
 ];
 
