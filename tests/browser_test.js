@@ -112,18 +112,6 @@ async function expectSum(page, ...patterns) {
   return { text: text.trim(), first, second, right: String(right), said, wrong, other, far };
 }
 
-async function typeLine(page, text) {
-  await page.keyboard.type(text);
-  await page.keyboard.press('Enter');
-}
-
-// A chord such as 'Control+D': each key held down in turn, let go in reverse.
-async function pressChord(page, chord) {
-  const keys = chord.split('+');
-  for (const key of keys) await page.keyboard.down(key);
-  for (const key of keys.reverse()) await page.keyboard.up(key);
-}
-
 // A button found as a screen reader finds it, by its role and name; in any
 // language, a choice by the key it shows, Enter and Backspace by theirs.
 const button = (name) => `::-p-aria([role="button"][name="${name}"])`;
@@ -145,7 +133,7 @@ const arabicIndic = (text) => text.replace(/\d/g, (digit) => String.fromCharCode
 // page's language, a choice by its words in English, by its key in others,
 // each choice tapped twice, 200 ms apart, which must choose once.
 const byKeys = { type: (page, text) => page.keyboard.type(text), press: (page, key) => page.keyboard.press(key),
-  choose: (page, key) => typeLine(page, key) };
+  choose: (page, key) => page.keyboard.type(key).then(() => page.keyboard.press('Enter')) };
 function byTaps(language = 'en') {
   const find = (key, name) => (language === 'en' ? button(name ?? key) : keyShown(key));
   return {
@@ -205,7 +193,11 @@ const verbs = {
   sum: async (page, found, ...patterns) => Object.assign(found, await expectSum(page, ...patterns)),
   keys: (page, found, text) => page.keyboard.type(fill(text, found)),
   line: (page, found, ...lines) => page.keyboard.type(fill(lines.map((line) => `${line}\n`).join(''), found)),
-  chord: (page, found, chord) => pressChord(page, chord),
+  // A chord such as 'Control+D': each key held down in turn, let go in reverse.
+  chord: async (page, found, chord) => {
+    for (const key of chord.split('+')) await page.keyboard.down(key);
+    for (const key of chord.split('+').reverse()) await page.keyboard.up(key);
+  },
   // As the row's child answers; a tapped choice is kept as `chosen`.
   type: (page, found, text) => found.input.type(page, fill(text, found)),
   press: (page, found, key) => found.input.press(page, key),
