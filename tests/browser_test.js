@@ -187,7 +187,10 @@ const toPattern = (pattern, found) => (typeof pattern !== 'string' ? pattern :
   new RegExp(fill(pattern, found, (value) => value.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'))));
 
 // A flow is a list of steps, [verb, ...its arguments], each run in turn with
-// the page and what the flow has found so far.
+// the page and what the flow has found so far: `see` the screen end so,
+// `sum` read a problem off it, `keys` and `line` typed, `type`, `press` and
+// `choose` as the row's child answers, `expect` a value in the page, `get`
+// one for a later `check`, `until` the page says so, `said` by Read aloud.
 const verbs = {
   see: (page, found, ...patterns) => expectBottom(page, ...patterns.map((pattern) => toPattern(pattern, found))),
   sum: async (page, found, ...patterns) => Object.assign(found, await expectSum(page, ...patterns)),
