@@ -16,27 +16,18 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
   '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.png': 'image/png', '.txt': 'text/plain',
   '.webmanifest': 'application/manifest+json' };
 
-// The first of the programs named that is on PATH.
-function onPath(names) {
-  const folders = (process.env.PATH ?? '').split(path.delimiter).filter((folder) => folder !== '');
-  for (const name of names) {
-    const found = folders.map((folder) => path.join(folder, name)).find((file) => fs.existsSync(file));
-    if (found) return found;
-  }
-  return null;
-}
-
+// The first of the programs named that is on PATH; none, where none is, or
+// an error that names the Debian package, where one is given.
 function findProgram(names, debianPackage) {
-  const found = onPath(names);
-  if (!found) throw new Error(`${names[0]} is needed (Debian package ${debianPackage})`);
+  const folders = (process.env.PATH ?? '').split(path.delimiter).filter((folder) => folder !== '');
+  const found = names.flatMap((name) => folders.map((folder) => path.join(folder, name))).find(fs.existsSync);
+  if (!found && debianPackage) throw new Error(`${names[0]} is needed (Debian package ${debianPackage})`);
   return found;
 }
 
 // The browser the CHROMIUM variable names, or the first of the usual ones on PATH.
-function findChromium() {
-  return process.env.CHROMIUM ||
-    onPath(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
-}
+const findChromium = () => process.env.CHROMIUM ||
+  findProgram(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
 
 // Serves the files of the site folder on a port of the system's choosing, at
 // the root and again in the folder /sub/, as a site holding a copy of the
@@ -72,9 +63,7 @@ function stopServing(server) {
   server.closeAllConnections();
 }
 
-function originOf(server) {
-  return `http://127.0.0.1:${server.address().port}`;
-}
+const originOf = (server) => `http://127.0.0.1:${server.address().port}`;
 
 const npmModule = (npmFolder, name) => require(path.resolve(npmFolder, 'node_modules', name));
 
@@ -92,12 +81,6 @@ function launchChromium(npmFolder, profile) {
     executablePath: chromiumPath, headless: true, userDataDir: profile, defaultViewport: { width: 1280, height: 720 },
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-component-update'],
   });
-}
-
-// Over WebDriver BiDi, which Debian's Firefox ESR speaks; it needs no display.
-function launchFirefox(npmFolder) {
-  const executablePath = findProgram(['firefox-esr', 'firefox'], 'firefox-esr');
-  return npmModule(npmFolder, 'puppeteer-core').launch({ browser: 'firefox', executablePath, headless: true });
 }
 
 // Lighthouse's report (its `lhr`) on the page at `url`, with its mobile
@@ -120,53 +103,43 @@ async function audit(npmFolder, url, categories, language = 'en') {
 
 // Each engine launches to { version, openTab(), close() }. A tab is a fresh
 // profile with one page: goto(url), evaluate(fn, arg) (fn runs in the page),
-// click(selector), keyboard.type(text), keyboard.press('Enter' | 'Backspace'),
-// close(); and, where the driver reports the page's errors and requests,
-// `page` to watch.
-function tabOf(page, close) {
-  return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
-    click: (selector) => page.click(selector), keyboard: page.keyboard, close };
-}
-
-// A tab is a page in a browser context of its own.
-async function puppeteerEngine(family, launching) {
-  const browser = await launching;
-  return {
-    version: (await browser.version()).replace(/^[^/]*\//, `${family} `),
-    async openTab() {
-      const context = await browser.createBrowserContext();
-      return tabOf(await context.newPage(), () => context.close());
-    },
-    close: () => browser.close(),
+// keyboard.type(text), keyboard.press('Enter' | 'Backspace'), close(); and,
+// where puppeteer drives it, `page` to watch. Firefox over WebDriver BiDi,
+// which Debian's Firefox ESR speaks, needs no display.
+function puppeteerEngine(family, launching) {
+  return async (npmFolder) => {
+    const browser = await launching(npmFolder);
+    return {
+      version: (await browser.version()).replace(/^[^/]*\//, `${family} `),
+      async openTab() {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
+          keyboard: page.keyboard, close: () => context.close() };
+      },
+      close: () => browser.close(),
+    };
   };
 }
 
 // WebKitGTK's MiniBrowser needs an X display: without one, the driver and
-// the browsers it starts run in a virtual one of their own.
-function webKitGtkEngine(npmFolder) {
+// the browsers it starts run in a virtual one of their own. WPE WebKit 2.38
+// stands in for the older WebKit of iPads that can't update; its cog browser
+// draws nowhere.
+function webKitGtk() {
   const binary = fs.readdirSync('/usr/lib').map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
     .find((file) => fs.existsSync(file));
   if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
   const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
-  const command = process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver];
-  return webDriverEngine(npmFolder, 'WebKitGTK', command,
-    { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } });
+  return [process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver],
+    { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } }];
 }
 
-// WPE WebKit 2.38 stands in for the older WebKit of iPads that can't update;
-// its cog browser draws nowhere.
-function wpeEngine(npmFolder) {
+function wpe() {
   findProgram(['cog'], 'cog');
-  return webDriverEngine(npmFolder, 'WPE WebKit', [findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
-    { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } });
+  return [[findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
+    { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } }];
 }
-
-const engines = {
-  chromium: (npmFolder) => puppeteerEngine('Chromium', launchChromium(npmFolder)),
-  firefox: (npmFolder) => puppeteerEngine('Firefox', launchFirefox(npmFolder)),
-  webkitgtk: webKitGtkEngine,
-  wpe: wpeEngine,
-};
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -174,46 +147,54 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // tab. The driver and all it started form a process group of their own,
 // which `close` ends: selenium's own DriverService would end only the first
 // process, leaving xvfb-run's driver and X server behind.
-async function webDriverEngine(npmFolder, family, command, capabilities) {
-  const selenium = (name) => npmModule(npmFolder, `selenium-webdriver${name}`);
-  const { WebDriver, Capabilities, By, Key } = selenium('');
-  const { Executor, HttpClient } = selenium('/http');
-  const port = await selenium('/net/portprober').findFreePort('127.0.0.1');
-  const url = `http://127.0.0.1:${port}`;
-  const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
-  let closing = false;
-  driver.on('exit', (code, signal) => {
-    if (!closing) console.log(`${command.join(' ')} ended (${signal ?? code})`);
-  });
-  await selenium('/http/util').waitForServer(url, 10000);
-  // A driver that stops answering fails the call within a minute; selenium's
-  // client would wait for ever.
-  const agent = new http.Agent();
-  agent.createConnection = (options) => net.createConnection(options).setTimeout(60000, function noAnswer() {
-    this.destroy(new Error(`${family}'s driver gave no answer in a minute to ${options.method} ${options.path}`));
-  });
-  const keys = { Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
-  const engine = {
-    version: '',  // known once a browser has started
-    async openTab() {
-      const session = WebDriver.createSession(new Executor(new HttpClient(url, agent)), new Capabilities(capabilities));
-      const started = await session.getCapabilities();
-      engine.version = `${family} ${started.getBrowserVersion()} (${started.getBrowserName()})`;
-      const send = (text) => session.actions().sendKeys(text).perform();
-      return {
-        goto: (address) => session.get(address),
-        evaluate: (fn, arg) => session.executeScript(fn, ...(arg === undefined ? [] : [arg])),
-        click: (selector) => session.findElement(By.css(selector)).click(),
-        keyboard: { type: send, press: (key) => send(keys[key]) },
-        close: () => session.quit(),
-      };
-    },
-    async close() {
-      closing = true;
-      if (driver.exitCode === null && driver.signalCode === null) process.kill(-driver.pid);
-    },
+function webDriverEngine(family, needs) {
+  return async (npmFolder) => {
+    const [command, capabilities] = needs();
+    const selenium = (name) => npmModule(npmFolder, `selenium-webdriver${name}`);
+    const { WebDriver, Capabilities, Key } = selenium('');
+    const { Executor, HttpClient } = selenium('/http');
+    const port = await selenium('/net/portprober').findFreePort('127.0.0.1');
+    const url = `http://127.0.0.1:${port}`;
+    const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
+    let closing = false;
+    driver.on('exit', (code, signal) => {
+      if (!closing) console.log(`${command.join(' ')} ended (${signal ?? code})`);
+    });
+    await selenium('/http/util').waitForServer(url, 10000);
+    // A driver that stops answering fails the call within a minute; selenium's
+    // client would wait for ever.
+    const agent = new http.Agent();
+    agent.createConnection = (options) => net.createConnection(options).setTimeout(60000, function noAnswer() {
+      this.destroy(new Error(`${family}'s driver gave no answer in a minute to ${options.method} ${options.path}`));
+    });
+    const keys = { Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
+    const engine = {
+      version: '',  // known once a browser has started
+      async openTab() {
+        const executor = new Executor(new HttpClient(url, agent));
+        const session = WebDriver.createSession(executor, new Capabilities(capabilities));
+        const started = await session.getCapabilities();
+        engine.version = `${family} ${started.getBrowserVersion()} (${started.getBrowserName()})`;
+        const send = (text) => session.actions().sendKeys(text).perform();
+        return { goto: (address) => session.get(address), keyboard: { type: send, press: (key) => send(keys[key]) },
+          evaluate: (fn, arg) => session.executeScript(fn, ...(arg === undefined ? [] : [arg])),
+          close: () => session.quit() };
+      },
+      async close() {
+        closing = true;
+        if (driver.exitCode === null && driver.signalCode === null) process.kill(-driver.pid);
+      },
+    };
+    return engine;
   };
-  return engine;
 }
+
+const engines = {
+  chromium: puppeteerEngine('Chromium', launchChromium),
+  firefox: puppeteerEngine('Firefox', (npmFolder) => npmModule(npmFolder, 'puppeteer-core').launch({
+    browser: 'firefox', executablePath: findProgram(['firefox-esr', 'firefox'], 'firefox-esr'), headless: true })),
+  webkitgtk: webDriverEngine('WebKitGTK', webKitGtk),
+  wpe: webDriverEngine('WPE WebKit', wpe),
+};
 
 module.exports = { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit };
