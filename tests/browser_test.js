@@ -330,6 +330,13 @@ async function arabicDigits(page, where) {
   await expectIn(page, () => ['question', 'line'].map((id) => document.getElementById(id))
     .map((shown) => shown.value ?? shown.textContent).join(' '), null, /^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+$/,
     `${where}: the sum and its answer show as`);
+  // Its first number leftmost, as written, where the bidi algorithm alone would turn Arabic-Indic ones round.
+  await expectIn(page, () => {
+    const sum = document.getElementById('question').firstChild;
+    const range = document.createRange();
+    const leftOf = (at) => range.setStart(sum, at) ?? range.setEnd(sum, at + 1) ?? range.getBoundingClientRect().left;
+    return [leftOf(0), leftOf(sum.length - 3)];
+  }, null, ([first, equals]) => first < equals, `${where}: the sum's first digit and its second number's last stand at`);
 }
 
 // On a tablet with a keyboard case, nothing focused: a tool tapped keeps no
