@@ -336,7 +336,7 @@ async function arabicDigits(page, where) {
     const range = document.createRange();
     const leftOf = (at) => range.setStart(sum, at) ?? range.setEnd(sum, at + 1) ?? range.getBoundingClientRect().left;
     return [leftOf(0), leftOf(sum.length - 3)];
-  }, null, ([first, equals]) => first < equals, `${where}: the sum's first digit and its second number's last stand at`);
+  }, null, ([first, last]) => first < last, `${where}: the sum's first digit and its second number's last stand at`);
 }
 
 // On a tablet with a keyboard case, nothing focused: a tool tapped keeps no
