@@ -40,8 +40,8 @@ const comments = { script: /^[ \t]*\/\/.*\n/gm, style: /\/\*[\s\S]*?\*\/\n?/g };
 
 // The page's scripts, the run of them that index.html loads in order.
 const scripts = /(?:<script src="[^"]+"><\/script>\n?)+/;
-const scriptText = (tags) => Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => inlineText(name))
-  .join('\n').replace(comments.script, '');
+const scriptNames = (tags) => Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => name);
+const scriptText = (tags) => scriptNames(tags).map(inlineText).join('\n').replace(comments.script, '');
 
 function writeOnePage() {
   // The page's policy allows exactly what it carries inline, by hash.
@@ -91,12 +91,11 @@ function writeOnePage() {
 // than their running, and the chosen language's words, which words.js asks
 // for first thing, wait for no other file.
 function writeServedPage() {
-  let names = [];
-  const page = read('index.html').toString('utf8').replace(scripts, (tags) => {
-    names = Array.from(tags.matchAll(/<script src="([^"]+)">/g), ([, name]) => name);
-    return `<script src="${names.at(-1)}"></script>\n`;
-  });
-  const text = scriptText(names.map((name) => `<script src="${name}">`).join(''));
+  const html = read('index.html').toString('utf8');
+  const [tags] = html.match(scripts);
+  const names = scriptNames(tags);
+  const page = html.replace(scripts, `<script src="${names.at(-1)}"></script>\n`);
+  const text = scriptText(tags);
   for (const name of names) fs.rmSync(path.join(site, name));
   fs.writeFileSync(path.join(site, names.at(-1)), text);
   fs.writeFileSync(path.join(site, 'index.html'), page);

@@ -18,18 +18,19 @@ var pageKeypad = (function pageKeypad() {
     pageLine.keepWhatFits();
   }
 
-  function typeIn(text) {
+  function typeIn(key) {
     const start = input.selectionStart ?? input.value.length;
-    input.setRangeText(text, start, input.selectionEnd ?? start, 'end');
+    input.setRangeText(key.dataset.digits, start, input.selectionEnd ?? start, 'end');
     pageLine.keepWhatFits();
+    readAloud.typed(key.textContent);
   }
 
   const keypad = document.getElementById('keypad');
   const keypadActions = { Enter: pageLine.enter, Backspace: erase };
   for (const key of keypad.querySelectorAll('button')) {
-    const name = key.dataset.key ?? key.textContent;
+    const action = keypadActions[key.dataset.key] ?? (() => typeIn(key));
     key.addEventListener('click', (event) => {
-      if (pageTools.meant(event, keypad)) (keypadActions[name] ?? (() => typeIn(name)))();
+      if (pageTools.meant(event, keypad)) action();
     });
   }
 

@@ -167,16 +167,16 @@ var readAloud = (function readAloud() {
     again.addEventListener('click', () => {
       if (!swallowClick) sayScreen();
     });
-    // A digit tapped on the keypad is said, for a child to hear what they typed.
-    document.getElementById('keypad').addEventListener('click', (event) => {
-      const digit = event.target.closest('[data-digits]');
-      if (on && digit) speak([digit.textContent]);
-    });
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
       showNoVoice(noVoice === 'note.no-voice.language' ? null : noVoice);
       if (on) sayScreen();
     });
   }
-  return { written: spokenWords.written, waiting, sent };
+  // A digit the keypad typed is said, for a child to hear what they typed.
+  function typed(digit) {
+    if (on) speak([digit]);
+  }
+
+  return { written: spokenWords.written, waiting, sent, typed };
 })();

@@ -105,8 +105,8 @@ var spokenWords = (function spokenWords() {
   // What is said at a wait: the banner's title at the page's first, the
   // choice just made, the verdict on the answer just sent, then the screen,
   // and at a game's first sum how to answer it; put into words only when
-  // Read aloud speaks them. An empty line that
-  // leaves the game where it was changes nothing heard: then null.
+  // Read aloud speaks them. An empty line that leaves the game where it was
+  // changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
     const line = lineSent;
