@@ -114,34 +114,5 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
   }
 }
 
-TEST(ConsoleWrite, ShowsOutputBeforeWaitingAndOnlyThen) {
-  std::string output;
-  std::vector<std::size_t> shownAtRead;
-  bool ready = false;
-  ConsoleIo io = MemoryIo("1\n2\n", output);
-  io.read = [&output, &shownAtRead, read = io.read](char* buffer, std::size_t /*capacity*/) {
-    shownAtRead.push_back(output.size());
-    return read(buffer, 1);
-  };
-  io.inputReady = [&ready] { return ready; };
-  Session session(std::move(io), SystemClock);
-  std::vector<std::optional<std::int32_t>> answers;
-  std::string shownBeforeEnd;
-  auto questions = [&]() -> Screen {
-    WriteText("first? ");
-    answers.push_back(co_await ReadNumber());  // waited: the prompt went out first
-    ready = true;
-    WriteText("second? ");
-    answers.push_back(co_await ReadNumber());  // input was there: nothing forced out
-    shownBeforeEnd = output;
-  };
-  StartRun(session, questions());
-  PlayToEnd(session);
-  EXPECT_EQ(answers, (std::vector<std::optional<std::int32_t>>{1, 2}));
-  EXPECT_EQ(shownBeforeEnd, "first? ");
-  EXPECT_EQ(output, "first? second? ");
-  EXPECT_EQ(shownAtRead.front(), 7U);
-}
-
 }  // namespace
 }  // namespace orvanell
