@@ -85,27 +85,12 @@ Transcript LoadTranscript(const std::filesystem::path& path) {
   return transcript;
 }
 
-bool UpdateTranscript(const std::filesystem::path& path, int status, std::string_view output) {
+bool UpdateTranscript(const std::filesystem::path& path, std::string_view output) {
   std::ifstream file(path, std::ios::binary);
   const std::string old{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  file.clear();
-  file.seekg(0);
-  const std::string statusLine = "status: " + std::to_string(status);
-  std::string updated;
-  std::string line;
-  bool inInput = false;
-  bool hasStatus = false;
-  while (std::getline(file, line) && line != "== output") {
-    if (line == "== input") {
-      if (!hasStatus) updated += statusLine + '\n';
-      inInput = hasStatus = true;
-    } else if (!inInput && line.starts_with("status: ")) {
-      line = statusLine;
-      hasStatus = true;
-    }
-    updated += line + '\n';
-  }
-  updated += "== output\n" + Escape(output);
+  const std::size_t section = old.find("\n== output\n");
+  if (section == std::string::npos) throw std::runtime_error(path.string() + ": no output section");
+  const std::string updated = old.substr(0, section + 11) + Escape(output);
   if (updated == old) return false;
   // Written beside it and renamed over it: an interrupted update leaves the
   // old file whole.

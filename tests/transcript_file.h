@@ -27,9 +27,8 @@ struct Transcript {
 // escape.
 Transcript LoadTranscript(const std::filesystem::path& path);
 
-// Gives the file the status line and output section of a run, keeping every
-// other byte, and says whether anything changed. A missing status line goes
-// just before the input.
-bool UpdateTranscript(const std::filesystem::path& path, int status, std::string_view output);
+// Gives the file the output section of a run, keeping every other byte, and
+// says whether anything changed.
+bool UpdateTranscript(const std::filesystem::path& path, std::string_view output);
 
 }  // namespace orvanell
