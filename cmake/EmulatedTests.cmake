@@ -16,6 +16,6 @@ add_executable(orvanell_unoptimised ${PROJECT_SOURCE_DIR}/src/navigation/main.cp
 target_include_directories(orvanell_unoptimised PRIVATE ${PROJECT_SOURCE_DIR}/include)
 target_compile_options(orvanell_unoptimised PRIVATE -O0)
 add_launcher(unoptimisedGame orvanell_unoptimised)
-add_test(NAME depth_unoptimised COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/depth_test.sh
-  ${unoptimisedGame} ${depth_stack_kib})
-set_tests_properties(depth_unoptimised PROPERTIES TIMEOUT 300)
+add_test(NAME memory_unoptimised COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/memory_test.sh
+  ${unoptimisedGame} 4096 ${depth_stack_kib})
+set_tests_properties(memory_unoptimised PROPERTIES TIMEOUT 300)

@@ -127,8 +127,7 @@ add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
 # Every catalogue of the page's words has what the English one has, and the
 # line keeps what each question can read.
 add_test(NAME page COMMAND ${ORVANELL_NODE} ${tests}/page_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})
-add_test(NAME depth COMMAND bash ${tests}/depth_test.sh ${command} 1024)
-add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192)
+add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192 1024)
 foreach(channel tmux pipes)
   add_test(NAME terminal_${channel} COMMAND bash ${tests}/terminal_test.sh ${command} ${channel})
 endforeach()
@@ -149,5 +148,5 @@ grep -q ' func\[' <<<"$code"
 
 # The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
-set_tests_properties(executable sessions depth memory terminal_tmux terminal_pipes browser
+set_tests_properties(executable sessions memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)
