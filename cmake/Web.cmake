@@ -53,7 +53,7 @@ file(CONFIGURE OUTPUT ${commandAt} CONTENT "#!/bin/sh\nTRANSCRIPT_CLOCK=\"$1\" e
 --require '${fixedClock}' \"$(dirname \"$0\")/orvanell.js\"\n")
 set(transcriptInput ${CMAKE_BINARY_DIR}/orvanell-transcript-input)
 file(CONFIGURE OUTPUT ${transcriptInput} CONTENT
-  "#!/bin/sh\nexec '${ORVANELL_NODE}' '${PROJECT_SOURCE_DIR}/tests/play_transcript.js' --input \"$1\"\n")
+  "#!/bin/sh\nexec '${ORVANELL_NODE}' '${PROJECT_SOURCE_DIR}/tests/transcript_file.js' \"$@\"\n")
 file(CHMOD ${command} ${commandAt} ${transcriptInput}
   PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -102,23 +102,16 @@ endif()
 enable_testing()
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 
-# The golden transcripts, played through the command with the clock stopped
-# at each one's second.
-file(GLOB transcripts CONFIGURE_DEPENDS ${tests}/transcripts/*.txt)
-foreach(transcript IN LISTS transcripts)
-  get_filename_component(name ${transcript} NAME_WE)
-  add_test(NAME transcript_${name} COMMAND ${ORVANELL_NODE} ${tests}/play_transcript.js
-    ${transcript} ${ORVANELL_NODE} --require ${fixedClock} ${CMAKE_BINARY_DIR}/orvanell.js)
-endforeach()
-
 # The native game's end-to-end scripts, on the command. Node's own stack
 # limit is about 1 MiB, whatever the system gives; the game's screens take
 # none of it. Node pages in more of itself as its compiler warms up, about
 # 4.5 MiB over a long session, on top of what the game uses.
 add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
-# Every transcript's input at the real clock, against the command with its
+# Every golden transcript played through the command with the clock stopped
+# at its second; its input at the real clock, against the command with its
 # clock stopped at the second the run took place in; first, node's reader of
 # the transcripts.
+file(GLOB transcripts CONFIGURE_DEPENDS ${tests}/transcripts/*.txt)
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
 # A host's wrong calls, each told on standard error.

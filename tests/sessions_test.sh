@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Plays every golden transcript's input to the built game, once through a pipe
-# and once from a file, and compares the whole output and the status with an
-# in-memory session at the clock second the run took place in: the real
-# channel adds, drops and reorders nothing, whatever kind of input it reads,
-# and the problems come from the system's calendar clock.
+# Plays every golden transcript's input at its clock second in memory, or on
+# the edition with its clock stopped, and compares the whole output and the
+# status with the transcript's. Then plays the input to the built game, once
+# through a pipe and once from a file, and compares the output and the status
+# with the same run at the clock second the game ran in: the real channel
+# adds, drops and reorders nothing, whatever kind of input it reads, and the
+# problems come from the system's calendar clock.
 #
 # First, the transcript format's readers: the unit tests' (C++, behind
 # orvanell_transcript_input) and the web edition's (node, behind
-# play_transcript.js --input) must read the same bytes, and refuse a header
-# line or an escape the format lacks, naming the file and the line.
+# transcript_file.js) must read the same bytes, and refuse a header line or
+# an escape the format lacks, naming the file and the line.
 #
 # Usage: sessions_test.sh GAME SESSION_AT TRANSCRIPT_INPUT TRANSCRIPT...
-#   SESSION_AT plays its standard input in memory at the second given;
-#   TRANSCRIPT_INPUT writes a transcript's input bytes.
+#   SESSION_AT plays its standard input at the second given, as GAME would;
+#   TRANSCRIPT_INPUT writes a transcript's input bytes, or with "output" its
+#   output, or with "header" its clock second and status.
 source "$(dirname "$0")/helpers.sh"
 export LC_ALL=C  # a decimal point in $EPOCHREALTIME
 game="$1"
@@ -31,7 +34,9 @@ read_transcript() {  # text; sets $file, $status and $error, writes $work/input
 
 # Every escape, a joined line and an escaped backslash before a letter.
 read_transcript $'# a comment\nclock: -1\nstatus: 1\n== input\na\\0b\\\\c\\rd\\a\ne\\\nf\n== output\n\\\\q\n'
-printf 'a\0b\\c\rd\a\nef\n' | cmp -s - "$work/input" && [[ $status == 0 && -z $error ]] ||
+printf 'a\0b\\c\rd\a\nef\n' | cmp -s - "$work/input" && [[ $status == 0 && -z $error ]] &&
+  [[ $("$transcript_input" "$file" header) == '-1 1' ]] &&
+  [[ $("$transcript_input" "$file" output) == '\q' ]] ||
   { fail "reading every escape: status $status, $error"; od -c "$work/input"; }
 
 refused() {  # expected LINE: what, transcript text
@@ -70,10 +75,18 @@ play() {  # pipe|file
 sessions=0
 for transcript in "$@"; do
   name=$(basename "$transcript" .txt)
-  "$transcript_input" "$transcript" >"$work/input" || {
+  if ! "$transcript_input" "$transcript" >"$work/input" ||
+    ! "$transcript_input" "$transcript" output >"$work/golden"; then
     fail "$name: cannot read the transcript"
     continue
-  }
+  fi
+  read -r clock recorded < <("$transcript_input" "$transcript" header)
+  "$session_at" "$clock" <"$work/input" >"$work/expected" 2>"$work/error"
+  status=$?
+  if ! cmp -s "$work/expected" "$work/golden" || [[ $status != "$recorded" || -s "$work/error" ]]; then
+    fail "$name at its second $clock: status $status, recorded $recorded; $(
+      cmp "$work/expected" "$work/golden" 2>&1 | head -n 1) $(head -c 300 "$work/error")"
+  fi
   for via in pipe file; do
     for ((try = 0; try < 20; ++try)); do
       play "$via"

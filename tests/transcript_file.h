@@ -5,7 +5,7 @@
 // start with "#", then an "== input" and an "== output" section, each the lines
 // up to the next section. In the sections "\a" is the bell, "\0" a NUL byte,
 // "\r" a carriage return, "\\" a backslash, and a backslash at the end of a
-// line joins it to the next one with no line feed. tests/play_transcript.js
+// line joins it to the next one with no line feed. tests/transcript_file.js
 // reads the same format; sessions_test.sh holds both to it.
 #pragma once
 

@@ -7,7 +7,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { loadTranscript } = require('./play_transcript.js');
+const { loadTranscript } = require('./transcript_file.js');
 
 const moduleFile = path.resolve(process.argv[2]);
 const createOrvanell = require(moduleFile);
