@@ -82,22 +82,18 @@ refresh() {
   fi
 }
 
-# Sets $status to the ended game's status, or to nothing while it runs.
-check_ended() {
-  status=""
-  if [[ $mode == tmux ]]; then
-    [[ -s "$status_file" ]] && status=$(<"$status_file")
-  elif ! kill -0 "$game_pid" 2>/dev/null; then
-    wait "$game_pid"
-    status=$?
-  fi
-}
-
 # Waits for the game to end; fails unless it ends with the given status.
 expect_end() {
   local deadline=$((SECONDS + wait_seconds))
-  until check_ended; [[ -n "$status" ]] || ((SECONDS >= deadline)); do
+  status=""
+  until [[ -n "$status" ]] || ((SECONDS >= deadline)); do
     sleep 0.05
+    if [[ $mode == tmux ]]; then
+      [[ -s "$status_file" ]] && status=$(<"$status_file")
+    elif ! kill -0 "$game_pid" 2>/dev/null; then
+      wait "$game_pid"
+      status=$?
+    fi
   done
   [[ "$status" == "$1" ]] || fail "the game ended with status [$status], expected $1"
 }
@@ -191,10 +187,9 @@ b|^4\. Exit$
 y
 EOF
 if [[ $holds == holds ]]; then
-  play <<<'~|^The game has ended\. Press Enter to play again, or close this window\.$'
-  check_ended
-  [[ -z $status ]] || fail "the window closed with status $status"
+  # Enter brings a fresh main menu only where the window is still open.
   play <<'EOF'
+~|^The game has ended\. Press Enter to play again, or close this window\.$
 |^5:  Exit$
 x|Please use one of the given options!$|^The game has ended\.
 EOF
