@@ -18,48 +18,33 @@ const noRun = refused('no run has started; call WebStart first');
 const fromWriter = refused('called from writeOutput while the game plays');
 const ended = refused('the run has ended');
 const inputCalls = ['WebInputBuffer', 'WebInputCapacity', 'WebInputArrived'];
-const call = (game, name) => game[`_${name}`](0);
+const calls = (game, names) => names.forEach((name) => game[`_${name}`](0));
 
-// Each case plays a fresh module: `steps` gets it and a way to make calls from
-// inside its next writeOutput, and returns whether the run went on unharmed.
+// Each case plays a fresh module: its steps get it and a way to make calls
+// from inside its next writeOutput, and return whether the run went on
+// unharmed; then what it must print.
 const cases = [
-  {
-    name: 'before a run',
-    steps(game) {
-      [...inputCalls, 'WebFlush'].forEach((name) => call(game, name));
-      return game._WebStatus() === 1;
-    },
-    expected: [...inputCalls, 'WebFlush', 'WebStatus'].map(noRun),
-  },
-  {
-    name: 'from writeOutput',
-    steps(game, whileWriting) {
-      game._WebStart();
-      whileWriting(() => ['WebStart', ...inputCalls, 'WebFlush'].forEach((name) => call(game, name)));
-      game._WebFlush();
-      return game._WebStatus() === -1 && game._WebInputCapacity() > 0;
-    },
-    expected: ['WebStart', ...inputCalls, 'WebFlush'].map(fromWriter),
-  },
-  {
-    name: 'more bytes than the input space holds',
-    steps(game) {
-      game._WebStart();
-      game._WebInputArrived(game._WebInputCapacity() + 1);
-      return game._WebStatus() === -1 && game._WebInputCapacity() > 0;
-    },
-    expected: ['orvanell: WebInputArrived refused: 65537 bytes, more than WebInputCapacity()'],
-  },
-  {
-    name: 'after the run has ended',
-    steps(game) {
-      game._WebStart();
-      game._WebInputArrived(0);
-      inputCalls.forEach((name) => call(game, name));
-      return game._WebStatus() === 0;
-    },
-    expected: inputCalls.map(ended),
-  },
+  ['before a run', (game) => {
+    calls(game, [...inputCalls, 'WebFlush']);
+    return game._WebStatus() === 1;
+  }, [...inputCalls, 'WebFlush', 'WebStatus'].map(noRun)],
+  ['from writeOutput', (game, whileWriting) => {
+    game._WebStart();
+    whileWriting(() => calls(game, ['WebStart', ...inputCalls, 'WebFlush']));
+    game._WebFlush();
+    return game._WebStatus() === -1 && game._WebInputCapacity() > 0;
+  }, ['WebStart', ...inputCalls, 'WebFlush'].map(fromWriter)],
+  ['more bytes than the input space holds', (game) => {
+    game._WebStart();
+    game._WebInputArrived(game._WebInputCapacity() + 1);
+    return game._WebStatus() === -1 && game._WebInputCapacity() > 0;
+  }, ['orvanell: WebInputArrived refused: 65537 bytes, more than WebInputCapacity()']],
+  ['after the run has ended', (game) => {
+    game._WebStart();
+    game._WebInputArrived(0);
+    calls(game, inputCalls);
+    return game._WebStatus() === 0;
+  }, inputCalls.map(ended)],
 ];
 
 // The names the binding sends, as the page gets them once parsed: at each
@@ -102,7 +87,7 @@ function compare(name, got, expected, fault = '') {
 
 (async () => {
   for (const [name, expected] of Object.entries(asked)) compare(name, await promptsOf(name), expected);
-  for (const { name, steps, expected } of cases) {
+  for (const [name, steps, expected] of cases) {
     const printed = [];
     const writing = [];  // the calls to make from inside the next writeOutput
     const game = await createOrvanell({
