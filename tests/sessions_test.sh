@@ -72,37 +72,30 @@ play() {  # pipe|file
   fi
 }
 
+# Fails, saying what, unless the outputs and the statuses are the same and
+# the in-memory run wrote nothing on its standard error.
+same() {  # what, status, expected status, output, expected output
+  cmp -s "$4" "$5" && [[ $2 == "$3" && ! -s "$work/error" ]] ||
+    fail "$1: status $2, expected $3; $(cmp "$4" "$5" 2>&1 | head -n 1) $(head -c 300 "$work/error")"
+}
+
 sessions=0
 for transcript in "$@"; do
   name=$(basename "$transcript" .txt)
-  if ! "$transcript_input" "$transcript" >"$work/input" ||
-    ! "$transcript_input" "$transcript" output >"$work/golden"; then
-    fail "$name: cannot read the transcript"
-    continue
-  fi
+  "$transcript_input" "$transcript" >"$work/input" && "$transcript_input" "$transcript" output >"$work/golden" ||
+    { fail "$name: cannot read the transcript"; continue; }
   read -r clock recorded < <("$transcript_input" "$transcript" header)
   "$session_at" "$clock" <"$work/input" >"$work/expected" 2>"$work/error"
-  status=$?
-  if ! cmp -s "$work/expected" "$work/golden" || [[ $status != "$recorded" || -s "$work/error" ]]; then
-    fail "$name at its second $clock: status $status, recorded $recorded; $(
-      cmp "$work/expected" "$work/golden" 2>&1 | head -n 1) $(head -c 300 "$work/error")"
-  fi
+  same "$name at its second $clock" $? "$recorded" "$work/expected" "$work/golden"
   for via in pipe file; do
     for ((try = 0; try < 20; ++try)); do
       play "$via"
       [[ -n "$second" || $status == 124 ]] && break
     done
     ended_in_time "$name through a $via" "$status"
-    if [[ -z "$second" ]]; then
-      fail "$name through a $via: 20 runs each straddled a second"
-      continue
-    fi
-    "$session_at" "$second" <"$work/input" >"$work/expected"
-    expected_status=$?
-    if ! cmp -s "$work/out" "$work/expected" || [[ $status != "$expected_status" ]]; then
-      fail "$name through a $via at second $second: status $status, expected $expected_status; $(
-        cmp "$work/out" "$work/expected" 2>&1 | head -n 1)"
-    fi
+    [[ -n "$second" ]] || { fail "$name through a $via: 20 runs each straddled a second"; continue; }
+    "$session_at" "$second" <"$work/input" >"$work/expected" 2>"$work/error"
+    same "$name through a $via at second $second" "$status" $? "$work/out" "$work/expected"
     sessions=$((sessions + 1))
   done
 done
