@@ -14,17 +14,13 @@ const escapes = { a: '\x07', 0: '\0', r: '\r', '\\': '\\' };
 // The bytes a section's line stands for, its line feed included unless a
 // final backslash joins it to the next.
 function unescapeLine(line, fail) {
-  let bytes = '';
-  for (let i = 0; i < line.length; ++i) {
-    if (line[i] !== '\\') {
-      bytes += line[i];
-      continue;
-    }
-    if (++i === line.length) return bytes;
-    if (!Object.hasOwn(escapes, line[i])) fail(`unknown escape \\${line[i]}`);
-    bytes += escapes[line[i]];
-  }
-  return bytes + '\n';
+  let joined = false;
+  const bytes = line.replace(/\\(.?)/g, (escape, character) => {
+    joined = character === '';
+    if (joined || Object.hasOwn(escapes, character)) return escapes[character] ?? '';
+    return fail(`unknown escape \\${character}`);
+  });
+  return joined ? bytes : `${bytes}\n`;
 }
 
 // Throws "FILE:LINE: what" at a header line or an escape the format lacks.
