@@ -4,13 +4,11 @@
 // reader rather than take "try again" for the end of input or a lost output.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <fcntl.h>
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -25,39 +23,27 @@
 namespace orvanell {
 namespace {
 
-// Puts a pipe that holds `bytes`, its writer closed, in place of standard
-// input for as long as it lives.
-#ifdef _WIN32
-struct PipedInput {
-  explicit PipedInput(std::string_view bytes) {
-    HANDLE writer = nullptr;
-    EXPECT_NE(::CreatePipe(&reader, &writer, nullptr, 1 << 16), 0);
-    DWORD written = 0;
-    EXPECT_NE(
-        ::WriteFile(writer, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr), 0);
-    ::CloseHandle(writer);
-    ::SetStdHandle(STD_INPUT_HANDLE, reader);
-  }
-  ~PipedInput() {
-    ::SetStdHandle(STD_INPUT_HANDLE, saved);
-    ::CloseHandle(reader);
-  }
-  HANDLE saved = ::GetStdHandle(STD_INPUT_HANDLE);
-  HANDLE reader = nullptr;
-};
-#else
 // Puts a pipe in place of standard input or output for as long as it lives,
 // the game's end non-blocking if asked; the test holds and closes `theirs`.
+// On Windows, the C library's descriptors 0 and 1 carry the standard handles
+// the binding reads and writes.
 struct PipeInPlace {
-  PipeInPlace(int descriptor, bool nonBlocking) : descriptor(descriptor) {
+  explicit PipeInPlace(int descriptor, [[maybe_unused]] bool nonBlocking = false)
+      : descriptor(descriptor) {
     std::array<int, 2> ends{};
+#ifdef _WIN32
+    EXPECT_EQ(::_pipe(ends.data(), 1 << 16, _O_BINARY), 0);
+#else
     EXPECT_EQ(::pipe(ends.data()), 0);
+#endif
     const int mine = descriptor == STDIN_FILENO ? ends[0] : ends[1];
     theirs = descriptor == STDIN_FILENO ? ends[1] : ends[0];
+#ifndef _WIN32
     if (nonBlocking) {
       EXPECT_EQ(::fcntl(mine, F_SETFL, ::fcntl(mine, F_GETFL) | O_NONBLOCK), 0);
     }
-    EXPECT_EQ(::dup2(mine, descriptor), descriptor);
+#endif
+    EXPECT_NE(::dup2(mine, descriptor), -1);
     ::close(mine);
   }
   ~PipeInPlace() {
@@ -68,15 +54,6 @@ struct PipeInPlace {
   int saved = ::dup(descriptor);
   int theirs = -1;
 };
-
-struct PipedInput {
-  explicit PipedInput(std::string_view bytes) {
-    EXPECT_EQ(::write(pipe.theirs, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(pipe.theirs);
-  }
-  PipeInPlace pipe{STDIN_FILENO, false};
-};
-#endif
 
 // However little each read takes, input still waiting in the pipe lets the
 // output wait for a full block; and game after game, the screens of those
@@ -91,7 +68,9 @@ TEST(StandardIo, WritesOncePerBlockOnPipedInputAndKeepsNoFinishedScreen) {
   int mostScreens = 0;
   int status = 0;
   {
-    const PipedInput piped(input);
+    const PipeInPlace in(STDIN_FILENO);
+    EXPECT_EQ(::write(in.theirs, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    ::close(in.theirs);
     ConsoleIo io = StandardIo();
     io.read = [read = io.read](char* buffer, std::size_t capacity) {
       return read(buffer, std::min<std::size_t>(capacity, 64));
