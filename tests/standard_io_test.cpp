@@ -100,7 +100,7 @@ void GiveUp(int /*signal*/) {
   ::_exit(1);
 }
 
-TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
+TEST(StandardIo, WaitsOnNonBlockingInputAndOutputAndSeesWhenAReadWouldNotWait) {
   std::string input;
   for (int i = 0; i < 300; ++i)
     input += "4\n4\n";  // about 100 KiB of menus, more than a pipe holds
@@ -114,6 +114,18 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   {
     const PipeInPlace in(STDIN_FILENO, true);
     const PipeInPlace out(STDOUT_FILENO, true);
+    const ConsoleIo io = StandardIo();
+    EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
+    rlimit files{};
+    ::getrlimit(RLIMIT_NOFILE, &files);
+    const rlimit noFiles{0, files.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
+    EXPECT_FALSE(io.inputReady());         // a failed look is no input
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    std::array<char, 2> line{};
+    EXPECT_EQ(::write(in.theirs, "1\n", 2), 2);
+    EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
+    EXPECT_EQ(io.read(line.data(), line.size()), 2U);
     player = std::thread([&input, writer = in.theirs] {
       std::this_thread::sleep_for(50ms);  // the game finds no input yet
       EXPECT_EQ(::write(writer, input.data(), input.size()), static_cast<ssize_t>(input.size()));
@@ -129,7 +141,10 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
     });
     static_cast<void>(std::signal(SIGALRM, GiveUp));
     ::alarm(30);
-    status = RunGame(StandardIo(), [] { return 0; });
+    status = RunGame(io, [] { return 0; });
+    EXPECT_TRUE(io.inputReady());  // the end of input
+    ::close(STDIN_FILENO);
+    EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
   }  // standard output put back lets the screen thread see the end
   player.join();
   screen.join();
@@ -137,27 +152,6 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   EXPECT_EQ(status, expected.status);
   EXPECT_TRUE(output == expected.output)
       << "got " << output.size() << " of " << expected.output.size() << " bytes";
-}
-
-TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
-  const PipeInPlace in(STDIN_FILENO, true);
-  const int writer = in.theirs;
-  const ConsoleIo io = StandardIo();
-  EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
-  rlimit files{};
-  ::getrlimit(RLIMIT_NOFILE, &files);
-  const rlimit noFiles{0, files.rlim_max};
-  ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
-  EXPECT_FALSE(io.inputReady());         // a failed look is no input
-  ::setrlimit(RLIMIT_NOFILE, &files);
-  EXPECT_EQ(::write(writer, "1\n", 2), 2);
-  EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
-  ::close(writer);
-  std::array<char, 2> line{};
-  EXPECT_EQ(io.read(line.data(), line.size()), 2U);
-  EXPECT_TRUE(io.inputReady());  // the end of input
-  ::close(STDIN_FILENO);
-  EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
 }
 
 #endif
