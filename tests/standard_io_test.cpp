@@ -66,23 +66,19 @@ TEST(StandardIo, WritesOncePerBlockOnPipedInputAndKeepsNoFinishedScreen) {
   std::string output;
   std::size_t writes = 0;
   int mostScreens = 0;
-  int status = 0;
-  {
-    const PipeInPlace in(STDIN_FILENO);
-    EXPECT_EQ(::write(in.theirs, input.data(), input.size()), static_cast<ssize_t>(input.size()));
-    ::close(in.theirs);
-    ConsoleIo io = StandardIo();
-    io.read = [read = io.read](char* buffer, std::size_t capacity) {
-      return read(buffer, std::min<std::size_t>(capacity, 64));
-    };
-    io.write = [&](std::string_view bytes) {
-      ++writes;
-      output += bytes;
-      mostScreens = std::max(mostScreens, LiveScreens());
-    };
-    status = RunGame(io, [] { return 0; });
-  }
-  EXPECT_EQ(status, expected.status);
+  const PipeInPlace in(STDIN_FILENO);
+  EXPECT_EQ(::write(in.theirs, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+  ::close(in.theirs);
+  ConsoleIo io = StandardIo();
+  io.read = [read = io.read](char* buffer, std::size_t capacity) {
+    return read(buffer, std::min<std::size_t>(capacity, 64));
+  };
+  io.write = [&](std::string_view bytes) {
+    ++writes;
+    output += bytes;
+    mostScreens = std::max(mostScreens, LiveScreens());
+  };
+  EXPECT_EQ(RunGame(io, [] { return 0; }), expected.status);
   EXPECT_TRUE(output == expected.output);
   EXPECT_LE(writes, output.size() / (OutputBlockSize / 2) + 2);
   EXPECT_LE(mostScreens, 5);  // main menu, game type, game, points, continue prompt
