@@ -12,8 +12,6 @@
 namespace orvanell {
 namespace {
 
-constexpr std::string_view kNone = "<none>";
-
 // Each read is N (number), K (key) or W (word, kept up to 5 bytes); its result
 // is shown as text, or <none> for no value.
 Screen ReadScreen(std::string_view reads, std::vector<std::string>& results) {
@@ -26,24 +24,8 @@ Screen ReadScreen(std::string_view reads, std::vector<std::string>& results) {
     } else if (auto word = co_await ReadWord(5)) {
       shown = *word;
     }
-    results.emplace_back(shown.value_or(std::string(kNone)));
+    results.emplace_back(shown.value_or("<none>"));
   }
-}
-
-std::vector<std::string> ReadAll(std::string_view input, std::string_view reads,
-                                 std::size_t chunk) {
-  std::string output;
-  std::vector<std::string> results;
-  // Hands the input over at most `chunk` bytes at a time, as a terminal or a
-  // pipe may.
-  ConsoleIo io = MemoryIo(input, output);
-  io.read = [read = io.read, chunk](char* buffer, std::size_t capacity) {
-    return read(buffer, std::min(capacity, chunk));
-  };
-  Session session(std::move(io), SystemClock);
-  StartRun(session, ReadScreen(reads, results));
-  PlayToEnd(session);
-  return results;
 }
 
 struct ReadCase {
@@ -104,12 +86,21 @@ TEST(ConsoleRead, FollowsTheNumberKeyAndWordRules) {
       // Once failed, every read yields nothing, even with input left.
       {"q 1 y word\n", "NNKW", {"0", "<none>", "<none>", "<none>"}},
   };
-  // Whichever way the input arrives, a read that runs out of bytes goes on
-  // where it stopped.
+  // Whichever way the input arrives, at most `chunk` bytes at a time as a
+  // terminal or a pipe may, a read that runs out of bytes goes on where it
+  // stopped.
   for (const std::size_t chunk : {InputBlockSize, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
     for (const ReadCase& c : cases) {
-      EXPECT_EQ(ReadAll(c.input, c.reads, chunk), c.expected)
-          << "input: " << c.input << ", chunk " << chunk;
+      std::string output;
+      std::vector<std::string> results;
+      ConsoleIo io = MemoryIo(c.input, output);
+      io.read = [read = io.read, chunk](char* buffer, std::size_t capacity) {
+        return read(buffer, std::min(capacity, chunk));
+      };
+      Session session(std::move(io), SystemClock);
+      StartRun(session, ReadScreen(c.reads, results));
+      PlayToEnd(session);
+      EXPECT_EQ(results, c.expected) << "input: " << c.input << ", chunk " << chunk;
     }
   }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -38,16 +39,17 @@ struct KindCase {
   GameMode mode;
   std::int32_t limit;
   bool secondMayExceedFirst;
+  std::function<std::int32_t(std::int32_t, std::int32_t)> answer;
 };
 
 TEST(MakeProblem, DrawsEveryValueUpToEachKindsLimitInOrderOverManySeconds) {
   const std::vector<KindCase> cases = {
-      {ProblemKind::Addition, GameMode::OnePlayer, 40, false},
-      {ProblemKind::Addition, GameMode::TwoPlayer, 40, true},
-      {ProblemKind::Subtraction, GameMode::OnePlayer, 40, false},
-      {ProblemKind::Subtraction, GameMode::TwoPlayer, 40, false},
-      {ProblemKind::Multiplication, GameMode::OnePlayer, 12, true},
-      {ProblemKind::Multiplication, GameMode::TwoPlayer, 12, true},
+      {ProblemKind::Addition, GameMode::OnePlayer, 40, false, std::plus<>()},
+      {ProblemKind::Addition, GameMode::TwoPlayer, 40, true, std::plus<>()},
+      {ProblemKind::Subtraction, GameMode::OnePlayer, 40, false, std::minus<>()},
+      {ProblemKind::Subtraction, GameMode::TwoPlayer, 40, false, std::minus<>()},
+      {ProblemKind::Multiplication, GameMode::OnePlayer, 12, true, std::multiplies<>()},
+      {ProblemKind::Multiplication, GameMode::TwoPlayer, 12, true, std::multiplies<>()},
   };
   for (const KindCase& c : cases) {
     std::set<std::int32_t> firsts;
@@ -58,15 +60,10 @@ TEST(MakeProblem, DrawsEveryValueUpToEachKindsLimitInOrderOverManySeconds) {
       ASSERT_GE(p.second, 0);
       ASSERT_LE(p.first, c.limit);
       ASSERT_LE(p.second, c.limit);
-      if (!c.secondMayExceedFirst) {
-        ASSERT_LE(p.second, p.first);
-      }
+      ASSERT_TRUE(c.secondMayExceedFirst || p.second <= p.first) << p.second << " > " << p.first;
       secondExceeded |= p.second > p.first;
       firsts.insert(p.first);
-      const std::int32_t answer = c.kind == ProblemKind::Addition      ? p.first + p.second
-                                  : c.kind == ProblemKind::Subtraction ? p.first - p.second
-                                                                       : p.first * p.second;
-      ASSERT_EQ(p.answer, answer);
+      ASSERT_EQ(p.answer, c.answer(p.first, p.second));
       // The same second gives the same problem.
       const Problem again = MakeProblem(c.kind, c.mode);
       ASSERT_EQ(std::make_pair(again.first, again.second), std::make_pair(p.first, p.second));

@@ -14,12 +14,16 @@
 namespace orvanell {
 namespace {
 
-TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
+TEST(Session, RefusesARunNotStartedClosesOneDroppedWhileWaitingAndEndsALyingBinding) {
   std::string input;
   for (int screen = 1; screen < 10'000; ++screen)
     input += "4\n";  // main menu and help menu, each opening the other
   {
-    Session session(ConsoleIo{{}, {}, [](std::string_view /*bytes*/) {}}, [] { return 0; });
+    // Nothing waits for input, so it must not even look for any.
+    const auto untouched = [](auto&&...) -> std::size_t { throw std::logic_error("binding used"); };
+    Session session(ConsoleIo{untouched, untouched, [](std::string_view /*bytes*/) {}},
+                    [] { return 0; });
+    EXPECT_EQ(PlayToEnd(session), -1);
     EXPECT_FALSE(ContinueRun(session, 0));  // no run started, no read waits
     StartRun(session);
     input.copy(InputSpace(session).data(), input.size());
@@ -27,13 +31,6 @@ TEST(Session, ClosesEveryOpenScreenWhenDroppedWhileWaiting) {
     EXPECT_EQ(LiveScreens(), 10'000);
   }
   EXPECT_EQ(LiveScreens(), 0);
-}
-
-TEST(Session, PlayToEndRefusesARunNotStartedAndEndsTheInputOfALyingBinding) {
-  // Nothing waits for input, so it must not even look for any.
-  const auto untouched = [](auto&&...) -> std::size_t { throw std::logic_error("binding used"); };
-  Session notStarted(ConsoleIo{untouched, untouched, untouched}, [] { return 0; });
-  EXPECT_EQ(PlayToEnd(notStarted), -1);
 
   // It claims a byte more than its room, with a choice at the start of it;
   // after that its input ends.

@@ -4,13 +4,11 @@
 // reader rather than take "try again" for the end of input or a lost output.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <fcntl.h>
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <unistd.h>
 #endif
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -25,39 +23,27 @@
 namespace orvanell {
 namespace {
 
-// Puts a pipe that holds `bytes`, its writer closed, in place of standard
-// input for as long as it lives.
-#ifdef _WIN32
-struct PipedInput {
-  explicit PipedInput(std::string_view bytes) {
-    HANDLE writer = nullptr;
-    EXPECT_NE(::CreatePipe(&reader, &writer, nullptr, 1 << 16), 0);
-    DWORD written = 0;
-    EXPECT_NE(
-        ::WriteFile(writer, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr), 0);
-    ::CloseHandle(writer);
-    ::SetStdHandle(STD_INPUT_HANDLE, reader);
-  }
-  ~PipedInput() {
-    ::SetStdHandle(STD_INPUT_HANDLE, saved);
-    ::CloseHandle(reader);
-  }
-  HANDLE saved = ::GetStdHandle(STD_INPUT_HANDLE);
-  HANDLE reader = nullptr;
-};
-#else
 // Puts a pipe in place of standard input or output for as long as it lives,
 // the game's end non-blocking if asked; the test holds and closes `theirs`.
+// On Windows, the C library's descriptors 0 and 1 carry the standard handles
+// the binding reads and writes.
 struct PipeInPlace {
-  PipeInPlace(int descriptor, bool nonBlocking) : descriptor(descriptor) {
+  explicit PipeInPlace(int descriptor, [[maybe_unused]] bool nonBlocking = false)
+      : descriptor(descriptor) {
     std::array<int, 2> ends{};
+#ifdef _WIN32
+    EXPECT_EQ(::_pipe(ends.data(), 1 << 16, _O_BINARY), 0);
+#else
     EXPECT_EQ(::pipe(ends.data()), 0);
+#endif
     const int mine = descriptor == STDIN_FILENO ? ends[0] : ends[1];
     theirs = descriptor == STDIN_FILENO ? ends[1] : ends[0];
+#ifndef _WIN32
     if (nonBlocking) {
       EXPECT_EQ(::fcntl(mine, F_SETFL, ::fcntl(mine, F_GETFL) | O_NONBLOCK), 0);
     }
-    EXPECT_EQ(::dup2(mine, descriptor), descriptor);
+#endif
+    EXPECT_NE(::dup2(mine, descriptor), -1);
     ::close(mine);
   }
   ~PipeInPlace() {
@@ -68,15 +54,6 @@ struct PipeInPlace {
   int saved = ::dup(descriptor);
   int theirs = -1;
 };
-
-struct PipedInput {
-  explicit PipedInput(std::string_view bytes) {
-    EXPECT_EQ(::write(pipe.theirs, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(pipe.theirs);
-  }
-  PipeInPlace pipe{STDIN_FILENO, false};
-};
-#endif
 
 // However little each read takes, input still waiting in the pipe lets the
 // output wait for a full block; and game after game, the screens of those
@@ -89,21 +66,19 @@ TEST(StandardIo, WritesOncePerBlockOnPipedInputAndKeepsNoFinishedScreen) {
   std::string output;
   std::size_t writes = 0;
   int mostScreens = 0;
-  int status = 0;
-  {
-    const PipedInput piped(input);
-    ConsoleIo io = StandardIo();
-    io.read = [read = io.read](char* buffer, std::size_t capacity) {
-      return read(buffer, std::min<std::size_t>(capacity, 64));
-    };
-    io.write = [&](std::string_view bytes) {
-      ++writes;
-      output += bytes;
-      mostScreens = std::max(mostScreens, LiveScreens());
-    };
-    status = RunGame(io, [] { return 0; });
-  }
-  EXPECT_EQ(status, expected.status);
+  const PipeInPlace in(STDIN_FILENO);
+  EXPECT_EQ(::write(in.theirs, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+  ::close(in.theirs);
+  ConsoleIo io = StandardIo();
+  io.read = [read = io.read](char* buffer, std::size_t capacity) {
+    return read(buffer, std::min<std::size_t>(capacity, 64));
+  };
+  io.write = [&](std::string_view bytes) {
+    ++writes;
+    output += bytes;
+    mostScreens = std::max(mostScreens, LiveScreens());
+  };
+  EXPECT_EQ(RunGame(io, [] { return 0; }), expected.status);
   EXPECT_TRUE(output == expected.output);
   EXPECT_LE(writes, output.size() / (OutputBlockSize / 2) + 2);
   EXPECT_LE(mostScreens, 5);  // main menu, game type, game, points, continue prompt
@@ -121,7 +96,7 @@ void GiveUp(int /*signal*/) {
   ::_exit(1);
 }
 
-TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
+TEST(StandardIo, WaitsOnNonBlockingInputAndOutputAndSeesWhenAReadWouldNotWait) {
   std::string input;
   for (int i = 0; i < 300; ++i)
     input += "4\n4\n";  // about 100 KiB of menus, more than a pipe holds
@@ -135,6 +110,18 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   {
     const PipeInPlace in(STDIN_FILENO, true);
     const PipeInPlace out(STDOUT_FILENO, true);
+    const ConsoleIo io = StandardIo();
+    EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
+    rlimit files{};
+    ::getrlimit(RLIMIT_NOFILE, &files);
+    const rlimit noFiles{0, files.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
+    EXPECT_FALSE(io.inputReady());         // a failed look is no input
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    std::array<char, 2> line{};
+    EXPECT_EQ(::write(in.theirs, "1\n", 2), 2);
+    EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
+    EXPECT_EQ(io.read(line.data(), line.size()), 2U);
     player = std::thread([&input, writer = in.theirs] {
       std::this_thread::sleep_for(50ms);  // the game finds no input yet
       EXPECT_EQ(::write(writer, input.data(), input.size()), static_cast<ssize_t>(input.size()));
@@ -150,7 +137,10 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
     });
     static_cast<void>(std::signal(SIGALRM, GiveUp));
     ::alarm(30);
-    status = RunGame(StandardIo(), [] { return 0; });
+    status = RunGame(io, [] { return 0; });
+    EXPECT_TRUE(io.inputReady());  // the end of input
+    ::close(STDIN_FILENO);
+    EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
   }  // standard output put back lets the screen thread see the end
   player.join();
   screen.join();
@@ -158,27 +148,6 @@ TEST(StandardIo, WaitsOnNonBlockingInputAndOutput) {
   EXPECT_EQ(status, expected.status);
   EXPECT_TRUE(output == expected.output)
       << "got " << output.size() << " of " << expected.output.size() << " bytes";
-}
-
-TEST(StandardIo, SeesInputReadyWhenAReadWouldNotWait) {
-  const PipeInPlace in(STDIN_FILENO, true);
-  const int writer = in.theirs;
-  const ConsoleIo io = StandardIo();
-  EXPECT_FALSE(io.inputReady());  // the prompt must show before the game waits
-  rlimit files{};
-  ::getrlimit(RLIMIT_NOFILE, &files);
-  const rlimit noFiles{0, files.rlim_max};
-  ::setrlimit(RLIMIT_NOFILE, &noFiles);  // poll then fails: EINVAL
-  EXPECT_FALSE(io.inputReady());         // a failed look is no input
-  ::setrlimit(RLIMIT_NOFILE, &files);
-  EXPECT_EQ(::write(writer, "1\n", 2), 2);
-  EXPECT_TRUE(io.inputReady());  // piped bytes: the output can wait for a full block
-  ::close(writer);
-  std::array<char, 2> line{};
-  EXPECT_EQ(io.read(line.data(), line.size()), 2U);
-  EXPECT_TRUE(io.inputReady());  // the end of input
-  ::close(STDIN_FILENO);
-  EXPECT_EQ(io.read(line.data(), line.size()), 0U);  // a read error ends the input too
 }
 
 #endif

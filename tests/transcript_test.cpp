@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <numeric>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -43,13 +44,6 @@ struct SteppedRun {
         session(ConsoleIo{{}, {}, [this](std::string_view bytes) { Write(bytes); }},
                 [clock = transcript.clock] { return clock; }) {
     StartRun(session);
-    Told();
-  }
-
-  void Told() {
-    if (RunEnded(session)) return;
-    std::string record = RecordOf(session.console.waiting);
-    if (records.empty() || records.back() != record) records.push_back(std::move(record));
   }
 
   void Write(std::string_view bytes) {
@@ -64,6 +58,8 @@ struct SteppedRun {
       return;
     }
     EXPECT_FALSE(StartRun(session));
+    std::string record = RecordOf(session.console.waiting);
+    if (records.empty() || records.back() != record) records.push_back(std::move(record));
     const std::span<char> space = InputSpace(session);
     EXPECT_FALSE(ContinueRun(session, space.size() + 1));
     const std::size_t line = std::min(unread.find('\n'), unread.size() - 1) + 1;
@@ -71,7 +67,6 @@ struct SteppedRun {
         unread.copy(space.data(), std::min(chunk == 0 ? line : chunk, space.size()));
     unread.remove_prefix(count);
     ContinueRun(session, count);
-    Told();
     // Between steps the host may flush, and is told it did.
     EXPECT_TRUE(FlushBetweenSteps(session) && session.console.output.empty());
   }
@@ -244,9 +239,8 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
   }
   // Every control character, whitespace too, which a typed name cannot hold,
   // and a guess no read gave, which is none, not 0.
-  std::string controls;
-  for (char c = 0; c < 0x20; ++c)
-    controls += c;
+  std::string controls(0x20, '\0');
+  std::iota(controls.begin(), controls.end(), '\0');
   Judgement judged;
   Judge(judged, std::nullopt, Problem{});
   const Prompt asks{.question = Question::PlayerName, .name = controls, .judged = &judged};
