@@ -59,10 +59,10 @@ play() {  # pipe|file
   local start end
   start=$EPOCHREALTIME
   if [[ $1 == pipe ]]; then
-    cat "$work/input" | timeout 20 "$game" >"$work/out"
+    cat "$work/input" | timeout 20 "$game" >"$work/out" 2>"$work/error"
     status=${PIPESTATUS[1]}
   else
-    timeout 20 "$game" <"$work/input" >"$work/out"
+    timeout 20 "$game" <"$work/input" >"$work/out" 2>"$work/error"
     status=$?
   fi
   end=$EPOCHREALTIME
@@ -73,7 +73,7 @@ play() {  # pipe|file
 }
 
 # Fails, saying what, unless the outputs and the statuses are the same and
-# the in-memory run wrote nothing on its standard error.
+# neither run wrote on its standard error.
 same() {  # what, status, expected status, output, expected output
   cmp -s "$4" "$5" && [[ $2 == "$3" && ! -s "$work/error" ]] ||
     fail "$1: status $2, expected $3; $(cmp "$4" "$5" 2>&1 | head -n 1) $(head -c 300 "$work/error")"
@@ -94,7 +94,7 @@ for transcript in "$@"; do
     done
     ended_in_time "$name through a $via" "$status"
     [[ -n "$second" ]] || { fail "$name through a $via: 20 runs each straddled a second"; continue; }
-    "$session_at" "$second" <"$work/input" >"$work/expected" 2>"$work/error"
+    "$session_at" "$second" <"$work/input" >"$work/expected" 2>>"$work/error"
     same "$name through a $via at second $second" "$status" $? "$work/out" "$work/expected"
     sessions=$((sessions + 1))
   done
