@@ -130,30 +130,19 @@ type_line() {
   fi
 }
 
-# Sets $reply to the answer to the last problem shown, plus the offset given.
-# Over pipes a problem may follow a prompt on its line, as nothing typed is
-# echoed.
-answer() {  # offset
-  local line problem='([0-9]+) ([-+x]) ([0-9]+) = ?$'
-  line=$(grep -E "$problem" <<<"$screen" | tail -n 1)
-  [[ "$line" =~ $problem ]] || { fail "no problem on screen"; exit 1; }
-  reply=$((BASH_REMATCH[1] ${BASH_REMATCH[2]/x/*} BASH_REMATCH[3] $1))
-}
-
 # Plays the rows on standard input: each is what is typed ("~" types
 # nothing, "=" the answer to the last problem shown, "=+1" a wrong one), then
 # the lines, as extended patterns, that must show after it, one after another.
+# Over pipes a problem may follow a prompt on its line, as nothing typed is
+# echoed.
 play() {
-  local typed shown lines line
+  local typed shown lines line problem='([0-9]+) ([-+x]) ([0-9]+) = ?$'
   while IFS='|' read -r typed shown; do
-    case $typed in
-      '~') ;;
-      =*)
-        answer "${typed#=}"
-        type_line "$reply"
-        ;;
-      *) type_line "$typed" ;;
-    esac
+    if [[ $typed == =* ]]; then
+      [[ $(grep -E "$problem" <<<"$screen" | tail -n 1) =~ $problem ]] || { fail "no problem on screen"; exit 1; }
+      typed=$((BASH_REMATCH[1] ${BASH_REMATCH[2]/x/*} BASH_REMATCH[3] ${typed#=}))
+    fi
+    [[ $typed == '~' ]] || type_line "$typed"
     IFS='|' read -r -a lines <<<"$shown"
     for line in "${lines[@]}"; do
       expect "$line"
