@@ -190,7 +190,8 @@ const verbs = {
   type: (page, found, text) => found.input.type(page, fill(text, found)),
   press: (page, found, key) => found.input.press(page, key),
   choose: async (page, found, key, name) => (found.chosen = await found.input.choose(page, key, name)),
-  // After a tap at the box kept as `found[box]`, the choices `keys` stand clear of it.
+  // After a tap at the box kept as `found[box]`, the choices `keys` stand
+  // clear of it.
   clear: (page, found, keys, box) => found[box] && expectIn(page, found, ([shown, at]) => Array.from(
     document.querySelectorAll('#choices button'), (choice) => [choice, choice.getBoundingClientRect()])
     .filter(([choice, r]) => shown.includes(choice.lastChild.textContent) && r.left < at.x + at.width &&
