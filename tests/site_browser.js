@@ -25,9 +25,10 @@ function findProgram(names, debianPackage) {
   return found;
 }
 
-// The browser the CHROMIUM variable names, or the first of the usual ones on PATH.
+// The browser the CHROMIUM variable names, or the first of the usual ones on
+// PATH; an error where there is none.
 const findChromium = () => process.env.CHROMIUM ||
-  findProgram(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome']);
+  findProgram(['chromium', 'chromium-browser', 'google-chrome', 'google-chrome-stable', 'chrome'], 'chromium');
 
 // Serves the files of the site folder on a port of the system's choosing, at
 // the root and again in the folder /sub/, as a site holding a copy of the
@@ -41,8 +42,7 @@ function serveSite(site) {
     const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/(sub\/)?/, '') || 'index.html';
     const file = path.join(site, name);
     if (name.split('/').includes('..') || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      response.writeHead(404).end();
-      return;
+      return response.writeHead(404).end();
     }
     const headers = { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
       'Cache-Control': 'max-age=600' };
@@ -72,13 +72,8 @@ const npmModule = (npmFolder, name) => require(path.resolve(npmFolder, 'node_mod
 // Chromium off the network it can't reach, and run it where a sandbox can't
 // be made (as root, in a container).
 function launchChromium(npmFolder, profile) {
-  const chromiumPath = findChromium();
-  if (!chromiumPath || !fs.existsSync(chromiumPath)) {
-    console.log('FAIL: Chromium is needed (Debian package chromium), on PATH or named by CHROMIUM');
-    process.exit(1);
-  }
   return npmModule(npmFolder, 'puppeteer-core').launch({
-    executablePath: chromiumPath, headless: true, userDataDir: profile, defaultViewport: { width: 1280, height: 720 },
+    executablePath: findChromium(), headless: true, userDataDir: profile, defaultViewport: { width: 1280, height: 720 },
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-component-update'],
   });
 }
@@ -87,15 +82,13 @@ function launchChromium(npmFolder, profile) {
 // profile (simulated slow 4G, the CPU 4× slower), in a Chromium of its own
 // that asks for the language given.
 async function audit(npmFolder, url, categories, language = 'en') {
-  const modules = path.resolve(npmFolder, 'node_modules');
-  const load = (file) => import(pathToFileURL(path.join(modules, file)));
+  const load = (file) => import(pathToFileURL(path.resolve(npmFolder, 'node_modules', file)));
   const { default: lighthouse } = await load('lighthouse/core/index.js');
   const { launch } = await load('chrome-launcher/dist/index.js');
   const chrome = await launch({ chromePath: findChromium(),
     chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', `--accept-lang=${language}`] });
   try {
-    const { lhr } = await lighthouse(url, { port: chrome.port, onlyCategories: categories, logLevel: 'error' });
-    return lhr;
+    return (await lighthouse(url, { port: chrome.port, onlyCategories: categories, logLevel: 'error' })).lhr;
   } finally {
     chrome.kill();
   }
@@ -106,40 +99,19 @@ async function audit(npmFolder, url, categories, language = 'en') {
 // keyboard.type(text), keyboard.press('Enter' | 'Backspace'), close(); and,
 // where puppeteer drives it, `page` to watch. Firefox over WebDriver BiDi,
 // which Debian's Firefox ESR speaks, needs no display.
-function puppeteerEngine(family, launching) {
-  return async (npmFolder) => {
-    const browser = await launching(npmFolder);
-    return {
-      version: (await browser.version()).replace(/^[^/]*\//, `${family} `),
-      async openTab() {
-        const context = await browser.createBrowserContext();
-        const page = await context.newPage();
-        return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
-          keyboard: page.keyboard, close: () => context.close() };
-      },
-      close: () => browser.close(),
-    };
+const puppeteerEngine = (family, launching) => async (npmFolder) => {
+  const browser = await launching(npmFolder);
+  return {
+    version: (await browser.version()).replace(/^[^/]*\//, `${family} `),
+    async openTab() {
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      return { page, goto: (url) => page.goto(url), evaluate: (fn, arg) => page.evaluate(fn, arg),
+        keyboard: page.keyboard, close: () => context.close() };
+    },
+    close: () => browser.close(),
   };
-}
-
-// WebKitGTK's MiniBrowser needs an X display: without one, the driver and
-// the browsers it starts run in a virtual one of their own. WPE WebKit 2.38
-// stands in for the older WebKit of iPads that can't update; its cog browser
-// draws nowhere.
-function webKitGtk() {
-  const binary = fs.readdirSync('/usr/lib').map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
-    .find((file) => fs.existsSync(file));
-  if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
-  const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
-  return [process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver],
-    { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } }];
-}
-
-function wpe() {
-  findProgram(['cog'], 'cog');
-  return [[findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
-    { 'wpe:browserOptions': { binary: 'cog', args: ['--automation', '--platform=headless'] } }];
-}
+};
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -147,54 +119,61 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // tab. The driver and all it started form a process group of their own,
 // which `close` ends: selenium's own DriverService would end only the first
 // process, leaving xvfb-run's driver and X server behind.
-function webDriverEngine(family, needs) {
-  return async (npmFolder) => {
-    const [command, capabilities] = needs();
-    const selenium = (name) => npmModule(npmFolder, `selenium-webdriver${name}`);
-    const { WebDriver, Capabilities, Key } = selenium('');
-    const { Executor, HttpClient } = selenium('/http');
-    const port = await selenium('/net/portprober').findFreePort('127.0.0.1');
-    const url = `http://127.0.0.1:${port}`;
-    const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
-    let closing = false;
-    driver.on('exit', (code, signal) => {
-      if (!closing) console.log(`${command.join(' ')} ended (${signal ?? code})`);
-    });
-    await selenium('/http/util').waitForServer(url, 10000);
-    // A driver that stops answering fails the call within a minute; selenium's
-    // client would wait for ever.
-    const agent = new http.Agent();
-    agent.createConnection = (options) => net.createConnection(options).setTimeout(60000, function noAnswer() {
-      this.destroy(new Error(`${family}'s driver gave no answer in a minute to ${options.method} ${options.path}`));
-    });
-    const keys = { Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
-    const engine = {
-      version: '',  // known once a browser has started
-      async openTab() {
-        const executor = new Executor(new HttpClient(url, agent));
-        const session = WebDriver.createSession(executor, new Capabilities(capabilities));
-        const started = await session.getCapabilities();
-        engine.version = `${family} ${started.getBrowserVersion()} (${started.getBrowserName()})`;
-        const send = (text) => session.actions().sendKeys(text).perform();
-        return { goto: (address) => session.get(address), keyboard: { type: send, press: (key) => send(keys[key]) },
-          evaluate: (fn, arg) => session.executeScript(fn, ...(arg === undefined ? [] : [arg])),
-          close: () => session.quit() };
-      },
-      async close() {
-        closing = true;
-        if (driver.exitCode === null && driver.signalCode === null) process.kill(-driver.pid);
-      },
-    };
-    return engine;
+const webDriverEngine = (family, needs) => async (npmFolder) => {
+  const [command, capabilities] = needs();
+  const selenium = (name) => npmModule(npmFolder, `selenium-webdriver${name}`);
+  const { WebDriver, Capabilities, Key } = selenium('');
+  const { Executor, HttpClient } = selenium('/http');
+  const port = await selenium('/net/portprober').findFreePort('127.0.0.1');
+  const url = `http://127.0.0.1:${port}`;
+  const driver = spawn(command[0], [...command.slice(1), `--port=${port}`], { detached: true, stdio: 'ignore' });
+  driver.on('exit', (code, signal) => console.log(`${command.join(' ')} ended (${signal ?? code})`));
+  await selenium('/http/util').waitForServer(url, 10000);
+  // A driver that stops answering fails the call within a minute; selenium's
+  // client would wait for ever.
+  const agent = new http.Agent();
+  agent.createConnection = (options) => net.createConnection(options).setTimeout(60000, function noAnswer() {
+    this.destroy(new Error(`${family}'s driver gave no answer in a minute to ${options.method} ${options.path}`));
+  });
+  const keys = { Enter: Key.ENTER, Backspace: Key.BACK_SPACE };
+  const engine = {
+    version: '',  // known once a browser has started
+    async openTab() {
+      const executor = new Executor(new HttpClient(url, agent));
+      const session = WebDriver.createSession(executor, new Capabilities(capabilities));
+      const started = await session.getCapabilities();
+      engine.version = `${family} ${started.getBrowserVersion()} (${started.getBrowserName()})`;
+      const send = (text) => session.actions().sendKeys(text).perform();
+      return { goto: (address) => session.get(address), keyboard: { type: send, press: (key) => send(keys[key]) },
+        evaluate: (fn, arg) => session.executeScript(fn, ...(arg === undefined ? [] : [arg])),
+        close: () => session.quit() };
+    },
+    async close() {
+      driver.removeAllListeners('exit');
+      if (driver.exitCode === null && driver.signalCode === null) process.kill(-driver.pid);
+    },
   };
-}
+  return engine;
+};
 
 const engines = {
   chromium: puppeteerEngine('Chromium', launchChromium),
   firefox: puppeteerEngine('Firefox', (npmFolder) => npmModule(npmFolder, 'puppeteer-core').launch({
     browser: 'firefox', executablePath: findProgram(['firefox-esr', 'firefox'], 'firefox-esr'), headless: true })),
-  webkitgtk: webDriverEngine('WebKitGTK', webKitGtk),
-  wpe: webDriverEngine('WPE WebKit', wpe),
+  // WebKitGTK's MiniBrowser needs an X display: without one, the driver and
+  // the browsers it starts run in a virtual one of their own.
+  webkitgtk: webDriverEngine('WebKitGTK', () => {
+    const binary = fs.readdirSync('/usr/lib').map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
+      .find((file) => fs.existsSync(file));
+    if (!binary) throw new Error('WebKitGTK\'s MiniBrowser is needed (Debian package webkit2gtk-driver)');
+    const driver = findProgram(['WebKitWebDriver'], 'webkit2gtk-driver');
+    return [process.env.DISPLAY ? [driver] : [findProgram(['xvfb-run'], 'xvfb'), '-a', driver],
+      { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } }];
+  }),
+  // WPE WebKit 2.38 stands in for the older WebKit of iPads that can't
+  // update; its cog browser draws nowhere.
+  wpe: webDriverEngine('WPE WebKit', () => [[findProgram(['WPEWebDriver'], 'wpewebkit-driver')],
+    { 'wpe:browserOptions': { binary: findProgram(['cog'], 'cog'), args: ['--automation', '--platform=headless'] } }]),
 };
 
 module.exports = { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit };
