@@ -1,9 +1,9 @@
 #include "transcript_file.h"
 
-#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <regex>
 #include <stdexcept>
 #include <string_view>
 
@@ -30,16 +30,6 @@ std::optional<char> AppendUnescaped(std::string& bytes, std::string_view line) {
   return std::nullopt;
 }
 
-// N from a "KEY N" line, or nothing if the line is not one.
-std::optional<std::int64_t> HeaderNumber(std::string_view line, std::string_view key) {
-  if (!line.starts_with(key)) return std::nullopt;
-  line.remove_prefix(key.size());
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-  if (line.empty() || error != std::errc{} || end != line.data() + line.size()) return std::nullopt;
-  return value;
-}
-
 std::string Escape(std::string_view bytes) {
   std::string text;
   for (const char byte : bytes) {
@@ -63,6 +53,7 @@ Transcript LoadTranscript(const std::filesystem::path& path) {
   Transcript transcript;
   std::string line;
   std::string* section = nullptr;
+  const std::regex headerLine("(clock|status): (-?[0-9]{1,18})");
   for (int number = 1; std::getline(file, line); ++number) {
     std::string fault;
     if (line == "== input") {
@@ -72,10 +63,8 @@ Transcript LoadTranscript(const std::filesystem::path& path) {
     } else if (section != nullptr) {
       if (const auto escaped = AppendUnescaped(*section, line))
         fault = std::string("unknown escape \\") + *escaped;
-    } else if (const auto clock = HeaderNumber(line, "clock: ")) {
-      transcript.clock = *clock;
-    } else if (const auto status = HeaderNumber(line, "status: ")) {
-      transcript.status = static_cast<int>(*status);
+    } else if (std::smatch header; std::regex_match(line, header, headerLine)) {
+      (header[1] == "clock" ? transcript.clock : transcript.status) = std::stoll(header[2]);
     } else if (!line.starts_with('#')) {
       fault = R"(not a comment (#), "clock: N" or "status: N")";
     }

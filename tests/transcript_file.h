@@ -18,7 +18,7 @@ namespace orvanell {
 
 struct Transcript {
   std::int64_t clock = 0;
-  int status = -1;  // -1 when the file has no status line
+  std::int64_t status = -1;  // -1 when the file has no status line
   std::string input;
   std::string output;
 };
