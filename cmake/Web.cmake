@@ -15,6 +15,11 @@ target_compile_options(orvanell_core PUBLIC
   # warns that it will go away.
   -Wno-deprecated-experimental-coroutine)
 
+# Debian's Emscripten minifies the JavaScript with the first node on PATH,
+# which finds Debian's node modules only when told where they are.
+if(EXISTS /usr/share/nodejs)
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+endif()
 add_executable(orvanell src/console/web_io.cpp)
 target_link_libraries(orvanell PRIVATE orvanell_core)
 target_link_options(orvanell PRIVATE
@@ -28,12 +33,6 @@ target_link_options(orvanell PRIVATE -sMALLOC=emmalloc)
 # The page and the node command reach the module's memory through HEAPU8,
 # which Emscripten 4.0.7 and later no longer export unasked.
 target_link_options(orvanell PRIVATE -sEXPORTED_RUNTIME_METHODS=HEAPU8)
-# Debian's Emscripten minifies the JavaScript with the first node on PATH,
-# which finds Debian's node modules only when told where they are.
-if(EXISTS /usr/share/nodejs)
-  set_property(TARGET orvanell PROPERTY CXX_LINKER_LAUNCHER
-    ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
-endif()
 
 find_program(ORVANELL_NODE node)
 find_program(ORVANELL_NPM npm)
@@ -51,9 +50,10 @@ file(CONFIGURE OUTPUT ${command} CONTENT
   "#!/bin/sh\nexec '${ORVANELL_NODE}' \"$(dirname \"$0\")/orvanell.js\" \"$@\"\n")
 file(CONFIGURE OUTPUT ${commandAt} CONTENT "#!/bin/sh\nTRANSCRIPT_CLOCK=\"$1\" exec '${ORVANELL_NODE}' \
 --require '${fixedClock}' \"$(dirname \"$0\")/orvanell.js\"\n")
+# The golden transcripts' reader: the native tests' own, built for node.
 set(transcriptInput ${CMAKE_BINARY_DIR}/orvanell-transcript-input)
 file(CONFIGURE OUTPUT ${transcriptInput} CONTENT
-  "#!/bin/sh\nexec '${ORVANELL_NODE}' '${PROJECT_SOURCE_DIR}/tests/transcript_file.js' \"$@\"\n")
+  "#!/bin/sh\nexec '${ORVANELL_NODE}' \"$(dirname \"$0\")/orvanell_transcript_input.js\" \"$@\"\n")
 file(CHMOD ${command} ${commandAt} ${transcriptInput}
   PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -101,6 +101,14 @@ if(NOT BUILD_TESTING)
 endif()
 enable_testing()
 set(tests ${PROJECT_SOURCE_DIR}/tests)
+add_executable(orvanell_transcript_input ${tests}/transcript_input.cpp ${tests}/transcript_file.cpp
+  ${PROJECT_SOURCE_DIR}/src/console/standard_io_posix.cpp)
+target_link_libraries(orvanell_transcript_input PRIVATE orvanell_core)
+# It says what is wrong with a transcript by throwing, which Emscripten
+# catches only where asked.
+target_compile_options(orvanell_transcript_input PRIVATE -fexceptions)
+target_link_options(orvanell_transcript_input PRIVATE -fexceptions
+  -sENVIRONMENT=node -sNODERAWFS -sEXIT_RUNTIME -sSINGLE_FILE)
 
 # The native game's end-to-end scripts, on the command. Node's own stack
 # limit is about 1 MiB, whatever the system gives; the game's screens take
@@ -109,14 +117,14 @@ set(tests ${PROJECT_SOURCE_DIR}/tests)
 add_test(NAME executable COMMAND bash ${tests}/executable_test.sh ${command})
 # Every golden transcript played through the command with the clock stopped
 # at its second; its input at the real clock, against the command with its
-# clock stopped at the second the run took place in; first, node's reader of
+# clock stopped at the second the run took place in; first, the reader of
 # the transcripts.
 file(GLOB transcripts CONFIGURE_DEPENDS ${tests}/transcripts/*.txt)
 add_test(NAME sessions COMMAND bash ${tests}/sessions_test.sh ${command} ${commandAt}
   ${transcriptInput} ${transcripts})
 # A host's wrong calls, each told on standard error.
 add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
-  ${CMAKE_BINARY_DIR}/orvanell.js)
+  ${CMAKE_BINARY_DIR}/orvanell.js ${transcriptInput})
 # Every catalogue of the page's words has what the English one has, and the
 # line keeps what each question can read.
 add_test(NAME page COMMAND ${ORVANELL_NODE} ${tests}/page_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})

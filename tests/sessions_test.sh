@@ -7,15 +7,14 @@
 # adds, drops and reorders nothing, whatever kind of input it reads, and the
 # problems come from the system's calendar clock.
 #
-# First, the transcript format's readers: the unit tests' (C++, behind
-# orvanell_transcript_input) and the web edition's (node, behind
-# transcript_file.js) must read the same bytes, and refuse a header line or
-# an escape the format lacks, naming the file and the line.
+# First, the transcript format's reader, the unit tests' own, built for the
+# edition: it must read every escape, and refuse a header line or an escape
+# the format lacks, naming the file and the line.
 #
 # Usage: sessions_test.sh GAME SESSION_AT TRANSCRIPT_INPUT TRANSCRIPT...
 #   SESSION_AT plays its standard input at the second given, as GAME would;
 #   TRANSCRIPT_INPUT writes a transcript's input bytes, or with "output" its
-#   output, or with "header" its clock second and status.
+#   clock second and status on a line, then its output.
 source "$(dirname "$0")/helpers.sh"
 export LC_ALL=C  # a decimal point in $EPOCHREALTIME
 game="$1"
@@ -35,8 +34,7 @@ read_transcript() {  # text; sets $file, $status and $error, writes $work/input
 # Every escape, a joined line and an escaped backslash before a letter.
 read_transcript $'# a comment\nclock: -1\nstatus: 1\n== input\na\\0b\\\\c\\rd\\a\ne\\\nf\n== output\n\\\\q\n'
 printf 'a\0b\\c\rd\a\nef\n' | cmp -s - "$work/input" && [[ $status == 0 && -z $error ]] &&
-  [[ $("$transcript_input" "$file" header) == '-1 1' ]] &&
-  [[ $("$transcript_input" "$file" output) == '\q' ]] ||
+  [[ $("$transcript_input" "$file" output) == $'-1 1\n\\q' ]] ||
   { fail "reading every escape: status $status, $error"; od -c "$work/input"; }
 
 refused() {  # expected LINE: what, transcript text
@@ -82,9 +80,9 @@ same() {  # what, status, expected status, output, expected output
 sessions=0
 for transcript in "$@"; do
   name=$(basename "$transcript" .txt)
-  "$transcript_input" "$transcript" >"$work/input" && "$transcript_input" "$transcript" output >"$work/golden" ||
+  "$transcript_input" "$transcript" >"$work/input" && "$transcript_input" "$transcript" output >"$work/recorded" ||
     { fail "$name: cannot read the transcript"; continue; }
-  read -r clock recorded < <("$transcript_input" "$transcript" header)
+  { read -r clock recorded && cat >"$work/golden"; } <"$work/recorded"
   "$session_at" "$clock" <"$work/input" >"$work/expected" 2>"$work/error"
   same "$name at its second $clock" $? "$recorded" "$work/expected" "$work/golden"
   for via in pipe file; do

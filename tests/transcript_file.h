@@ -1,12 +1,11 @@
-// The golden transcripts' file format, shared by their test and by the
-// fuzzer's seed corpus.
+// The golden transcripts' file format, shared by their test, by the reader
+// the end-to-end tests call and by the fuzzer's seed corpus.
 //
 // A transcript file holds "clock: N" and "status: N" lines and comments that
 // start with "#", then an "== input" and an "== output" section, each the lines
 // up to the next section. In the sections "\a" is the bell, "\0" a NUL byte,
 // "\r" a carriage return, "\\" a backslash, and a backslash at the end of a
-// line joins it to the next one with no line feed. tests/transcript_file.js
-// reads the same format; sessions_test.sh holds both to it.
+// line joins it to the next one with no line feed.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Writes a golden transcript's input, as the bytes a player would send, so
 // that the end-to-end tests can play it to the real game; or with "output"
-// the bytes the game must write, or with "header" its clock second and its
-// status.
+// its clock second and its status on a line, then the bytes the game must
+// write.
 #include <exception>
 #include <iostream>
 #include <string>
@@ -12,17 +12,16 @@
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
-    std::cerr << "usage: orvanell_transcript_input TRANSCRIPT [input|output|header] >part\n";
+    std::cerr << "usage: orvanell_transcript_input TRANSCRIPT [input|output] >part\n";
     return 2;
   }
   try {
     const orvanell::Transcript transcript = orvanell::LoadTranscript(argv[1]);
     const std::string_view part = argc == 3 ? argv[2] : "input";
-    const std::string header =
-        std::to_string(transcript.clock) + ' ' + std::to_string(transcript.status) + '\n';
-    orvanell::StandardIo().write(part == "header"   ? header
-                                 : part == "output" ? transcript.output
-                                                    : transcript.input);
+    orvanell::StandardIo().write(part == "output" ? std::to_string(transcript.clock) + ' ' +
+                                                        std::to_string(transcript.status) + '\n' +
+                                                        transcript.output
+                                                  : transcript.input);
   } catch (const std::exception& error) {
     std::cerr << error.what() << '\n';
     return 1;

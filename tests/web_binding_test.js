@@ -3,11 +3,13 @@
 // the call had not been made. Then the names it tells the host at each wait,
 // played a line a wait over golden transcripts.
 //
-// Usage: node web_binding_test.js ORVANELL_JS
+// Usage: node web_binding_test.js ORVANELL_JS TRANSCRIPT_INPUT
+//   TRANSCRIPT_INPUT writes a transcript's input bytes, or with "output" its
+//   clock second and status on a line, then its output.
 'use strict';
+const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const { loadTranscript } = require('./transcript_file.js');
 
 const moduleFile = path.resolve(process.argv[2]);
 const createOrvanell = require(moduleFile);
@@ -63,7 +65,9 @@ const asked = {
 
 // Plays the transcript's input a line at each wait, at its clock second.
 async function promptsOf(name) {
-  const { clock, input } = loadTranscript(path.join(__dirname, 'transcripts', `${name}.txt`));
+  const file = path.join(__dirname, 'transcripts', `${name}.txt`);
+  const [clock] = execFileSync(process.argv[3], [file, 'output'], { encoding: 'latin1' }).split(' ');
+  const input = execFileSync(process.argv[3], [file]);
   Date.now = () => clock * 1000;
   const told = [];
   const game = await createOrvanell({ wasmBinary, writeOutput: () => {}, asked: (record) => told.push(brief(record)) });
