@@ -13,14 +13,15 @@
 # stack: a stack overflow would show as a signal, or, under the address
 # sanitizer, as a report on standard error.
 #
-# Usage: memory_test.sh GAME [ALLOWANCE_KIB] [STACK_KIB]. Without a stack size
-# the game runs in the stack it gets by default; a Windows program's is set in
-# its own header.
+# Usage: memory_test.sh GAME [ALLOWANCE_KIB] [STACK_KIB] [ROWS]. Without a stack
+# size the game runs in the stack it gets by default; a Windows program's is
+# set in its own header. ROWS, an extended pattern, picks the cases by name.
 source "$(dirname "$0")/helpers.sh"
 game="$1"
 # More for a game whose runtime grows as it warms up, such as node's compiler.
 allowance_kib=${2:-4096}
 stack_kib=${3:-}
+rows=${4:-.}
 message='Too many screens are open, please start the game again.'
 mib64=$((64 * 1024 * 1024))
 need /usr/bin/time time
@@ -82,6 +83,7 @@ limit_kib=$((baseline_kib + allowance_kib))
 cut=$(repeat_byte w 79)
 back='Press b to go back to the previous menu'
 while IFS='|' read -r name part wanted line input; do
+  [[ $name =~ $rows ]] || continue
   eval "$input" >"$work/input"
   check "$name" "$part" "$wanted" "$(eval "printf '%s' \"$line\"")"
 done <<'EOF'
