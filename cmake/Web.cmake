@@ -151,3 +151,5 @@ grep -q ' func\[' <<<"$code"
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
 set_tests_properties(executable sessions memory terminal_tmux terminal_pipes browser
   PROPERTIES TIMEOUT 300)
+# Its taps are timed to the settle time's edge: nothing runs beside it.
+set_tests_properties(browser PROPERTIES RUN_SERIAL ON)
