@@ -17,5 +17,5 @@ target_include_directories(orvanell_unoptimised PRIVATE ${PROJECT_SOURCE_DIR}/in
 target_compile_options(orvanell_unoptimised PRIVATE -O0)
 add_launcher(unoptimisedGame orvanell_unoptimised)
 add_test(NAME memory_unoptimised COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/memory_test.sh
-  ${unoptimisedGame} 4096 ${depth_stack_kib} "menus|tips|confirmation n")
+  ${unoptimisedGame} 4096 "${depth_stack_kib}" "menus|tips|confirmation n")
 set_tests_properties(memory_unoptimised PROPERTIES TIMEOUT 300)
