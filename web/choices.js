@@ -54,8 +54,8 @@ var pageChoices = (function pageChoices() {
     typed.setAttribute('aria-hidden', 'true');
     button.append(symbol(mark), name, typed);
     pageTools.leaveFocusOnTap(button);
-    button.addEventListener('click', (event) => {
-      if (!pageTools.meant(event, box)) return;
+    button.addEventListener('click', () => {
+      if (!pageGate.meant()) return;
       input.value = key;
       pageLine.enter();
     });
@@ -88,7 +88,6 @@ var pageChoices = (function pageChoices() {
     // goes back to the line.
     const hadFocus = box.contains(document.activeElement);
     box.replaceChildren(...keysOf(question, choices));
-    pageTools.settle(box);
     if (hadFocus) input.focus();
   }
 

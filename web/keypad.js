@@ -21,16 +21,16 @@ var pageKeypad = (function pageKeypad() {
   function typeIn(key) {
     const start = input.selectionStart ?? input.value.length;
     input.setRangeText(key.dataset.digits, start, input.selectionEnd ?? start, 'end');
-    pageLine.keepWhatFits();
-    readAloud.typed(key.textContent);
+    // A digit the line refused, a tenth one say, goes unsaid.
+    if (pageLine.keepWhatFits()) readAloud.typed(key.textContent);
   }
 
   const keypad = document.getElementById('keypad');
   const keypadActions = { Enter: pageLine.enter, Backspace: erase };
   for (const key of keypad.querySelectorAll('button')) {
     const action = keypadActions[key.dataset.key] ?? (() => typeIn(key));
-    key.addEventListener('click', (event) => {
-      if (pageTools.meant(event, keypad)) action();
+    key.addEventListener('click', () => {
+      if (pageGate.meant()) action();
     });
   }
 
@@ -39,20 +39,9 @@ var pageKeypad = (function pageKeypad() {
     if (main.classList.contains('keypad-shown') === shown) return;
     main.classList.toggle('keypad-shown', shown);
     keypadToggle.setAttribute('aria-expanded', String(shown));
-    if (shown) pageTools.settle(keypad);
   }
   show(true);
   keypadToggle.addEventListener('click', () => show(!main.classList.contains('keypad-shown')));
 
-  // The keys settle at each new question, not between the tries at one sum:
-  // there a digit still means that digit.
-  let asks = null;
-  function waiting(asked) {
-    const question = asked?.question ?? 'ended';
-    if (question === asks) return;
-    asks = question;
-    pageTools.settle(keypad);
-  }
-
-  return { show, waiting };
+  return { show };
 })();

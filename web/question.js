@@ -15,6 +15,8 @@ var pageQuestion = (function pageQuestion() {
     result: document.getElementById('result'),
     tips: document.getElementById('tips'),
   };
+  const box = document.getElementById('ask');
+  const keys = document.getElementById('keys');
   const operators = { addition: '+', subtraction: '−', multiplication: '×' };
 
   function sumOf(prompt) {
@@ -22,7 +24,7 @@ var pageQuestion = (function pageQuestion() {
   }
 
   function questionOf(prompt) {
-    if (prompt.question === 'problem') return words.digits(sumOf(prompt));
+    if (prompt.question === 'problem') return pageNumbers.shown(sumOf(prompt));
     if (prompt.question === 'other') return '';
     if (prompt.question === 'tips') return words.say(`ask.tips.${prompt.kind}`);
     return words.say(`ask.${prompt.question}`, { player: prompt.player });
@@ -57,17 +59,12 @@ var pageQuestion = (function pageQuestion() {
     if (judged === null) return;
     ask.verdict.className = judged.verdict;
     const who = judged.player > 0 ? `${judged.name}: ` : '';
-    // The sum and the answer read left to right in every language, as the
-    // game and the keypad write them.
-    const answered = document.createElement('span');
-    answered.dir = 'ltr';
-    answered.className = 'sum';
-    answered.textContent = words.digits(`${sum} ${judged.answer ?? ''}`);
+    const answered = pageNumbers.shown(`${sum} ${judged.answer ?? ''}`);
     const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
       unseen(`${words.say(`verdict.${judged.verdict}`)} `), who, answered];
     if (judged.rightAnswer !== null) {
       const answer = document.createElement('b');
-      answer.textContent = words.digits(judged.rightAnswer);
+      answer.textContent = pageNumbers.shown(judged.rightAnswer);
       const told = document.createElement('span');
       told.className = 'right-answer';
       told.append(...sayAround('verdict.answer', 'answer', answer));
@@ -127,13 +124,16 @@ var pageQuestion = (function pageQuestion() {
     // The page's own tips, in the child's words, under the tips screen's name.
     put('tips', question === 'tips' ? prompt.kind : '', (kind) => {
       ask.tips.hidden = kind === '';
-      ask.tips.textContent = kind === '' ? '' : words.digits(words.say(`tips.${kind}`));
+      ask.tips.textContent = kind === '' ? '' : pageNumbers.shown(words.say(`tips.${kind}`));
     });
     put('choices', `${question} ${prompt.choices}`, () => pageChoices.show(question, prompt.choices));
     // However it was hidden, the keypad is back at each new sum.
     put('sum', question === 'problem' ? lastSum : question, () => {
       if (question === 'problem') pageKeypad.show(true);
     });
+    // At the continue prompt the choices stand above the question (page.css):
+    // the DOM, and so Tab and a screen reader, take them in that order too.
+    put('keysFirst', question === 'continue', (first) => (first ? box.before(keys) : box.after(keys)));
   }
 
   // Another language picked: all the page shows in words, again in it.

@@ -68,31 +68,6 @@ var pageTools = (function pageTools() {
   }
   document.querySelectorAll('button').forEach(leaveFocusOnTap);
 
-  // A control that has just appeared, or now means something else, takes no
-  // tap for a moment: children's double taps come 150 to 300 ms apart, and
-  // a slow one at 0.6 to 0.65 s, which lands on whatever the first tap put
-  // under the finger. 700 ms covers the slowest, and is still less than a
-  // child takes to read a new screen and reach for it. page.css fades the
-  // keys in over the same time. A tap whose finger came down before the
-  // change was meant for the control that stood there, and never lands.
-  // Only a change that follows a finger settles: a keyboard's player, or the
-  // first screen, waits for nothing.
-  const settleMs = 700;
-  let downAt = -Infinity;
-  const readyAt = new Map();
-  addEventListener('pointerdown', (event) => { downAt = event.timeStamp; }, true);
-  function settle(group) {
-    const now = performance.now();
-    const settling = now - downAt < settleMs;
-    readyAt.set(group, settling ? now + settleMs : now);
-    if (settling) group.dataset.settle = group.dataset.settle === 'a' ? 'b' : 'a';
-    else delete group.dataset.settle;
-  }
-  // A click made from the keyboard (`detail` 0) is no tap, and is never held back.
-  function meant(event, group) {
-    return event.detail === 0 || downAt >= (readyAt.get(group) ?? -Infinity);
-  }
-
   // A phone's on-screen keyboard covers the bottom of the screen, and most
   // browsers leave the page its full height beneath it: the game keeps to
   // the part still seen. Zoomed in, the player moves about the whole page.
@@ -120,14 +95,17 @@ var pageTools = (function pageTools() {
     input.focus();
   });
   // A key typed with the focus on no control, as on a tablet with a keyboard
-  // case before anything was tapped, still goes into the line.
+  // case before anything was tapped, still goes into the line; so does a
+  // character typed on a button reached by Tab, whose Enter and space press it.
   document.addEventListener('keydown', (event) => {
-    if (event.target !== document.body && event.target !== transcript) return;
+    const onButton = event.target instanceof HTMLButtonElement;
+    if (event.target !== document.body && event.target !== transcript && !onButton) return;
     if (input.disabled || event.ctrlKey || event.altKey || event.metaKey) return;
-    if (event.key.length !== 1 && event.key !== 'Enter' && event.key !== 'Backspace') return;
+    const typed = event.key.length === 1 && event.key !== ' ';
+    if (!typed && (onButton || (event.key !== 'Enter' && event.key !== 'Backspace'))) return;
     showLine();
     input.focus();
   });
 
-  return { touch, focusUnlessTouch, leaveFocusOnTap, settle, meant };
+  return { touch, focusUnlessTouch, leaveFocusOnTap };
 })();
