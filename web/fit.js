@@ -31,6 +31,18 @@ var pageFit = (function pageFit() {
     return { kept, refusedSome, cut };
   }
 
+  // The one way a line leaves for the game, by Enter, Ctrl+D, the keypad
+  // or a form sent: what the question can read, digits in ASCII, a name
+  // without the spaces around it. A name of spaces alone, which the game
+  // would take as a name, is null: refused.
+  function leaving(text, asked) {
+    if (asked === null) return text;
+    const { kept } = fitted(text, asked);
+    if (asked.reads !== 'word' || asked.choices !== '') return kept;
+    const name = kept.replace(/^\u00a0+|\u00a0+$/g, '');
+    return name === '' && kept !== '' ? null : name;
+  }
+
   // Unicode has each script's ten digits in a run from 0, some runs one
   // after another: a digit's value is the count of digits just before it,
   // modulo ten.
@@ -42,5 +54,5 @@ var pageFit = (function pageFit() {
     return String(value % 10);
   }
 
-  return { fitted, asciiDigit };
+  return { fitted, leaving };
 })();

@@ -48,55 +48,49 @@ var pageLine = (function pageLine() {
     showHint();
   }
 
-  const { fitted, asciiDigit } = pageFit;
+  const { fitted } = pageFit;
 
   // The line keeps only what the question can read, as it is typed, pasted,
   // spoken, composed or tapped on the keypad, and says why when it leaves
   // something out.
   function keepWhatFits() {
-    if (prompt === null) return;
+    if (prompt === null) return false;
     const { kept, refusedSome, cut } = fitted(input.value, prompt);
-    const shown = prompt.reads === 'number' ? words.digits(kept) : kept;
+    const shown = prompt.reads === 'number' ? pageNumbers.shown(kept) : kept;
     if (shown !== input.value) {
       const caret = fitted(input.value.slice(0, input.selectionStart ?? input.value.length), prompt).kept.length;
       input.value = shown;
       input.setSelectionRange(Math.min(caret, kept.length), Math.min(caret, kept.length));
     }
-    if (!refusedSome && !cut) return;
+    if (!refusedSome && !cut) return true;
     refused = cut ? 'hint.number.long' : hintOfRefused();
     showHint();
+    return false;
   }
   input.addEventListener('input', (event) => {
     if (!event.isComposing) keepWhatFits();
   });
   input.addEventListener('compositionend', keepWhatFits);
 
-  // Where a line the player sent leaves for the game, as typed; `text` ends
-  // in a line feed unless Ctrl+D sent it.
-  function send(text) {
-    pageLog.typed(text);
+  // Every line the player sends leaves here, as `leaving` keeps it: with
+  // its line feed, or without one from Ctrl+D, which on an empty line ends
+  // the input, as on a terminal. A name of spaces alone stays, with the hint.
+  function send(ending) {
+    if (!pageGame.running()) return;
+    const line = pageFit.leaving(input.value, prompt);
+    if (line === null) {
+      refused = 'hint.name';
+      showHint();
+      return;
+    }
+    input.value = '';
+    if (line === '' && ending === '') pageGame.endInput();
+    pageLog.typed(line + ending, prompt?.question === 'name');
     refused = '';
-    readAloud.sent(text.replace(/\n$/, ''));
-    pageGame.send(text);
+    readAloud.sent(line);
+    pageGame.send(line + ending);
   }
-
-  // A number shown in the child's digits goes to the game in ASCII.
-  function enter() {
-    if (!pageGame.running()) return;
-    const text = prompt?.reads === 'number' ? Array.from(input.value, asciiDigit).join('') : input.value;
-    input.value = '';
-    send(`${text}\n`);
-  }
-
-  // As on a terminal: a line typed so far goes without its line feed, and on
-  // an empty line the input ends.
-  function endOfInput() {
-    if (!pageGame.running()) return;
-    const text = input.value;
-    input.value = '';
-    if (text === '') pageGame.endInput();
-    send(text);
-  }
+  const enter = () => send('\n');
 
   // Enter sends the line from its key, before the form is submitted: to
   // submit a form Chromium does work of its own that cost more than the
@@ -114,7 +108,7 @@ var pageLine = (function pageLine() {
       enter();
     } else if (event.ctrlKey && event.key.toLowerCase() === 'd') {
       event.preventDefault();
-      endOfInput();
+      send('');
     }
   });
 

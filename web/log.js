@@ -24,6 +24,8 @@ var pageLog = (function pageLog() {
   }
 
   function clear() {
+    names.clear();
+    named = null;
     fullBlocks.replaceChildren();
     transcript.replaceChildren(fullBlocks);
     block = null;
@@ -52,20 +54,34 @@ var pageLog = (function pageLog() {
   // otherwise keep its old scroll position and hide the newest lines.
   new ResizeObserver(scrollLater).observe(transcript);
 
-  // A name written right to left keeps its place in a line of the game's
-  // English: "سارة: 42" would run right to left as a whole, shown as
-  // "42 :سارة". Each run of Arabic or Hebrew words stands isolated in a
-  // <bdi>, the text unchanged.
-  const rightToLeft = /[\p{sc=Arab}\p{sc=Hebr}](?:[\p{sc=Arab}\p{sc=Hebr}\p{M} ]*[\p{sc=Arab}\p{sc=Hebr}\p{M}])?/gu;
+  // A name keeps its place in a line of the game's English: "سارة: 42"
+  // would run right to left as a whole, shown as "42 :سارة", and a name of
+  // two words could show them swapped. Each name that the game's records
+  // have carried stands isolated in a <bdi>, as one unit whatever its script
+  // or joiners, the text unchanged; as does a line sent at a name question.
+  const names = new Set();
+  let named = null;  // finds the names, longest first, each a whole word
+  function learn(told) {
+    const found = [told?.name, told?.judged?.name, told?.ended?.winner?.name].filter((name) => name && !names.has(name));
+    if (found.length === 0) return;
+    for (const name of found) names.add(name);
+    const escaped = [...names].sort((a, b) => b.length - a.length).map((name) => name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
+    named = new RegExp(`(^|\\s)(${escaped.join('|')})(?=[\\s\\p{P}]|$)`, 'gu');
+  }
+  function isolated(name) {
+    const bdi = document.createElement('bdi');
+    bdi.textContent = name;
+    return bdi;
+  }
   function nodesOf(text) {
+    if (named === null) return [document.createTextNode(text)];
     const nodes = [];
     let from = 0;
-    for (const found of text.matchAll(rightToLeft)) {
-      if (found.index > from) nodes.push(document.createTextNode(text.slice(from, found.index)));
-      const name = document.createElement('bdi');
-      name.textContent = found[0];
-      nodes.push(name);
-      from = found.index + found[0].length;
+    for (const found of text.matchAll(named)) {
+      const at = found.index + found[1].length;
+      if (at > from) nodes.push(document.createTextNode(text.slice(from, at)));
+      nodes.push(isolated(found[2]));
+      from = at + found[2].length;
     }
     if (from < text.length || nodes.length === 0) nodes.push(document.createTextNode(text.slice(from)));
     return nodes;
@@ -91,8 +107,13 @@ var pageLog = (function pageLog() {
   }
 
   // A terminal shows what was typed, so the log does too.
-  function typed(text) {
-    append(text);
+  function typed(text, isName = false) {
+    const name = isName ? text.replace(/\n$/, '') : '';
+    if (name !== '') {
+      if (block === null || blockLines === linesPerBlock) addBlock();
+      block.append(isolated(name));
+    }
+    append(text.slice(name.length));
     screenStart = null;
   }
 
@@ -102,5 +123,5 @@ var pageLog = (function pageLog() {
     setTimeout(() => box.classList.remove('bell'), 300);
   }
 
-  return { append, typed, ringBell, clear, scrollLater };
+  return { append, typed, learn, ringBell, clear, scrollLater };
 })();

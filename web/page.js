@@ -3,9 +3,9 @@
 //
 // Each of the page's files is a classic script, not a module: the one-file
 // page runs from file://, where browsers refuse modules. Each shares one
-// object, in the order index.html loads them: kept, words, spokenWords,
-// readAloud, pageTools, pageLog, pageQuestion, pageChoices, pageLine,
-// pageKeypad and this one, pageGame. What a file uses of those after it, it
+// object, in the order index.html loads them: kept, pageNumbers, words,
+// spokenWords, readAloud, pageTools, pageGate, pageLog, pageQuestion,
+// pageChoices, pageFit, pageLine, pageKeypad and this one, pageGame. What a file uses of those after it, it
 // uses only once the page has loaded.
 var pageGame = (function pageGame() {
   'use strict';
@@ -67,29 +67,20 @@ var pageGame = (function pageGame() {
       prompt = null;
       input.disabled = true;
       ended.hidden = false;
-      pageTools.settle(ended);
       document.getElementById('again').focus();
     }
-    const known = prompt === null || knows(prompt);
+    const known = prompt === null || words.knows(prompt);
     if (!known && !warned) console.warn('Orvanell: the page has no words for', prompt);
     warned ||= !known;
     pageQuestion.show(known ? prompt : { question: 'other', choices: '', judged: null, ended: null });
     pageLine.waiting(prompt);
-    pageKeypad.waiting(prompt);
+    pageGate.waiting(prompt);
     if (known) readAloud.waiting(prompt);
   }
 
-  // A record the page has no words for (a question the game has renamed,
-  // say) shows the game's text alone: nothing stale is left to tap. The
-  // line still takes what the game reads.
+  // A record the page has no words for shows the game's text alone:
+  // nothing stale is left to tap. The line still takes what the game reads.
   let warned = false;
-  function knows(told) {
-    const english = pageCatalogues.en;
-    const asks = told.question === 'problem' ? told.kind in pageQuestion.operators :
-      `ask.${told.question}${told.question === 'tips' ? `.${told.kind}` : ''}` in english;
-    return asks && Array.from(told.choices).every((key) => `choice.${told.question}.${key}` in english) &&
-      (!told.judged || `verdict.${told.judged.verdict}` in english);
-  }
 
   function send(text) {
     if (text !== '') queue.push(encoder.encode(text));
@@ -113,12 +104,16 @@ var pageGame = (function pageGame() {
     pageQuestion.newGame();
     game._WebStart();
     feed();
-    // Only now that the game has asked is the line shown, and can take the focus.
+    // Only now that the game has asked is the line shown, and can take the
+    // focus; on the served site, once the words it waits for have come.
     pageTools.focusUnlessTouch();
   }
+  words.changed((tag, waited) => {
+    if (waited && running() && document.activeElement === document.body) pageTools.focusUnlessTouch();
+  });
 
-  document.getElementById('again').addEventListener('click', (event) => {
-    if (pageTools.meant(event, ended)) play();
+  document.getElementById('again').addEventListener('click', () => {
+    if (pageGate.meant()) play();
   });
 
   // The one-file page carries the module's WebAssembly in itself, in hexadecimal:
@@ -129,7 +124,12 @@ var pageGame = (function pageGame() {
     for (let i = 0; i < bytes.length; ++i) bytes[i] = (digit(text.charCodeAt(2 * i)) << 4) | digit(text.charCodeAt(2 * i + 1));
     return bytes;
   }
-  const options = { writeOutput: show, asked: (told) => { prompt = told; } };
+  // The names a record carries are known to the log before the text that
+  // holds them is flushed to it.
+  const options = { writeOutput: show, asked: (told) => {
+    prompt = told;
+    pageLog.learn(told);
+  } };
   const embedded = document.getElementById('orvanell-wasm');
   if (embedded) options.wasmBinary = fromHex(embedded.textContent.trim());
   // Where WebAssembly is missing, or the browser refuses the module, the page

@@ -15,16 +15,14 @@ var words = (function pageWords() {
   const catalogues = pageCatalogues;
   const english = catalogues.en;
   const storageKey = 'orvanell-language';
-  // Every language with a catalogue, those written right to left, and those
-  // that some of their children first write with digits other than 0 to 9.
+  // Every language with a catalogue, and those written right to left.
   // Simplified Chinese stands before Traditional, for a bare zh.
   const languages = ['en', 'ar', 'de', 'es', 'fr', 'it', 'pl', 'pt-BR', 'tr', 'uk', 'zh-CN', 'zh-Hant'];
   const rightToLeft = ['ar'];
-  const ownDigits = ['ar'];
   const listeners = [];
-  let language = 'en';
+  let language = 'en';  // whose words the page shows
+  let wanted = null;  // a language whose words are on their way
   let plurals = new Intl.PluralRules('en');
-  let numerals = null;  // the chosen language's ten digits, where they aren't 0 to 9
 
   const primary = (tag) => tag.split('-')[0].toLowerCase();
   const direction = (tag) => (rightToLeft.includes(primary(tag)) ? 'rtl' : 'ltr');
@@ -34,15 +32,21 @@ var words = (function pageWords() {
     return languages.includes(stored) ? stored : null;
   }
 
-  // Chinese is written in Traditional characters where the tag says so, or
-  // says Taiwan, Hong Kong or Macao without naming Simplified.
-  const traditional = /^zh-(hant|tw|hk|mo)\b/i;
+  // Chinese in the script its tag calls for: zh-TW, zh-HK and zh-MO write
+  // Traditional characters.
+  function scriptOf(tag) {
+    try {
+      return new Intl.Locale(tag).maximize().script;
+    } catch {
+      return undefined;
+    }
+  }
 
   function fromBrowser() {
     for (const asked of navigator.languages ?? [navigator.language]) {
-      const wanted = traditional.test(asked) ? 'zh-Hant' : asked;
-      const found = languages.find((tag) => tag.toLowerCase() === wanted.toLowerCase()) ??
-        languages.find((tag) => primary(tag) === primary(wanted));
+      const tag = primary(asked) === 'zh' && scriptOf(asked) === 'Hant' ? 'zh-Hant' : asked;
+      const found = languages.find((known) => known.toLowerCase() === tag.toLowerCase()) ??
+        languages.find((known) => primary(known) === primary(tag));
       if (found) return found;
     }
     return 'en';
@@ -58,7 +62,7 @@ var words = (function pageWords() {
       const rules = tag === language ? plurals : new Intl.PluralRules(tag);
       message = message[rules.select(values.count)] ?? message.other;
     }
-    const value = (name) => (typeof values[name] === 'number' && tag === language ? digits : String)(values[name]);
+    const value = (name) => (typeof values[name] === 'number' && tag === language ? pageNumbers.shown : String)(values[name]);
     return message.replace(/\{(\w+)\}/g, (_, name) => value(name));
   }
 
@@ -67,7 +71,7 @@ var words = (function pageWords() {
   // `data-digits` a number it shows.
   function fill(root = document) {
     for (const element of root.querySelectorAll('[data-words]')) element.textContent = say(element.dataset.words);
-    for (const element of root.querySelectorAll('[data-digits]')) element.textContent = digits(element.dataset.digits);
+    for (const element of root.querySelectorAll('[data-digits]')) element.textContent = pageNumbers.shown(element.dataset.digits);
     for (const element of root.querySelectorAll('[data-label]')) {
       element.setAttribute('aria-label', say(element.dataset.label));
       if (element.hasAttribute('title')) element.title = say(element.dataset.label);
@@ -85,34 +89,10 @@ var words = (function pageWords() {
     return name.charAt(0).toLocaleUpperCase(tag) + name.slice(1);
   }
 
-  // The digits a child learns first: those of the browser's own tag where
-  // its language is the one chosen, as ar-EG writes ٠١٢٣ and ar-MA 0123;
-  // else the chosen language's. Only where there may be some: a page's first
-  // Intl.NumberFormat takes as long as its first Intl.DisplayNames.
-  function digitsOf(tag) {
-    if (!ownDigits.includes(primary(tag))) return null;
-    const wanted = (navigator.languages ?? [navigator.language]).find((found) => primary(found) === primary(tag));
-    let format;
-    try {
-      format = new Intl.NumberFormat(wanted ?? tag, { useGrouping: false });
-    } catch {
-      format = new Intl.NumberFormat(tag, { useGrouping: false });
-    }
-    const ten = Array.from('0123456789', (digit) => format.format(Number(digit)));
-    return ten.join('') === '0123456789' ? null : ten;
-  }
-
-  // `text` with its ASCII digits in the child's own: what the page shows,
-  // never what the game reads or wrote.
-  function digits(text) {
-    const shown = String(text);
-    return numerals === null ? shown : shown.replace(/[0-9]/g, (digit) => numerals[digit]);
-  }
-
   function use(tag) {
     language = tag;
     plurals = new Intl.PluralRules(tag);
-    numerals = digitsOf(tag);
+    pageNumbers.use(tag);
     const root = document.documentElement;
     root.lang = tag;
     root.dir = direction(tag);
@@ -126,35 +106,48 @@ var words = (function pageWords() {
     fill();
   }
 
-  // A language's catalogue, loaded where the page lacks it; its words, once
-  // there, replace the English shown meanwhile, and the page and read aloud
-  // hear of it to say what is open again in it. One that can't come leaves
-  // the page in English.
-  function arrive(tag, shown = tag) {
-    if (tag !== language) return;
-    use(shown);
+  // A language's catalogue, loaded where the page lacks it. Until it comes,
+  // the page's words are not seen; one that can't come, or hasn't within two
+  // seconds, leaves the page in the words it had, and one that comes late
+  // still replaces them. The page and read aloud hear of each change, and
+  // whether the page waited, to say what is open again in it.
+  function show(tag) {
+    const waited = 'wordsWait' in document.documentElement.dataset;
     delete document.documentElement.dataset.wordsWait;
-    for (const listener of listeners) listener(shown);
+    use(tag);
+    for (const listener of listeners) listener(tag, waited);
   }
 
   function load(tag) {
-    if (Object.hasOwn(catalogues, tag)) return;
-    // Until its words come, the page's words, English meanwhile, are not seen.
+    if (Object.hasOwn(catalogues, tag)) return show(tag);
+    const before = language;
+    wanted = tag;
     document.documentElement.dataset.wordsWait = '';
+    const arrive = (shown) => tag === wanted && show(shown);
+    setTimeout(() => wanted === tag && 'wordsWait' in document.documentElement.dataset && show(before), 2000);
     const script = document.createElement('script');
     script.src = `words/${tag}.js`;
-    script.addEventListener('load', () => arrive(tag));
-    script.addEventListener('error', () => arrive(tag, 'en'));
+    script.addEventListener('load', () => arrive(Object.hasOwn(catalogues, tag) ? tag : before));
+    script.addEventListener('error', () => arrive(before));
     document.head.append(script);
   }
 
   // The picked language, kept for next time.
   function choose(tag) {
     if (!languages.includes(tag) || tag === language) return;
-    use(tag);
     kept.set(storageKey, tag);
-    if (Object.hasOwn(catalogues, tag)) arrive(tag);
-    else load(tag);
+    load(tag);
+  }
+
+  // Whether the page has words for all a record of the game's asks: a
+  // question the game has renamed, say, has none. Own keys only, as a name
+  // such as "constructor" is in every object.
+  function knows(told) {
+    const has = (key) => Object.hasOwn(english, key);
+    const asks = told.question === 'problem' ? Object.hasOwn(pageQuestion.operators, told.kind) :
+      has(`ask.${told.question}${told.question === 'tips' ? `.${told.kind}` : ''}`);
+    return asks && Array.from(told.choices ?? '').every((key) => has(`choice.${told.question}.${key}`)) &&
+      (!told.judged || has(`verdict.${told.judged.verdict}`));
   }
 
   // The list is made when the player first comes to it: the page's first
@@ -178,18 +171,16 @@ var words = (function pageWords() {
   }
 
   picker();
-  use(remembered() ?? fromBrowser());
-  load(language);
+  load(remembered() ?? fromBrowser());
 
   return {
     say,
     fill,
-    digits,
     choose,
-    // The tag of the language whose words the page gives: the chosen one's,
-    // or English while its words are on their way.
+    knows,
+    // The tag of the language whose words the page gives.
     get language() {
-      return Object.hasOwn(catalogues, language) ? language : 'en';
+      return language;
     },
     changed: (listener) => listeners.push(listener),
   };
