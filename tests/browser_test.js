@@ -218,7 +218,7 @@ const verbs = {
   expect: expectIn,
   // A value kept as `found[name]`, and expected where `want` is given.
   get: async (page, found, name, ...args) => (found[name] = await expectIn(page, found, ...args)),
-  until: (page, found, test, what) => poll(page, test, null, what),
+  until: (page, found, test, what, arg = null) => poll(page, test, arg, what),
   // Another way of typing a line, then an input method's Enter that comes
   // once it no longer composes and must not send it, then Enter.
   way: async (page, found, way, text) => {
@@ -239,7 +239,26 @@ const verbs = {
     }
   },
   do: (page, found, fn) => fn(page, found),
+  // A press as a screen reader or a switch makes it in Firefox: a click of
+  // `detail` 1 with no pointer events.
+  assist: async (page, found, name) => (await page.waitForSelector(button(name)))
+    .evaluate((pressed) => pressed.dispatchEvent(new MouseEvent('click', { bubbles: true, detail: 1 }))),
+  // The digits of `text` tapped on the keypad, the first after `first` ms, the rest `then` ms apart.
+  pace: async (page, found, text, first, then = 200) => {
+    for (const [i, digit] of Array.from(fill(text, found)).entries()) {
+      await tapAt(page, await boxOf(page, button(digit)), i === 0 ? first : then);
+    }
+  },
+  // The sum in `selector`, in ٠١٢٣, shows its first digit left of its last.
+  inOrder: (page, found, selector) => expectIn(page, found, (shown) => {
+    const text = document.querySelector(shown).firstChild;
+    const sum = /[٠-٩]+ [+−×] [٠-٩]+(?: = [٠-٩]+)?/.exec(text.textContent);
+    const range = document.createRange();
+    const leftOf = (at) => range.setStart(text, at) ?? range.setEnd(text, at + 1) ?? range.getBoundingClientRect().left;
+    return sum !== null && leftOf(sum.index) < leftOf(sum.index + sum[0].length - 1);
+  }, selector, true, `the first sum in ${selector} left to right`),
 };
+const bidiControls = /[\u202a-\u202e\u2066-\u2069]/g;
 
 async function run(page, steps, input = byKeys) {
   const found = { input };
@@ -309,13 +328,10 @@ const keyboardUp = (where) => [['height', 464], ...questionShown(`with the keybo
 // ar-EG's sum and its answer in the digits ٠١٢٣, which the game gets in
 // ASCII; its first number leftmost, as written, where the bidi algorithm
 // alone would turn Arabic-Indic ones round.
-const arabicDigits = (where) => [...questionShown(where), ['expect', () => {
-  const [question, line] = ['question', 'line'].map((id) => document.getElementById(id));
-  const sum = question.firstChild;
-  const range = document.createRange();
-  const leftOf = (at) => range.setStart(sum, at) ?? range.setEnd(sum, at + 1) ?? range.getBoundingClientRect().left;
-  return `${question.textContent} ${line.value} ${leftOf(0) < leftOf(sum.length - 3)}`;
-}, null, /^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+ true$/, `${where}: the sum, its answer and its first digit left of its last`]];
+const arabicDigits = (where) => [...questionShown(where), ['expect', (controls) => ['question', 'line']
+  .map((id) => document.getElementById(id)).map((shown) => shown.value ?? shown.textContent).join(' ')
+  .replace(new RegExp(controls, 'g'), ''), bidiControls.source, /^[٠-٩]+ \+ [٠-٩]+ = [٠-٩]+$/,
+`${where}: the sum and its answer`], ['inOrder', '#question']];
 
 // On a tablet with a keyboard case, nothing focused: a tool tapped keeps no
 // focus, so the next line typed reaches the game too. Then a two-player
@@ -352,8 +368,9 @@ const judged = [
     (shown.hidden ? '' : shown.textContent)), null, ([value, hint], found) => value === found.kept && hint !== '',
   'a letter, spaces, full-width digits and four numbers'],
   ['line', '', '{arabic}'], ['see', '^Ana.María: {kept}$', /^Sorry/, '^Bob: {other}$', /^Sorry/, /^Ana.María:$/],
-  ['expect', () => ['who', 'verdict'].map((id) => document.getElementById(id))
-    .map((shown) => (shown.hidden ? '' : shown.textContent)).join(' '), null, (shown, found) =>
+  ['expect', (controls) => ['who', 'verdict'].map((id) => document.getElementById(id))
+    .map((shown) => (shown.hidden ? '' : shown.textContent)).join(' ').replace(new RegExp(controls, 'g'), ''),
+  bidiControls.source, (shown, found) =>
     shown.startsWith('Ana\u00a0María ✗') && shown.endsWith(`Bob: ${found.text} ${found.other}`), 'judged'],
   ['box', 'eight', button('8')], ['keys', '{wrong}\n'.repeat(6)],
   ['see', /^Bob: \d+$/, /^Sorry/, /^Neither/, /^The correct/, ...continuePrompt],
@@ -530,6 +547,63 @@ const readAloudInSpanish = [
     null, 'en ltr true', 'back in English, the page is'],
 ];
 
+// Every way in, with a mouse and a keyboard: presses with no pointer press
+// of their own; ten ⌨ digits, nine kept and said; digits typed with the
+// focus on a key; the continue prompt's choices first in the DOM; a click
+// 0.3 s after another, elsewhere; records the page has no words for.
+const everyWayIn = [
+  ['see', ...mainMenu], ['assist', 'Addition'], ['see', ...gameType], ['assist', 'One player'],
+  ['sum', /^\d+ \+ \d+ =$/], ['click', readAloud], ['do', async (page) => {
+    for (let i = 0; i < 10; ++i) await page.click(button('1'));
+  }], ['expect', () => spoken.splice(0).filter((said) => said === '1').length, null, 9, 'of ten digits, said'],
+  ['click', readAloud], ['do', (page) => page.$eval('#line', (line) => { line.value = ''; })],
+  ['do', (page) => page.focus('#keypad button')], ['line', '{right}'], ['see', /^Correct!!$/, /^You/, ...continuePrompt],
+  ['expect', () => document.getElementById('keys').nextElementSibling.id, null, 'ask', 'the choices followed by'],
+  ['click', button('Main menu')], ['do', () => sleep(300)], ['click', button('Exit')], ['see', /reamain/],
+  ['expect', () => `${words.knows({ question: 'problem', kind: 'constructor' })} ${words.knows({ question: 'exit' })}`,
+    null, 'false true', 'knows a sum of a kind "constructor", and an exit without choices'],
+];
+
+// Tapped as children tap: a fast child's first digit 0.6 s after the sum; a
+// press held 0.75 s on "Help and tips", its bounce 0.25 s later; two
+// children, named from a keyboard, a tap 0.3 s into each turn held back.
+const childrensPace = [
+  ['see', ...mainMenu], ['choose', '1', 'Addition'], ['choose', '1', 'One player'], ['sum', /^\d+ \+ \d+ =$/],
+  ['pace', '{right}', 400], ['press', 'Enter'], ['see', /^Correct!!$/, /^You got 5/, ...continuePrompt],
+  ['choose', '1', 'Main menu'], ['see', ...mainMenu], ['do', async (page) => {
+    const { x, y, width, height } = await boxOf(page, button('Help and tips'));
+    await sleep(settleMs);
+    await page.touchscreen.touchStart(x + width / 2, y + height / 2);
+    await sleep(750);
+    await page.touchscreen.touchEnd();
+    await tapAt(page, { x, y, width, height }, 250);
+  }], ['see', /^4\. Exit$/], ['do', () => sleep(100)],
+  ['expect', () => document.querySelector('main').dataset.asks, null, 'help-menu', 'after a slow press and its bounce'],
+  ['choose', '4', 'Main menu'], ['choose', '1', 'Addition'], ['choose', '2', 'Two players'], ['line', 'Ann', 'Bob'],
+  ['sum', problem, /^Ann:$/], ['pace', '1', 300], ['pace', '{wrong}', settleMs], ['press', 'Enter'],
+  ['see', '^Ann: {wrong}$', /^Sorry/, /^Bob:$/], ['pace', '1', 300], ['pace', '{right}', settleMs], ['press', 'Enter'],
+  ['see', '^Bob: {right}$', /^Great job Bob$/, /^You WON!$/, ...continuePrompt],
+];
+
+// In ar-EG, typed: the tips' sums left to right; a name of two Arabic
+// words, one of a space alone refused, "Sara " sent without its space; the
+// name whole in the log; an answer in ٠١٢٣ sent by Ctrl+D, then Enter.
+const arabicTyped = [
+  ['see', ...mainMenu], ['line', '4', '1'], ['inOrder', '#tips'], ['line', 'x', '1', '2', 'محمد علي', ' '],
+  ['see', /^Enter your name Player 2:$/], ['line', 'Sara '], ['sum', /^Enter your name Player 2: Sara$/, problem, /^محمد.علي:$/],
+  ['expect', () => Array.from(document.querySelectorAll('#transcript bdi'), (name) => name.textContent).join(), null,
+    'محمد\u00a0علي,Sara,محمد\u00a0علي', 'the names isolated in the log'],
+  ['do', (page, found) => { found.arabic = arabicIndic(found.right); }], ['keys', '{arabic}'], ['chord', 'Control+D'],
+  ['keys', '\n'], ['see', '^محمد.علي: {right}$', /^Great job/, /^You Won!$/, ...continuePrompt],
+];
+
+// A catalogue that never comes: within seconds the page plays in English.
+const neverArrives = (page) => page.setRequestInterception(true).then(() => page.on('request', (request) =>
+  (request.url().endsWith('/words/fr.js') ? undefined : request.continue())));
+const wordsWaited = (word, language) => ['until', (want) => !document.documentElement.hasAttribute('data-words-wait') &&
+  document.querySelector('[data-words="tool.keypad"]').textContent === want && document.activeElement.id === 'line',
+`the page shown in ${language}, its line focused`, word];
+
 function watch(page, allowed) {
   page.on('pageerror', (error) => fail(`page error: ${error.message}`));
   page.on('console', (message) => message.type() !== 'error' || fail(`console error: ${message.text()}`));
@@ -687,6 +761,11 @@ const rows = [
     phoneRow(language, setUp, i === 0 && ['ar', 'zh-CN'].includes(language)))),
   { viewport: { width: 320, height: 640 }, touch: true, input: byTaps(), play: [...judged, ...narrowScreen] },
   { setUp: [standInSpeech()], play: readAloudHeard },
+  { setUp: [standInSpeech()], play: everyWayIn },
+  { viewport: { width: 768, height: 1024 }, touch: true, input: byTaps(), play: childrensPace },
+  { setUp: [before(['ar-EG'], {})], play: arabicTyped },
+  { setUp: [before(['de'], {})], play: [wordsWaited('Zahlentasten', 'German')] },
+  { setUp: [before(['fr'], {}), neverArrives], waitUntil: 'domcontentloaded', play: [wordsWaited('Keypad', 'English'), ['line', '1', '1'], ['see', problem]] },
   { setUp: inSpanish, play: readAloudInSpanish },
   { broken: true, setUp: [(page) => page.evaluateOnNewDocument(() => delete window.WebAssembly)], play: [cannotRun] },
   { broken: true, setUp: [(page) => page.setJavaScriptEnabled(false)], play: [
@@ -700,7 +779,7 @@ async function playRow(browser, origin, row) {
   if (row.viewport) await page.setViewport({ ...row.viewport, isMobile: row.touch, hasTouch: row.touch });
   if (!row.broken) watch(page, (url) => url.startsWith(origin));
   for (const setUp of row.setUp ?? []) await setUp(page);
-  await page.goto(`${origin}/`);
+  await page.goto(`${origin}/`, { waitUntil: row.waitUntil ?? 'load' });
   await run(page, row.play, row.input);
   await page.close();
 }
