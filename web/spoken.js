@@ -1,5 +1,6 @@
 // What Read aloud says at each wait: the question, the choice just made, the
-// verdict and the end of a game, in the page's words or the game's English.
+// verdict and the end of a game, in the page's words or the game's English;
+// and in which of the device's voices.
 //
 // It comes from the game's record at each wait (null once the game has
 // ended) and from the page's own words ('say.' and 'tips.' in web/words/),
@@ -93,6 +94,34 @@ var spokenWords = (function spokenWords() {
     return found;
   }
 
+  // The voice, among those listed, for a language: that of the browser's own
+  // tag for it (zh-TW, ar-EG), as the digits follow that tag; else that of
+  // the language's own tag (pt-BR before pt-PT); else one written in its
+  // script, so that a Traditional page with a zh-TW browser and no zh-TW
+  // voice takes Cantonese zh-HK before zh-CN; else any. Within each, one on
+  // the device itself, so that the one file and the installed app speak
+  // offline, and the system's own choice.
+  function voiceFor(voices, language, browserTags) {
+    const tagOf = (voice) => voice.lang.replace('_', '-').toLowerCase();
+    const primary = (tag) => tag.split('-')[0];
+    const script = (tag) => {
+      try {
+        return new Intl.Locale(tag).maximize().script;
+      } catch {
+        return null;  // no tag a locale can be made of
+      }
+    };
+    const page = language.toLowerCase();
+    const ours = voices.filter((voice) => primary(tagOf(voice)) === primary(page));
+    const own = browserTags.map((tag) => tag.toLowerCase())
+      .find((tag) => primary(tag) === primary(page) && script(tag) === script(page));
+    const tiers = [own, page].map((wanted) => ours.filter((voice) => tagOf(voice) === wanted))
+      .concat([ours.filter((voice) => script(tagOf(voice)) === script(page)), ours]);
+    const found = tiers.find((tier) => tier.length > 0) ?? [];
+    return found.find((voice) => voice.localService && voice.default) ??
+      found.find((voice) => voice.localService) ?? found.find((voice) => voice.default) ?? found[0] ?? null;
+  }
+
   function written(text) {
     gameText += text;
   }
@@ -128,5 +157,5 @@ var spokenWords = (function spokenWords() {
     return record === undefined ? null : screenWords(record);
   }
 
-  return { written, sent, waiting, screen, turnsOf };
+  return { written, sent, waiting, screen, turnsOf, voiceFor };
 })();
