@@ -12,6 +12,7 @@ var spokenWords = (function spokenWords() {
   let record;  // the wait the game is at: undefined before the page's first
   let lineSent = null;  // the line sent since that wait, if any
   let gameText = '';  // what the game wrote since the last line sent
+  let taught = false;  // how to answer said since the page opened: a game is often one sum
 
   // A list said as the language says one, each item as the table has it.
   function list(keys) {
@@ -24,11 +25,13 @@ var spokenWords = (function spokenWords() {
   }
 
   // The page's tips as a voice reads them: a pause at the end of each line,
-  // and the signs of a sum said as the sums are.
+  // and the signs of a sum said as the sums are, "=" too, which each voice
+  // would otherwise say its own way.
   function tipsWords(kind) {
-    const signs = { '+': 'addition', '−': 'subtraction', '×': 'multiplication' };
+    const signs = { '+': 'say.operator.addition', '−': 'say.operator.subtraction',
+      '×': 'say.operator.multiplication', '=': 'say.equals' };
     return say(`tips.${kind}`).split('\n')
-      .map((line) => line.trim().replace(/ ([+−×]) /g, (_, sign) => ` ${say(`say.operator.${signs[sign]}`)} `))
+      .map((line) => line.trim().replace(/ ([+−×=]) /g, (_, sign) => ` ${say(signs[sign])} `))
       .map((line) => (/\p{P}$/u.test(line) ? line : `${line}.`)).join(' ');
   }
 
@@ -131,25 +134,38 @@ var spokenWords = (function spokenWords() {
     lineSent = line;
   }
 
+  // How to answer, for the device in hand: a touch screen's keypad is
+  // tapped, a keyboard's Enter pressed.
+  function howToAnswer() {
+    return say(pageTools.touch ? 'say.how-to-answer' : 'say.how-to-answer.keyboard');
+  }
+
   // What is said at a wait: the banner's title at the page's first, the
   // choice just made, the verdict on the answer just sent, then the screen,
-  // and at a game's first sum how to answer it; put into words only when
-  // Read aloud speaks them. An empty line that leaves the game where it was
-  // changes nothing heard: then null.
+  // and how to answer at the first sum heard since the page opened; put into
+  // words only when Read aloud speaks them. A child who sends a sum nothing
+  // may not know how to answer: only that is said. Any other empty line that
+  // leaves the game where it was changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
     const line = lineSent;
     record = asked;
     lineSent = null;
-    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return null;
+    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) {
+      return asked?.question === 'problem' ? () => [howToAnswer()] : null;
+    }
     const title = before === undefined && asked?.question === 'main-menu' ? gameText : null;
-    return () => [
-      ...(title !== null ? titleWords(title) : []),
-      ...(before && line !== null ? chosenWords(before, line) : []),
-      ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
-      ...screenWords(asked),
-      ...(asked?.question === 'problem' && before?.question !== 'problem' ? [say('say.how-to-answer')] : []),
-    ];
+    const teach = asked?.question === 'problem' && !taught;
+    return () => {
+      taught ||= teach;
+      return [
+        ...(title !== null ? titleWords(title) : []),
+        ...(before && line !== null ? chosenWords(before, line) : []),
+        ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
+        ...screenWords(asked),
+        ...(teach ? [howToAnswer()] : []),
+      ];
+    };
   }
 
   // The screen the game is at, or null before its first wait.
