@@ -4,7 +4,8 @@
 // language has. Then every name the game's record can tell, read from the C++
 // tables, against the English keys the page builds from it. It says what is
 // missing, for whoever adds or mends a language or a screen. Last, what the
-// line keeps of what is typed at each kind of question.
+// line keeps of what is typed at each kind of question, and the voice Read
+// aloud takes.
 //
 // Usage: node page_test.js WORDS_FOLDER SOURCE_ROOT
 'use strict';
@@ -48,6 +49,21 @@ for (const [language, catalogue] of Object.entries(catalogues)) {
       fault(language, key, `puts in ${placeholders(said) || 'nothing'}, English ${placeholders(message)}`);
     }
   }
+}
+// Words a child hears wrong unless each language says them so, a row a
+// language: the × 11 tip says the digit is written twice (8 twice is 16),
+// and no choice said holds a "：", where a Chinese voice pauses as between
+// two choices.
+const writtenTwice = { en: 'written with', ar: 'نكتب الرقم مرتين', de: 'schreibt man', es: 'se escribe',
+  fr: 's’écrit', it: 'si scrive', pl: 'zapisana', 'pt-BR': 'se escreve', uk: 'записується',
+  tr: 'o rakam iki kez yan yana yazılır', 'zh-CN': '写两遍', 'zh-Hant': '寫兩次' };
+for (const [language, catalogue] of Object.entries(catalogues)) {
+  const eleven = catalogue['tips.multiplication']?.split('\n').find((line) => line.includes('× 11 ='));
+  if (!eleven?.includes(writtenTwice[language] ?? '(no row in page_test.js)')) {
+    fault(language, 'tips.multiplication', `the × 11 tip, ${eleven}, doesn't say ${writtenTwice[language]}`);
+  }
+  const paused = Object.keys(catalogue).filter((key) => key.startsWith('say.choice') && catalogue[key].includes('：'));
+  for (const key of paused) fault(language, key, 'a pause inside a choice said');
 }
 const listed = fs.readFileSync(path.join(folder, '..', 'words.js'), 'utf8').match(/const languages = \[(.*)\];/)[1];
 for (const language of Object.keys(catalogues).filter((tag) => !listed.includes(`'${tag}'`))) {
@@ -120,6 +136,26 @@ for (const [question, typed, kept, said] of lineCases) {
     fault('line', `${question} ${JSON.stringify(typed)}`, `${JSON.stringify(got)}, wanted ${JSON.stringify(expected)}`);
   }
 }
+// The voice Read aloud takes: for the page's language and the browser's
+// languages, among voices by tag (l on the device, d the system's choice).
+globalThis.words = { say: () => '' };
+vm.runInThisContext(read('web/spoken.js'));
+const voiceCases = [
+  ['zh-Hant', 'zh-TW', 'zh-HK:l zh-CN:ld zh-TW', 'zh-TW'],
+  ['zh-Hant', 'zh-TW', 'zh-CN:ld zh-HK', 'zh-HK'],
+  ['zh-CN', 'zh-TW en', 'zh-TW:ld zh-CN', 'zh-CN'],
+  ['ar', 'ar-EG', 'ar-SA:ld ar_EG', 'ar_EG'],
+  ['pt-BR', 'en-US', 'pt-PT:ld pt-BR', 'pt-BR'],
+  ['es', 'es-MX es', 'es-ES:d es-MX:l en-GB:ld', 'es-MX'],
+  ['es', 'en', 'es-ES es-US:d es-MX:l', 'es-MX'],
+  ['de', 'de-DE', 'en-GB:ld', 'none'],
+];
+for (const [language, browser, listed, wanted] of voiceCases) {
+  const voices = listed.split(' ').map((voice) => voice.split(':')).map(([lang, is = '']) =>
+    ({ lang, localService: is.includes('l'), default: is.includes('d') }));
+  const got = spokenWords.voiceFor(voices, language, browser.split(' '))?.lang ?? 'none';
+  if (got !== wanted) fault('voice', `${language} in ${browser} among ${listed}`, `${got}, wanted ${wanted}`);
+}
 console.log(`${Object.keys(catalogues).length} catalogues, ${new Set(keys).size} keys from the game, ` +
-  `${lineCases.length} lines typed, ${faults} faults`);
+  `${lineCases.length} lines typed, ${voiceCases.length} voices chosen, ${faults} faults`);
 process.exit(faults === 0 ? 0 : 1);

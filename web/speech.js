@@ -1,8 +1,9 @@
 // Read aloud: the page speaks the game for children who can't read it yet,
 // in a voice of each language, once the browser lets it, or says why not.
 //
-// What it says comes from spoken.js. The "Read aloud" button turns it on and
-// off, and "Say it again" says the open question whether it is on or off.
+// What it says, and in which voice, comes from spoken.js. The "Read aloud"
+// button turns it on and off, and "Say it again" says the open question
+// whether it is on or off.
 var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
@@ -20,18 +21,8 @@ var readAloud = (function readAloud() {
   let noVoice = null;  // the note's key, while it shows
   let current = null;  // the utterance being said, until it ends
 
-  // A voice of the language, its own region's first (pt-BR before pt-PT,
-  // zh-CN before zh-TW); on the device itself where there is one, so that
-  // the one file and the installed app speak offline; the system's own
-  // choice among those.
   function voiceFor(language) {
-    const tag = (voice) => voice.lang.replace('_', '-').toLowerCase();
-    const all = synth.getVoices();
-    const same = all.filter((voice) => tag(voice) === language.toLowerCase());
-    const voices = same.length > 0 ? same :
-      all.filter((voice) => tag(voice).split('-')[0] === language.split('-')[0].toLowerCase());
-    return voices.find((voice) => voice.localService && voice.default) ??
-      voices.find((voice) => voice.localService) ?? voices.find((voice) => voice.default) ?? voices[0] ?? null;
+    return spokenWords.voiceFor(synth.getVoices(), language, navigator.languages ?? [navigator.language]);
   }
 
   // While Read aloud speaks, a screen reader's reading of the log would be a

@@ -1,5 +1,6 @@
 // What Read aloud says at each wait: the question, the choice just made, the
-// verdict and the end of a game, in the page's words or the game's English.
+// verdict and the end of a game, in the page's words or the game's English;
+// and in which of the device's voices.
 //
 // It comes from the game's record at each wait (null once the game has
 // ended) and from the page's own words ('say.' and 'tips.' in web/words/),
@@ -11,6 +12,7 @@ var spokenWords = (function spokenWords() {
   let record;  // the wait the game is at: undefined before the page's first
   let lineSent = null;  // the line sent since that wait, if any
   let gameText = '';  // what the game wrote since the last line sent
+  let taught = false;  // how to answer said since the page opened: a game is often one sum
 
   // A list said as the language says one, each item as the table has it.
   function list(keys) {
@@ -23,11 +25,13 @@ var spokenWords = (function spokenWords() {
   }
 
   // The page's tips as a voice reads them: a pause at the end of each line,
-  // and the signs of a sum said as the sums are.
+  // and the signs of a sum said as the sums are, "=" too, which each voice
+  // would otherwise say its own way.
   function tipsWords(kind) {
-    const signs = { '+': 'addition', '−': 'subtraction', '×': 'multiplication' };
+    const signs = { '+': 'say.operator.addition', '−': 'say.operator.subtraction',
+      '×': 'say.operator.multiplication', '=': 'say.equals' };
     return say(`tips.${kind}`).split('\n')
-      .map((line) => line.trim().replace(/ ([+−×]) /g, (_, sign) => ` ${say(`say.operator.${signs[sign]}`)} `))
+      .map((line) => line.trim().replace(/ ([+−×=]) /g, (_, sign) => ` ${say(signs[sign])} `))
       .map((line) => (/\p{P}$/u.test(line) ? line : `${line}.`)).join(' ');
   }
 
@@ -93,6 +97,34 @@ var spokenWords = (function spokenWords() {
     return found;
   }
 
+  // The voice, among those listed, for a language: that of the browser's own
+  // tag for it (zh-TW, ar-EG), as the digits follow that tag; else that of
+  // the language's own tag (pt-BR before pt-PT); else one written in its
+  // script, so that a Traditional page with a zh-TW browser and no zh-TW
+  // voice takes Cantonese zh-HK before zh-CN; else any. Within each, one on
+  // the device itself, so that the one file and the installed app speak
+  // offline, and the system's own choice.
+  function voiceFor(voices, language, browserTags) {
+    const tagOf = (voice) => voice.lang.replace('_', '-').toLowerCase();
+    const primary = (tag) => tag.split('-')[0];
+    const script = (tag) => {
+      try {
+        return new Intl.Locale(tag).maximize().script;
+      } catch {
+        return null;  // no tag a locale can be made of
+      }
+    };
+    const page = language.toLowerCase();
+    const ours = voices.filter((voice) => primary(tagOf(voice)) === primary(page));
+    const own = browserTags.map((tag) => tag.toLowerCase())
+      .find((tag) => primary(tag) === primary(page) && script(tag) === script(page));
+    const tiers = [own, page].map((wanted) => ours.filter((voice) => tagOf(voice) === wanted))
+      .concat([ours.filter((voice) => script(tagOf(voice)) === script(page)), ours]);
+    const found = tiers.find((tier) => tier.length > 0) ?? [];
+    return found.find((voice) => voice.localService && voice.default) ??
+      found.find((voice) => voice.localService) ?? found.find((voice) => voice.default) ?? found[0] ?? null;
+  }
+
   function written(text) {
     gameText += text;
   }
@@ -102,25 +134,38 @@ var spokenWords = (function spokenWords() {
     lineSent = line;
   }
 
+  // How to answer, for the device in hand: a touch screen's keypad is
+  // tapped, a keyboard's Enter pressed.
+  function howToAnswer() {
+    return say(pageTools.touch ? 'say.how-to-answer' : 'say.how-to-answer.keyboard');
+  }
+
   // What is said at a wait: the banner's title at the page's first, the
   // choice just made, the verdict on the answer just sent, then the screen,
-  // and at a game's first sum how to answer it; put into words only when
-  // Read aloud speaks them. An empty line that leaves the game where it was
-  // changes nothing heard: then null.
+  // and how to answer at the first sum heard since the page opened; put into
+  // words only when Read aloud speaks them. A child who sends a sum nothing
+  // may not know how to answer: only that is said. Any other empty line that
+  // leaves the game where it was changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
     const line = lineSent;
     record = asked;
     lineSent = null;
-    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) return null;
+    if (line !== null && line.trim() === '' && JSON.stringify(asked) === JSON.stringify(before)) {
+      return asked?.question === 'problem' ? () => [howToAnswer()] : null;
+    }
     const title = before === undefined && asked?.question === 'main-menu' ? gameText : null;
-    return () => [
-      ...(title !== null ? titleWords(title) : []),
-      ...(before && line !== null ? chosenWords(before, line) : []),
-      ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
-      ...screenWords(asked),
-      ...(asked?.question === 'problem' && before?.question !== 'problem' ? [say('say.how-to-answer')] : []),
-    ];
+    const teach = asked?.question === 'problem' && !taught;
+    return () => {
+      taught ||= teach;
+      return [
+        ...(title !== null ? titleWords(title) : []),
+        ...(before && line !== null ? chosenWords(before, line) : []),
+        ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
+        ...screenWords(asked),
+        ...(teach ? [howToAnswer()] : []),
+      ];
+    };
   }
 
   // The screen the game is at, or null before its first wait.
@@ -128,5 +173,5 @@ var spokenWords = (function spokenWords() {
     return record === undefined ? null : screenWords(record);
   }
 
-  return { written, sent, waiting, screen, turnsOf };
+  return { written, sent, waiting, screen, turnsOf, voiceFor };
 })();

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Tipps für Plusaufgaben',
   'ask.tips.subtraction': 'Tipps für Minusaufgaben',
   'ask.tips.multiplication': 'Tipps für Malaufgaben',
-  'ask.name': 'Nummer {player}, wie heißt du?',
+  'ask.name': 'Du bist Nummer {player}. Wie heißt du?',
   'ask.continue': 'Und jetzt?',
   'ask.exit': 'Spiel beenden?',
 
@@ -45,8 +45,8 @@
   'hint.key': 'Tippe auf einen der Knöpfe.',
   'instructions': 'Schreib deine Antwort und drück die Eingabetaste. Die Rücktaste löscht.',
 
-  'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen des Geräts lässt sich eine hinzufügen, unter „Sprachausgabe“ oder „Gesprochene Inhalte“.',
-  'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen des Geräts lässt sich eine hinzufügen, unter „Sprachausgabe“ oder „Gesprochene Inhalte“.',
+  'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
+  'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
   'note.cannot-run': 'Dieser Browser kann Orvanell nicht starten. Mit einem aktuellen oder einem anderen Browser lässt es sich spielen.',
 
   'tool.smaller': 'Kleinere Schrift',
@@ -68,7 +68,7 @@
   'say.ask.main-menu': 'Was spielen wir?',
   'say.ask.game-type': 'Ein Spieler oder zwei?',
   'say.ask.help-menu': 'Welche Tipps?',
-  'say.ask.name': 'Nummer {player}, wie heißt du?',
+  'say.ask.name': 'Du bist Nummer {player}. Wie heißt du?',
   'say.ask.exit': 'Spiel beenden?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
@@ -90,16 +90,18 @@
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'minus',
   'say.operator.multiplication': 'mal',
+  'say.equals': 'ist',
   'say.sum': 'Wie viel ist {first} {operator} {second}?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Richtig!',
   'say.wrong': 'Diesmal nicht.',
-  'say.answer': 'Die Antwort ist {answer}.',
+  'say.answer': 'Die Antwort war {answer}.',
   'say.points': { one: 'Du hast {count} Punkt.', other: 'Du hast {count} Punkte.' },
   'say.winner': '{name} gewinnt!',
   'say.neither': 'Keiner hat gewonnen.',
   'say.ended': 'Das Spiel ist aus. Willst du nochmal spielen? Tippe auf den grünen Knopf.',
   'say.how-to-answer': 'Tippe auf die Zahlen, dann auf den grünen Knopf.',
+  'say.how-to-answer.keyboard': 'Schreib die Zahl und drück dann Enter.',
   'say.missed': 'Gut versucht! Die nächste schaffst du.',
 
   'tips.addition': 'Plus 0, und die Zahl bleibt gleich: 7 + 0 = 7.\n' +
@@ -111,9 +113,9 @@
     'Zu wenig Einer in der ersten Zahl? Tausche 1 Zehner in 10 Einer um.',
   'tips.multiplication': 'Eine Zahl mal 1 bleibt gleich: 4 × 1 = 4.\n' +
     'Eine Zahl mal 0 ist 0: 4 × 0 = 0.\n' +
-    'Eine ganze Zahl mal 5 endet auf 5 oder 0: 3 × 5 = 15.\n' +
-    'Eine ganze Zahl mal 10 bekommt hinten eine 0: 6 × 10 = 60.\n' +
-    'Eine einstellige Zahl mal 11 ist diese Ziffer zweimal: 8 × 11 = 88.\n' +
+    'Eine Zahl mal 5 endet auf 5 oder 0: 3 × 5 = 15.\n' +
+    'Eine Zahl mal 10 bekommt hinten eine 0: 6 × 10 = 60.\n' +
+    'Eine einstellige Zahl mal 11 schreibt man mit dieser Ziffer zweimal: 8 × 11 = 88.\n' +
     'Von 9 × 1 bis 9 × 10 ergeben die Ziffern des Ergebnisses zusammen 9.\n' +
     '9 × 2 = 18, und 1 + 8 = 9.\n' +
     '9 × 5 = 45, und 4 + 5 = 9.\n' +

@@ -10,7 +10,7 @@
   'ask.tips.addition': 'Adding tips',
   'ask.tips.subtraction': 'Taking away tips',
   'ask.tips.multiplication': 'Times tips',
-  'ask.name': 'Player {player}, what is your name?',
+  'ask.name': 'You are player {player}. What is your name?',
   'ask.continue': 'What next?',
   'ask.exit': 'Leave the game?',
 
@@ -52,8 +52,8 @@
   'instructions': 'Type your answer and press Enter. Backspace erases.',
 
   // Notes.
-  'note.no-voice': "This device has no voice to read with. One can be added in the device's Settings, under Text-to-speech or Spoken Content.",
-  'note.no-voice.language': "This device has no English voice. One can be added in the device's Settings, under Text-to-speech or Spoken Content.",
+  'note.no-voice': "This device has no voice to read with. You can add one in the device's Settings › Accessibility, under Text-to-speech or Spoken Content.",
+  'note.no-voice.language': "This device has no English voice. You can add one in the device's Settings › Accessibility, under Text-to-speech or Spoken Content.",
   'note.cannot-run': "This browser can't run Orvanell. Updating the browser, or opening the page in another one, will let you play.",
 
   // The tools' names, for those who can't see their symbols.
@@ -72,7 +72,8 @@
   // Said aloud, for a child who can't read yet: short, in whole sentences,
   // each choice named by the picture on its button where the picture is all
   // a child can match. A list's items come between 'say.list.between', and
-  // the list ends as 'say.list' ends it.
+  // the list ends as 'say.list' ends it. 'say.equals' is "=" in a tip said,
+  // and how to answer is said for a touch screen or, '.keyboard', a keyboard.
   'say.title': '{title}.',
   'say.chosen': '{choice}.',
   'say.list': '{items}.',
@@ -80,7 +81,7 @@
   'say.ask.main-menu': 'What shall we play?',
   'say.ask.game-type': 'One player or two?',
   'say.ask.help-menu': 'Which tips?',
-  'say.ask.name': 'Player {player}, what is your name?',
+  'say.ask.name': 'You are player {player}. What is your name?',
   'say.ask.exit': 'Leave the game?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
@@ -102,17 +103,19 @@
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'minus',
   'say.operator.multiplication': 'times',
+  'say.equals': 'is',
   'say.sum': '{first} {operator} {second} equals?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Right!',
   'say.wrong': 'Not this time.',
-  'say.answer': 'It was {answer}.',
+  'say.answer': 'The answer was {answer}.',
   'say.points': { one: 'You got {count} point.', other: 'You got {count} points.' },
   'say.winner': '{name} wins!',
   'say.neither': 'Nobody won.',
   'say.ended': 'The game is over. To play again, tap the green button.',
   'say.how-to-answer': 'Tap the numbers, then the green button.',
-  'say.missed': 'Good try! You will get the next one.',
+  'say.how-to-answer.keyboard': 'Type the number, then press Enter.',
+  'say.missed': "Good try! You'll get the next one!",
 
   // Each tips screen's tips, shown and said in place of the game's English:
   // a short sentence a line, for a child of five to nine, with the game's
@@ -126,9 +129,9 @@
     'Too few ones in the first number? Borrow 1 ten from it: that makes 10 more ones.',
   'tips.multiplication': 'A number times 1 stays the same: 4 × 1 = 4.\n' +
     'A number times 0 is 0: 4 × 0 = 0.\n' +
-    'A whole number times 5 ends in 5 or 0: 3 × 5 = 15.\n' +
-    'A whole number times 10 gets a 0 on the end: 6 × 10 = 60.\n' +
-    'A one-digit number times 11 is that digit twice: 8 × 11 = 88.\n' +
+    'A number times 5 ends in 5 or 0: 3 × 5 = 15.\n' +
+    'A number times 10 gets a 0 on the end: 6 × 10 = 60.\n' +
+    'A one-digit number times 11 is written with that digit twice: 8 × 11 = 88.\n' +
     'From 9 × 1 to 9 × 10, the digits of the answer add up to 9.\n' +
     '9 × 2 = 18, and 1 + 8 = 9.\n' +
     '9 × 5 = 45, and 4 + 5 = 9.\n' +

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Trucos para sumar',
   'ask.tips.subtraction': 'Trucos para restar',
   'ask.tips.multiplication': 'Trucos para multiplicar',
-  'ask.name': 'Número {player}, ¿cómo te llamas?',
+  'ask.name': 'Eres el número {player}. ¿Cómo te llamas?',
   'ask.continue': '¿Y ahora qué?',
   'ask.exit': '¿Salir del juego?',
 
@@ -45,8 +45,8 @@
   'hint.key': 'Toca uno de los botones.',
   'instructions': 'Escribe tu respuesta y presiona Enter. La tecla de retroceso borra.',
 
-  'note.no-voice': 'Este dispositivo no tiene ninguna voz para leer. Se puede añadir una en Configuración o Ajustes, en “Texto a voz” o “Contenido leído”.',
-  'note.no-voice.language': 'Este dispositivo no tiene voz en español. Se puede añadir una en Configuración o Ajustes, en “Texto a voz” o “Contenido leído”.',
+  'note.no-voice': 'Este dispositivo no tiene ninguna voz para leer. Se puede añadir una en Configuración o Ajustes › Accesibilidad, en “Texto a voz” o “Contenido leído”.',
+  'note.no-voice.language': 'Este dispositivo no tiene voz en español. Se puede añadir una en Configuración o Ajustes › Accesibilidad, en “Texto a voz” o “Contenido leído”.',
   'note.cannot-run': 'Este navegador no puede abrir Orvanell. Para jugar, actualiza el navegador o abre la página en otro.',
 
   'tool.smaller': 'Letra más pequeña',
@@ -68,7 +68,7 @@
   'say.ask.main-menu': '¿A qué jugamos?',
   'say.ask.game-type': '¿Uno o dos jugadores?',
   'say.ask.help-menu': '¿Qué trucos?',
-  'say.ask.name': 'Número {player}, ¿cómo te llamas?',
+  'say.ask.name': 'Eres el número {player}. ¿Cómo te llamas?',
   'say.ask.exit': '¿Salir del juego?',
   'say.choice.main-menu.1': 'más',
   'say.choice.main-menu.2': 'menos',
@@ -90,16 +90,18 @@
   'say.operator.addition': 'más',
   'say.operator.subtraction': 'menos',
   'say.operator.multiplication': 'por',
+  'say.equals': 'es',
   'say.sum': '¿Cuánto es {first} {operator} {second}?',
   'say.turn': '{name}: {sum}',
   'say.right': '¡Muy bien!',
   'say.wrong': 'Esta vez no.',
-  'say.answer': 'Era {answer}.',
+  'say.answer': 'La respuesta era {answer}.',
   'say.points': { one: '¡Tienes {count} punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
   'say.winner': '¡Gana {name}!',
   'say.neither': 'Nadie ganó.',
   'say.ended': 'Se acabó el juego. Para jugar otra vez, toca el botón verde.',
   'say.how-to-answer': 'Toca los números y luego el botón verde.',
+  'say.how-to-answer.keyboard': 'Escribe el número y luego presiona Enter.',
   'say.missed': '¡Buen intento! La próxima te saldrá.',
 
   'tips.addition': 'Si sumas 0, el número no cambia: 7 + 0 = 7.\n' +
@@ -111,9 +113,9 @@
     '¿Faltan unidades en el primer número? Pide prestada 1 decena: son 10 unidades más.',
   'tips.multiplication': 'Un número por 1 no cambia: 4 × 1 = 4.\n' +
     'Un número por 0 da 0: 4 × 0 = 0.\n' +
-    'Un número entero por 5 termina en 5 o en 0: 3 × 5 = 15.\n' +
-    'Un número entero por 10 lleva un 0 al final: 6 × 10 = 60.\n' +
-    'Un número de una cifra por 11 es esa cifra dos veces: 8 × 11 = 88.\n' +
+    'Un número por 5 termina en 5 o en 0: 3 × 5 = 15.\n' +
+    'Un número por 10 lleva un 0 al final: 6 × 10 = 60.\n' +
+    'Un número de una cifra por 11 se escribe con esa cifra dos veces: 8 × 11 = 88.\n' +
     'De 9 × 1 a 9 × 10, las cifras del resultado suman 9.\n' +
     '9 × 2 = 18, y 1 + 8 = 9.\n' +
     '9 × 5 = 45, y 4 + 5 = 9.\n' +

@@ -8,7 +8,7 @@
   'ask.tips.addition': 'Astuces pour additionner',
   'ask.tips.subtraction': 'Astuces pour soustraire',
   'ask.tips.multiplication': 'Astuces pour multiplier',
-  'ask.name': 'Numéro {player}, comment tu t’appelles\u00a0?',
+  'ask.name': 'Tu es le numéro {player}. Comment tu t’appelles\u00a0?',
   'ask.continue': 'Et maintenant\u00a0?',
   'ask.exit': 'Quitter le jeu\u00a0?',
 
@@ -46,8 +46,8 @@
   'hint.key': 'Appuie sur un des boutons.',
   'instructions': 'Écris ta réponse et appuie sur Entrée. La touche Retour arrière efface.',
 
-  'note.no-voice': 'Cet appareil n’a pas de voix pour lire. On peut en ajouter une dans les Réglages ou les Paramètres de l’appareil, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
-  'note.no-voice.language': 'Cet appareil n’a pas de voix française. On peut en ajouter une dans les Réglages ou les Paramètres de l’appareil, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
+  'note.no-voice': 'Cet appareil n’a pas de voix pour lire. On peut en ajouter une dans Réglages ou Paramètres › Accessibilité, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
+  'note.no-voice.language': 'Cet appareil n’a pas de voix française. On peut en ajouter une dans Réglages ou Paramètres › Accessibilité, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
   'note.cannot-run': 'Ce navigateur ne peut pas lancer Orvanell. Pour jouer, il faut le mettre à jour ou ouvrir la page dans un autre navigateur.',
 
   'tool.smaller': 'Texte plus petit',
@@ -69,7 +69,7 @@
   'say.ask.main-menu': 'On joue à quoi\u00a0?',
   'say.ask.game-type': 'Un joueur ou deux\u00a0?',
   'say.ask.help-menu': 'Quelles astuces\u00a0?',
-  'say.ask.name': 'Numéro {player}, comment tu t’appelles\u00a0?',
+  'say.ask.name': 'Tu es le numéro {player}. Comment tu t’appelles\u00a0?',
   'say.ask.exit': 'Quitter le jeu\u00a0?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'moins',
@@ -91,17 +91,19 @@
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'moins',
   'say.operator.multiplication': 'fois',
+  'say.equals': 'font',
   'say.sum': 'Combien font {first} {operator} {second}\u00a0?',
   'say.turn': '{name}\u00a0: {sum}',
   'say.right': 'Bravo\u00a0!',
   'say.wrong': 'Pas cette fois.',
-  'say.answer': 'C’était {answer}.',
+  'say.answer': 'La réponse était {answer}.',
   'say.points': { one: 'Tu as gagné {count} point.', many: 'Tu as gagné {count} points.', other: 'Tu as gagné {count} points.' },
   'say.winner': '{name} a gagné\u00a0!',
   'say.neither': 'Personne n’a gagné.',
   'say.ended': 'La partie est finie. Pour rejouer, appuie sur le bouton vert.',
   'say.how-to-answer': 'Appuie sur les chiffres, puis sur le bouton vert.',
-  'say.missed': 'Bien essayé\u00a0! Tu auras la prochaine.',
+  'say.how-to-answer.keyboard': 'Écris le nombre, puis appuie sur Entrée.',
+  'say.missed': 'Bien essayé\u00a0! Tu trouveras la prochaine\u00a0!',
 
   'tips.addition': 'Quand tu ajoutes 0, le nombre ne change pas\u00a0: 7 + 0 = 7.\n' +
     'Essaie de voir les nombres dans ta tête.\n' +
@@ -112,9 +114,9 @@
     'Pas assez d’unités dans le premier nombre\u00a0? Casse 1 dizaine\u00a0: ça fait 10 unités de plus.',
   'tips.multiplication': 'Un nombre fois 1 ne change pas\u00a0: 4 × 1 = 4.\n' +
     'Un nombre fois 0 fait 0\u00a0: 4 × 0 = 0.\n' +
-    'Un nombre entier fois 5 finit par 5 ou par 0\u00a0: 3 × 5 = 15.\n' +
-    'Un nombre entier fois 10 prend un 0 à la fin\u00a0: 6 × 10 = 60.\n' +
-    'Un chiffre fois 11, c’est ce chiffre deux fois\u00a0: 8 × 11 = 88.\n' +
+    'Un nombre fois 5 finit par 5 ou par 0\u00a0: 3 × 5 = 15.\n' +
+    'Un nombre fois 10 prend un 0 à la fin\u00a0: 6 × 10 = 60.\n' +
+    'Un nombre à un chiffre fois 11 s’écrit avec ce chiffre deux fois\u00a0: 8 × 11 = 88.\n' +
     'De 9 × 1 à 9 × 10, les chiffres du résultat, additionnés, font 9.\n' +
     '9 × 2 = 18, et 1 + 8 = 9.\n' +
     '9 × 5 = 45, et 4 + 5 = 9.\n' +

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Trucchi per le addizioni',
   'ask.tips.subtraction': 'Trucchi per le sottrazioni',
   'ask.tips.multiplication': 'Trucchi per le moltiplicazioni',
-  'ask.name': 'Numero {player}, come ti chiami?',
+  'ask.name': 'Sei il numero {player}. Come ti chiami?',
   'ask.continue': 'E adesso?',
   'ask.exit': 'Uscire dal gioco?',
 
@@ -45,8 +45,8 @@
   'hint.key': 'Tocca uno dei pulsanti.',
   'instructions': 'Scrivi la risposta e premi Invio. Il tasto Backspace cancella.',
 
-  'note.no-voice': 'Questo dispositivo non ha una voce per leggere. Se ne può aggiungere una nelle Impostazioni del dispositivo, alla voce «Sintesi vocale» o «Contenuto letto ad alta voce».',
-  'note.no-voice.language': 'Questo dispositivo non ha una voce italiana. Se ne può aggiungere una nelle Impostazioni del dispositivo, alla voce «Sintesi vocale» o «Contenuto letto ad alta voce».',
+  'note.no-voice': 'Questo dispositivo non ha una voce per leggere. Se ne può aggiungere una in Impostazioni › Accessibilità, nella sezione «Sintesi vocale» o «Contenuto letto ad alta voce».',
+  'note.no-voice.language': 'Questo dispositivo non ha una voce italiana. Se ne può aggiungere una in Impostazioni › Accessibilità, nella sezione «Sintesi vocale» o «Contenuto letto ad alta voce».',
   'note.cannot-run': 'Questo browser non riesce ad avviare Orvanell. Per giocare, aggiorna il browser o apri la pagina con un altro.',
 
   'tool.smaller': 'Testo più piccolo',
@@ -68,7 +68,7 @@
   'say.ask.main-menu': 'A cosa giochiamo?',
   'say.ask.game-type': 'Un giocatore o due?',
   'say.ask.help-menu': 'Quali trucchi?',
-  'say.ask.name': 'Numero {player}, come ti chiami?',
+  'say.ask.name': 'Sei il numero {player}. Come ti chiami?',
   'say.ask.exit': 'Uscire dal gioco?',
   'say.choice.main-menu.1': 'più',
   'say.choice.main-menu.2': 'meno',
@@ -90,16 +90,18 @@
   'say.operator.addition': 'più',
   'say.operator.subtraction': 'meno',
   'say.operator.multiplication': 'per',
+  'say.equals': 'fa',
   'say.sum': 'Quanto fa {first} {operator} {second}?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Giusto!',
   'say.wrong': 'Stavolta no.',
-  'say.answer': 'Era {answer}.',
+  'say.answer': 'La risposta era {answer}.',
   'say.points': { one: 'Hai fatto {count} punto.', many: 'Hai fatto {count} punti.', other: 'Hai fatto {count} punti.' },
   'say.winner': 'Vince {name}!',
   'say.neither': 'Nessuno ha vinto.',
   'say.ended': 'La partita è finita. Per giocare ancora, tocca il pulsante verde.',
   'say.how-to-answer': 'Tocca i numeri e poi il pulsante verde.',
+  'say.how-to-answer.keyboard': 'Scrivi il numero e poi premi Invio.',
   'say.missed': 'Bel tentativo! La prossima la indovini.',
 
   'tips.addition': 'Se aggiungi 0, il numero resta uguale: 7 + 0 = 7.\n' +
@@ -111,9 +113,9 @@
     'Non bastano le unità del primo numero? Cambia 1 decina in 10 unità.',
   'tips.multiplication': 'Un numero per 1 resta uguale: 4 × 1 = 4.\n' +
     'Un numero per 0 fa 0: 4 × 0 = 0.\n' +
-    'Un numero intero per 5 finisce con 5 o con 0: 3 × 5 = 15.\n' +
-    'Un numero intero per 10 prende uno 0 in fondo: 6 × 10 = 60.\n' +
-    'Un numero di una cifra per 11 è quella cifra due volte: 8 × 11 = 88.\n' +
+    'Un numero per 5 finisce con 5 o con 0: 3 × 5 = 15.\n' +
+    'Un numero per 10 ha uno 0 in più alla fine: 6 × 10 = 60.\n' +
+    'Un numero di una cifra per 11 si scrive con quella cifra due volte: 8 × 11 = 88.\n' +
     'Da 9 × 1 a 9 × 10, le cifre del risultato sommate fanno 9.\n' +
     '9 × 2 = 18, e 1 + 8 = 9.\n' +
     '9 × 5 = 45, e 4 + 5 = 9.\n' +

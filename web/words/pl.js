@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Podpowiedzi do dodawania',
   'ask.tips.subtraction': 'Podpowiedzi do odejmowania',
   'ask.tips.multiplication': 'Podpowiedzi do mnożenia',
-  'ask.name': 'Numer {player}: jak masz na imię?',
+  'ask.name': 'Jesteś graczem numer {player}. Jak masz na imię?',
   'ask.continue': 'Co dalej?',
   'ask.exit': 'Wyjść z gry?',
 
@@ -49,8 +49,8 @@
   'hint.key': 'Dotknij jednego z przycisków.',
   'instructions': 'Wpisz odpowiedź i naciśnij Enter. Backspace kasuje.',
 
-  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach urządzenia, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
-  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach urządzenia, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
+  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
+  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
   'note.cannot-run': 'Ta przeglądarka nie może uruchomić Orvanell. Aby zagrać, zaktualizuj przeglądarkę albo otwórz stronę w innej.',
 
   'tool.smaller': 'Mniejszy tekst',
@@ -72,7 +72,7 @@
   'say.ask.main-menu': 'W co gramy?',
   'say.ask.game-type': 'Jeden gracz czy dwóch?',
   'say.ask.help-menu': 'Które podpowiedzi?',
-  'say.ask.name': 'Numer {player}: jak masz na imię?',
+  'say.ask.name': 'Jesteś graczem numer {player}. Jak masz na imię?',
   'say.ask.exit': 'Wyjść z gry?',
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
@@ -94,11 +94,12 @@
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'minus',
   'say.operator.multiplication': 'razy',
+  'say.equals': 'równa się',
   'say.sum': 'Ile to jest {first} {operator} {second}?',
   'say.turn': 'Teraz {name}. {sum}',
   'say.right': 'Dobrze!',
   'say.wrong': 'Tym razem nie.',
-  'say.answer': 'Odpowiedź to {answer}.',
+  'say.answer': 'Odpowiedź brzmiała: {answer}.',
   'say.points': {
     one: 'Masz {count} punkt.',
     few: 'Masz {count} punkty.',
@@ -109,6 +110,7 @@
   'say.neither': 'Nikt nie wygrał.',
   'say.ended': 'Koniec gry. Żeby zagrać jeszcze raz, dotknij zielonego przycisku.',
   'say.how-to-answer': 'Dotknij cyfr, a potem zielonego przycisku.',
+  'say.how-to-answer.keyboard': 'Wpisz liczbę, a potem naciśnij Enter.',
   'say.missed': 'Dobra próba! Następnym razem się uda.',
 
   'tips.addition': 'Dodasz 0, a liczba się nie zmieni: 7 + 0 = 7.\n' +
@@ -120,9 +122,9 @@
     'Za mało jedności w pierwszej liczbie? Zamień 1 dziesiątkę na 10 jedności.',
   'tips.multiplication': 'Liczba razy 1 się nie zmienia: 4 × 1 = 4.\n' +
     'Liczba razy 0 to 0: 4 × 0 = 0.\n' +
-    'Liczba całkowita razy 5 kończy się na 5 albo na 0: 3 × 5 = 15.\n' +
-    'Liczba całkowita razy 10 dostaje 0 na końcu: 6 × 10 = 60.\n' +
-    'Liczba jednocyfrowa razy 11 to ta cyfra dwa razy: 8 × 11 = 88.\n' +
+    'Liczba razy 5 kończy się na 5 albo na 0: 3 × 5 = 15.\n' +
+    'Liczba razy 10 ma na końcu dopisane 0: 6 × 10 = 60.\n' +
+    'Liczba jednocyfrowa razy 11 to ta cyfra zapisana dwa razy: 8 × 11 = 88.\n' +
     'Od 9 × 1 do 9 × 10 cyfry wyniku dają razem 9.\n' +
     '9 × 2 = 18, a 1 + 8 = 9.\n' +
     '9 × 5 = 45, a 4 + 5 = 9.\n' +

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Dicas para somar',
   'ask.tips.subtraction': 'Dicas para subtrair',
   'ask.tips.multiplication': 'Dicas para multiplicar',
-  'ask.name': 'Número {player}, qual é o seu nome?',
+  'ask.name': 'Você é o número {player}. Qual é o seu nome?',
   'ask.continue': 'E agora?',
   'ask.exit': 'Sair do jogo?',
 
@@ -45,8 +45,8 @@
   'hint.key': 'Toque em um dos botões.',
   'instructions': 'Digite sua resposta e aperte Enter. A tecla Backspace apaga.',
 
-  'note.no-voice': 'Este aparelho não tem voz para ler. Dá para adicionar uma nos Ajustes ou nas Configurações do aparelho, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
-  'note.no-voice.language': 'Este aparelho não tem voz em português. Dá para adicionar uma nos Ajustes ou nas Configurações do aparelho, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
+  'note.no-voice': 'Este aparelho não tem voz para ler. Dá para adicionar uma em Ajustes ou Configurações › Acessibilidade, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
+  'note.no-voice.language': 'Este aparelho não tem voz em português. Dá para adicionar uma em Ajustes ou Configurações › Acessibilidade, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
   'note.cannot-run': 'Este navegador não consegue abrir o Orvanell. Para jogar, atualize o navegador ou abra a página em outro.',
 
   'tool.smaller': 'Letra menor',
@@ -68,7 +68,7 @@
   'say.ask.main-menu': 'O que vamos jogar?',
   'say.ask.game-type': 'Um jogador ou dois?',
   'say.ask.help-menu': 'Quais dicas?',
-  'say.ask.name': 'Número {player}, qual é o seu nome?',
+  'say.ask.name': 'Você é o número {player}. Qual é o seu nome?',
   'say.ask.exit': 'Sair do jogo?',
   'say.choice.main-menu.1': 'mais',
   'say.choice.main-menu.2': 'menos',
@@ -90,16 +90,18 @@
   'say.operator.addition': 'mais',
   'say.operator.subtraction': 'menos',
   'say.operator.multiplication': 'vezes',
+  'say.equals': 'é',
   'say.sum': 'Quanto é {first} {operator} {second}?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Muito bem!',
   'say.wrong': 'Não foi dessa vez.',
-  'say.answer': 'Era {answer}.',
+  'say.answer': 'A resposta era {answer}.',
   'say.points': { one: 'Você fez {count} ponto.', many: 'Você fez {count} pontos.', other: 'Você fez {count} pontos.' },
   'say.winner': '{name} ganhou!',
   'say.neither': 'Ninguém ganhou.',
   'say.ended': 'O jogo acabou. Para jogar de novo, toque no botão verde.',
   'say.how-to-answer': 'Toque nos números e depois no botão verde.',
+  'say.how-to-answer.keyboard': 'Digite o número e depois aperte Enter.',
   'say.missed': 'Boa tentativa! Você vai acertar a próxima.',
 
   'tips.addition': 'Somando 0, o número fica igual: 7 + 0 = 7.\n' +
@@ -111,9 +113,9 @@
     'Faltam unidades no primeiro número? Troque 1 dezena por 10 unidades.',
   'tips.multiplication': 'Um número vezes 1 fica igual: 4 × 1 = 4.\n' +
     'Um número vezes 0 dá 0: 4 × 0 = 0.\n' +
-    'Um número inteiro vezes 5 termina em 5 ou em 0: 3 × 5 = 15.\n' +
-    'Um número inteiro vezes 10 ganha um 0 no final: 6 × 10 = 60.\n' +
-    'Um número de um algarismo vezes 11 é esse algarismo duas vezes: 8 × 11 = 88.\n' +
+    'Um número vezes 5 termina em 5 ou em 0: 3 × 5 = 15.\n' +
+    'Um número vezes 10 ganha um 0 no final: 6 × 10 = 60.\n' +
+    'Um número de um algarismo vezes 11 se escreve com esse algarismo duas vezes: 8 × 11 = 88.\n' +
     'De 9 × 1 até 9 × 10, os algarismos do resultado somam 9.\n' +
     '9 × 2 = 18, e 1 + 8 = 9.\n' +
     '9 × 5 = 45, e 4 + 5 = 9.\n' +

@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Toplama ipuçları',
   'ask.tips.subtraction': 'Çıkarma ipuçları',
   'ask.tips.multiplication': 'Çarpma ipuçları',
-  'ask.name': '{player}. oyuncu, adın ne?',
+  'ask.name': '{player} numaralı oyuncu, adın ne?',
   'ask.continue': 'Şimdi ne yapalım?',
   'ask.exit': 'Oyundan çıkalım mı?',
 
@@ -45,8 +45,8 @@
   'hint.key': 'Düğmelerden birine dokun.',
   'instructions': 'Cevabını yaz ve Enter’a bas. Backspace siler.',
 
-  'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın Ayarlar bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
-  'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın Ayarlar bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
+  'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
+  'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
   'note.cannot-run': 'Bu tarayıcı Orvanell’i çalıştıramıyor. Tarayıcıyı güncelleyin ya da sayfayı başka bir tarayıcıda açın.',
 
   'tool.smaller': 'Küçük yazı',
@@ -68,7 +68,7 @@
   'say.ask.main-menu': 'Ne oynayalım?',
   'say.ask.game-type': 'Tek oyuncu mu, iki mi?',
   'say.ask.help-menu': 'Hangi ipuçları?',
-  'say.ask.name': '{player}. oyuncu, adın ne?',
+  'say.ask.name': '{player} numaralı oyuncu, adın ne?',
   'say.ask.exit': 'Oyundan çıkalım mı?',
   'say.choice.main-menu.1': 'artı',
   'say.choice.main-menu.2': 'eksi',
@@ -90,17 +90,19 @@
   'say.operator.addition': 'artı',
   'say.operator.subtraction': 'eksi',
   'say.operator.multiplication': 'çarpı',
+  'say.equals': 'eşittir',
   'say.sum': '{first} {operator} {second} kaç eder?',
   'say.turn': '{name}: {sum}',
   'say.right': 'Doğru!',
   'say.wrong': 'Bu sefer olmadı.',
-  'say.answer': 'Doğru cevap {answer}.',
+  'say.answer': 'Doğru cevap {answer} idi.',
   'say.points': { one: '{count} puan kazandın.', other: '{count} puan kazandın.' },
   'say.winner': '{name} kazandı!',
   'say.neither': 'Kimse kazanmadı.',
   'say.ended': 'Oyun bitti. Yeniden oynamak için yeşil düğmeye dokun.',
-  'say.how-to-answer': 'Sayılara, sonra yeşil düğmeye dokun.',
-  'say.missed': 'Güzel denemeydi! Bir sonrakini bilirsin.',
+  'say.how-to-answer': 'Önce sayılara dokun, sonra yeşil düğmeye dokun.',
+  'say.how-to-answer.keyboard': 'Sayıyı yaz, sonra Enter’a bas.',
+  'say.missed': 'Güzel bir denemeydi! Bir sonrakini bilirsin.',
 
   'tips.addition': 'Bir sayıya 0 eklersen sayı değişmez: 7 + 0 = 7.\n' +
     'Sayıları kafanda görmeye çalış.\n' +
@@ -111,9 +113,9 @@
     'İlk sayının birlikleri yetmiyor mu? 1 onluk boz: 10 birlik daha olur.',
   'tips.multiplication': 'Bir sayı çarpı 1, yine o sayıdır: 4 × 1 = 4.\n' +
     'Bir sayı çarpı 0, 0 eder: 4 × 0 = 0.\n' +
-    'Bir tam sayı çarpı 5, 5 ya da 0 ile biter: 3 × 5 = 15.\n' +
-    'Bir tam sayı çarpı 10, sonuna bir 0 alır: 6 × 10 = 60.\n' +
-    'Tek basamaklı bir sayı çarpı 11, o rakamın iki kez yazılmışıdır: 8 × 11 = 88.\n' +
+    'Bir sayı çarpı 5, 5 ya da 0 ile biter: 3 × 5 = 15.\n' +
+    'Bir sayı çarpı 10, sonuna bir 0 alır: 6 × 10 = 60.\n' +
+    'Tek basamaklı bir sayıyı 11 ile çarparsan, o rakam iki kez yan yana yazılır: 8 × 11 = 88.\n' +
     '9 × 1’den 9 × 10’a kadar, sonucun rakamları toplanınca 9 eder.\n' +
     '9 × 2 = 18 ve 1 + 8 = 9.\n' +
     '9 × 5 = 45 ve 4 + 5 = 9.\n' +

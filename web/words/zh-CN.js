@@ -7,7 +7,7 @@
   'ask.tips.addition': '加法小窍门',
   'ask.tips.subtraction': '减法小窍门',
   'ask.tips.multiplication': '乘法小窍门',
-  'ask.name': '{player}号玩家，你叫什么名字？',
+  'ask.name': '你是{player}号玩家。你叫什么名字？',
   'ask.continue': '接下来做什么？',
   'ask.exit': '要离开游戏吗？',
 
@@ -45,8 +45,8 @@
   'hint.key': '点其中一个按钮。',
   'instructions': '输入答案，再按回车键。退格键可以删除。',
 
-  'note.no-voice': '这台设备没有朗读用的语音。可以在设备的“设置”里，从“文字转语音”或“朗读内容”添加一个。',
-  'note.no-voice.language': '这台设备没有中文语音。可以在设备的“设置”里，从“文字转语音”或“朗读内容”添加一个。',
+  'note.no-voice': '这台设备没有朗读用的语音。可以在设备的“设置”›“辅助功能”里，从“文字转语音”或“朗读内容”添加一个。',
+  'note.no-voice.language': '这台设备没有中文语音。可以在设备的“设置”›“辅助功能”里，从“文字转语音”或“朗读内容”添加一个。',
   'note.cannot-run': '这个浏览器不能运行Orvanell。更新浏览器，或者换一个浏览器打开这个页面，就可以玩了。',
 
   'tool.smaller': '文字变小',
@@ -68,28 +68,29 @@
   'say.ask.main-menu': '我们玩什么？',
   'say.ask.game-type': '一个人玩，还是两个人玩？',
   'say.ask.help-menu': '看哪个小窍门？',
-  'say.ask.name': '{player}号玩家，你叫什么名字？',
+  'say.ask.name': '你是{player}号玩家。你叫什么名字？',
   'say.ask.exit': '要离开游戏吗？',
   'say.choice.main-menu.1': '加',
   'say.choice.main-menu.2': '减',
   'say.choice.main-menu.3': '乘',
-  'say.choice.main-menu.4': '问号：帮助',
-  'say.choice.main-menu.5': '门：退出',
+  'say.choice.main-menu.4': '点问号看帮助',
+  'say.choice.main-menu.5': '点门就退出',
   'say.choice.game-type.1': '一个人',
   'say.choice.game-type.2': '两个人',
   'say.choice.help-menu.1': '加',
   'say.choice.help-menu.2': '减',
   'say.choice.help-menu.3': '乘',
-  'say.choice.help-menu.4': '小房子：主菜单',
-  'say.choice.tips.b': '箭头：返回',
-  'say.choice.tips.x': '小房子：主菜单',
-  'say.choice.continue.1': '小房子：主菜单',
-  'say.choice.continue.2': '门：不玩了',
-  'say.choice.exit.y': '门：是',
-  'say.choice.exit.n': '箭头：不',
+  'say.choice.help-menu.4': '点小房子回主菜单',
+  'say.choice.tips.b': '点箭头返回',
+  'say.choice.tips.x': '点小房子回主菜单',
+  'say.choice.continue.1': '点小房子回主菜单',
+  'say.choice.continue.2': '点门就不玩了',
+  'say.choice.exit.y': '点门就不玩了',
+  'say.choice.exit.n': '点箭头接着玩',
   'say.operator.addition': '加',
   'say.operator.subtraction': '减',
   'say.operator.multiplication': '乘',
+  'say.equals': '等于',
   'say.sum': '{first}{operator}{second}等于几？',
   'say.turn': '{name}：{sum}',
   'say.right': '答对了！',
@@ -100,7 +101,8 @@
   'say.neither': '谁都没赢。',
   'say.ended': '游戏结束了。想再玩一次，就点绿色的按钮。',
   'say.how-to-answer': '点数字，再点绿色的按钮。',
-  'say.missed': '试得很好！下一题你一定行。',
+  'say.how-to-answer.keyboard': '输入数字，再按回车键。',
+  'say.missed': '没关系！下一题你一定行。',
 
   'tips.addition': '一个数加0，还是原来的数：7 + 0 = 7。\n' +
     '试着在脑子里想一想这些数。\n' +
@@ -111,8 +113,8 @@
     '个位不够减？从十位借1，个位就多了10。',
   'tips.multiplication': '一个数乘1，还是原来的数：4 × 1 = 4。\n' +
     '一个数乘0，得0：4 × 0 = 0。\n' +
-    '整数乘5，末尾是5或0：3 × 5 = 15。\n' +
-    '整数乘10，末尾添一个0：6 × 10 = 60。\n' +
+    '一个数乘5，末尾是5或0：3 × 5 = 15。\n' +
+    '一个数乘10，末尾添一个0：6 × 10 = 60。\n' +
     '一位数乘11，就是把这个数字写两遍：8 × 11 = 88。\n' +
     '从9 × 1到9 × 10，得数的各位数字加起来是9。\n' +
     '9 × 2 = 18，1 + 8 = 9。\n' +

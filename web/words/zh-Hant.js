@@ -7,7 +7,7 @@
   'ask.tips.addition': '加法小技巧',
   'ask.tips.subtraction': '減法小技巧',
   'ask.tips.multiplication': '乘法小技巧',
-  'ask.name': '{player}號玩家，你叫什麼名字？',
+  'ask.name': '你是{player}號玩家。你叫什麼名字？',
   'ask.continue': '接下來要做什麼？',
   'ask.exit': '要離開遊戲嗎？',
 
@@ -45,8 +45,8 @@
   'hint.key': '點其中一個按鈕。',
   'instructions': '輸入答案，再按Enter鍵。倒退鍵可以刪除。',
 
-  'note.no-voice': '這個裝置沒有朗讀用的語音。可以到裝置的「設定」，在「文字轉語音」或「語音內容」裡新增一個。',
-  'note.no-voice.language': '這個裝置沒有中文語音。可以到裝置的「設定」，在「文字轉語音」或「語音內容」裡新增一個。',
+  'note.no-voice': '這個裝置沒有朗讀用的語音。可以到裝置的「設定」›「輔助使用」，在「文字轉語音」或「語音內容」裡新增一個。',
+  'note.no-voice.language': '這個裝置沒有中文語音。可以到裝置的「設定」›「輔助使用」，在「文字轉語音」或「語音內容」裡新增一個。',
   'note.cannot-run': '這個瀏覽器無法執行Orvanell。更新瀏覽器，或改用其他瀏覽器開啟這個網頁，就可以玩了。',
 
   'tool.smaller': '文字變小',
@@ -68,28 +68,29 @@
   'say.ask.main-menu': '我們玩什麼？',
   'say.ask.game-type': '一個人玩，還是兩個人玩？',
   'say.ask.help-menu': '看哪一種小技巧？',
-  'say.ask.name': '{player}號玩家，你叫什麼名字？',
+  'say.ask.name': '你是{player}號玩家。你叫什麼名字？',
   'say.ask.exit': '要離開遊戲嗎？',
   'say.choice.main-menu.1': '加',
   'say.choice.main-menu.2': '減',
   'say.choice.main-menu.3': '乘',
-  'say.choice.main-menu.4': '問號：說明',
-  'say.choice.main-menu.5': '門：離開',
+  'say.choice.main-menu.4': '點問號看說明',
+  'say.choice.main-menu.5': '點門就離開',
   'say.choice.game-type.1': '一個人',
   'say.choice.game-type.2': '兩個人',
   'say.choice.help-menu.1': '加',
   'say.choice.help-menu.2': '減',
   'say.choice.help-menu.3': '乘',
-  'say.choice.help-menu.4': '小房子：主選單',
-  'say.choice.tips.b': '箭頭：返回',
-  'say.choice.tips.x': '小房子：主選單',
-  'say.choice.continue.1': '小房子：主選單',
-  'say.choice.continue.2': '門：不玩了',
-  'say.choice.exit.y': '門：是',
-  'say.choice.exit.n': '箭頭：不',
+  'say.choice.help-menu.4': '點小房子回主選單',
+  'say.choice.tips.b': '點箭頭返回',
+  'say.choice.tips.x': '點小房子回主選單',
+  'say.choice.continue.1': '點小房子回主選單',
+  'say.choice.continue.2': '點門就不玩了',
+  'say.choice.exit.y': '點門就不玩了',
+  'say.choice.exit.n': '點箭頭繼續玩',
   'say.operator.addition': '加',
   'say.operator.subtraction': '減',
   'say.operator.multiplication': '乘',
+  'say.equals': '等於',
   'say.sum': '{first}{operator}{second}等於多少？',
   'say.turn': '{name}：{sum}',
   'say.right': '答對了！',
@@ -100,7 +101,8 @@
   'say.neither': '誰都沒贏。',
   'say.ended': '遊戲結束了。想再玩一次，就點綠色的按鈕。',
   'say.how-to-answer': '點數字，再點綠色的按鈕。',
-  'say.missed': '試得很好！下一題你一定可以。',
+  'say.how-to-answer.keyboard': '輸入數字，再按Enter鍵。',
+  'say.missed': '沒關係！下一題你一定可以。',
 
   'tips.addition': '一個數加0，還是原來的數：7 + 0 = 7。\n' +
     '試著在腦中想像這些數。\n' +
@@ -111,8 +113,8 @@
     '個位不夠減？向十位借1，個位就多了10。',
   'tips.multiplication': '一個數乘以1，還是原來的數：4 × 1 = 4。\n' +
     '一個數乘以0，等於0：4 × 0 = 0。\n' +
-    '整數乘以5，個位一定是5或0：3 × 5 = 15。\n' +
-    '整數乘以10，後面加一個0：6 × 10 = 60。\n' +
+    '一個數乘以5，個位一定是5或0：3 × 5 = 15。\n' +
+    '一個數乘以10，後面加一個0：6 × 10 = 60。\n' +
     '一位數乘以11，就是把這個數字寫兩次：8 × 11 = 88。\n' +
     '從9 × 1到9 × 10，答案的每個數字加起來都是9。\n' +
     '9 × 2 = 18，1 + 8 = 9。\n' +
