@@ -560,7 +560,8 @@ const everyWayIn = [
     for (let i = 0; i < 10; ++i) await page.click(button('1'));
   }], ['expect', () => spoken.splice(0).filter((said) => said === '1').length, null, 9, 'of ten digits, said'],
   ['click', readAloud], ['do', (page) => page.$eval('#line', (line) => { line.value = ''; })],
-  ['do', (page) => page.focus('#keypad button')], ['line', '{right}'], ['see', /^Correct!!$/, /^You/, ...continuePrompt],
+  ['do', (page) => page.focus('#keypad button')], ['line', '{right}'],
+  ['see', /^Correct!!$/, /^You/, ...continuePrompt],
   ['expect', () => document.getElementById('keys').nextElementSibling.id, null, 'ask', 'the choices followed by'],
   ['click', button('Main menu')], ['do', () => sleep(300)], ['click', button('Exit')], ['see', /reamain/],
   ['expect', () => `${words.knows({ question: 'problem', kind: 'constructor' })} ${words.knows({ question: 'exit' })}`,
@@ -596,7 +597,8 @@ const childrensPace = [
 // name whole in the log; an answer in ٠١٢٣ sent by Ctrl+D, then Enter.
 const arabicTyped = [
   ['see', ...mainMenu], ['line', '4', '1'], ['inOrder', '#tips'], ['line', 'x', '1', '2', 'محمد علي', ' '],
-  ['see', /^Enter your name Player 2:$/], ['line', 'Sara '], ['sum', /^Enter your name Player 2: Sara$/, problem, /^محمد.علي:$/],
+  ['see', /^Enter your name Player 2:$/], ['line', 'Sara '],
+  ['sum', /^Enter your name Player 2: Sara$/, problem, /^محمد.علي:$/],
   ['expect', () => Array.from(document.querySelectorAll('#transcript bdi'), (name) => name.textContent).join(), null,
     'محمد\u00a0علي,Sara,محمد\u00a0علي', 'the names isolated in the log'],
   ['do', (page, found) => { found.arabic = arabicIndic(found.right); }], ['keys', '{arabic}'], ['chord', 'Control+D'],

@@ -128,13 +128,32 @@ const lineCases = [
   ['name', 'Dyn Bax', 'Dyn\u00a0Bax', ''],
   ['name', '雪乃\u3000٣', '雪乃\u00a0٣', ''],
   ['name', 'A\tB\nC', 'ABC', 'refused'],
+  // and, where it differs from what is kept, the line sent
+  ['name', ' ', '\u00a0', '', null],
+  ['name', ' محمد علي ', '\u00a0محمد\u00a0علي\u00a0', '', 'محمد\u00a0علي'],
 ];
-for (const [question, typed, kept, said] of lineCases) {
-  const expected = { kept, refusedSome: said.includes('refused'), cut: said.includes('cut') };
-  const got = pageFit.fitted(typed, asked[question]);
+for (const [question, typed, kept, said, sent = kept] of lineCases) {
+  const expected = { kept, refusedSome: said.includes('refused'), cut: said.includes('cut'), sent };
+  const got = { ...pageFit.fitted(typed, asked[question]), sent: pageFit.leaving(typed, asked[question]) };
   if (JSON.stringify(got) !== JSON.stringify(expected)) {
     fault('line', `${question} ${JSON.stringify(typed)}`, `${JSON.stringify(got)}, wanted ${JSON.stringify(expected)}`);
   }
+}
+// Every number shown, for the browser's language: in its digits, each sum
+// isolated left to right.
+vm.runInThisContext(read('web/numbers.js'));
+const sum = (text) => `\u2066\u202d${text}\u202c\u2069`;
+const numberCases = [
+  ['ar-EG', 'ar', '39 + 8 =', sum('٣٩ + ٨ =')],
+  ['ar-EG', 'ar', 'من 9 × 1 إلى 9 × 10، 18.', `من ${sum('٩ × ١')} إلى ${sum('٩ × ١٠')}، ١٨.`],
+  ['ar-MA', 'ar', '7 + 0 = 7: 4', `${sum('7 + 0 = 7')}: 4`],
+  ['en-US', 'en', '12 − 5 = 7', sum('12 − 5 = 7')],
+];
+for (const [browser, language, text, shown] of numberCases) {
+  globalThis.navigator = { languages: [browser] };
+  pageNumbers.use(language);
+  const got = pageNumbers.shown(text);
+  if (got !== shown) fault('numbers', `${text} in ${browser}`, `${JSON.stringify(got)}, wanted ${JSON.stringify(shown)}`);
 }
 // The voice Read aloud takes: for the page's language and the browser's
 // languages, among voices by tag (l on the device, d the system's choice).
@@ -157,5 +176,6 @@ for (const [language, browser, listed, wanted] of voiceCases) {
   if (got !== wanted) fault('voice', `${language} in ${browser} among ${listed}`, `${got}, wanted ${wanted}`);
 }
 console.log(`${Object.keys(catalogues).length} catalogues, ${new Set(keys).size} keys from the game, ` +
-  `${lineCases.length} lines typed, ${voiceCases.length} voices chosen, ${faults} faults`);
+  `${lineCases.length} lines typed, ${numberCases.length} numbers shown, ${voiceCases.length} voices chosen, ` +
+  `${faults} faults`);
 process.exit(faults === 0 ? 0 : 1);

@@ -62,10 +62,12 @@ var pageLog = (function pageLog() {
   const names = new Set();
   let named = null;  // finds the names, longest first, each a whole word
   function learn(told) {
-    const found = [told?.name, told?.judged?.name, told?.ended?.winner?.name].filter((name) => name && !names.has(name));
+    const found = [told?.name, told?.judged?.name, told?.ended?.winner?.name]
+      .filter((name) => name && !names.has(name));
     if (found.length === 0) return;
     for (const name of found) names.add(name);
-    const escaped = [...names].sort((a, b) => b.length - a.length).map((name) => name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
+    const escaped = [...names].sort((a, b) => b.length - a.length)
+      .map((name) => name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
     named = new RegExp(`(^|\\s)(${escaped.join('|')})(?=[\\s\\p{P}]|$)`, 'gu');
   }
   function isolated(name) {

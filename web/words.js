@@ -1,9 +1,7 @@
 // The page's words, looked up by key in the chosen language's catalogue
 // (web/words/<tag>.js), with English for any key a catalogue lacks.
 // A classic script, loaded after the English catalogue and before the page's
-// own. The one file carries every catalogue; the served site loads the
-// chosen one alone, first thing, and shows none of the page's words until
-// it comes.
+// own. The one file carries every catalogue; the served site loads one.
 //
 // The language is the one the player picked, remembered as the text size
 // is; else the first of the browser's languages that has a catalogue, by
@@ -34,17 +32,11 @@ var words = (function pageWords() {
 
   // Chinese in the script its tag calls for: zh-TW, zh-HK and zh-MO write
   // Traditional characters.
-  function scriptOf(tag) {
-    try {
-      return new Intl.Locale(tag).maximize().script;
-    } catch {
-      return undefined;
-    }
-  }
+  const traditional = (tag) => primary(tag) === 'zh' && new Intl.Locale(tag).maximize().script === 'Hant';
 
   function fromBrowser() {
     for (const asked of navigator.languages ?? [navigator.language]) {
-      const tag = primary(asked) === 'zh' && scriptOf(asked) === 'Hant' ? 'zh-Hant' : asked;
+      const tag = traditional(asked) ? 'zh-Hant' : asked;
       const found = languages.find((known) => known.toLowerCase() === tag.toLowerCase()) ??
         languages.find((known) => primary(known) === primary(tag));
       if (found) return found;
@@ -62,7 +54,8 @@ var words = (function pageWords() {
       const rules = tag === language ? plurals : new Intl.PluralRules(tag);
       message = message[rules.select(values.count)] ?? message.other;
     }
-    const value = (name) => (typeof values[name] === 'number' && tag === language ? pageNumbers.shown : String)(values[name]);
+    const shown = tag === language ? pageNumbers.shown : String;
+    const value = (name) => (typeof values[name] === 'number' ? shown : String)(values[name]);
     return message.replace(/\{(\w+)\}/g, (_, name) => value(name));
   }
 
@@ -71,7 +64,9 @@ var words = (function pageWords() {
   // `data-digits` a number it shows.
   function fill(root = document) {
     for (const element of root.querySelectorAll('[data-words]')) element.textContent = say(element.dataset.words);
-    for (const element of root.querySelectorAll('[data-digits]')) element.textContent = pageNumbers.shown(element.dataset.digits);
+    for (const element of root.querySelectorAll('[data-digits]')) {
+      element.textContent = pageNumbers.shown(element.dataset.digits);
+    }
     for (const element of root.querySelectorAll('[data-label]')) {
       element.setAttribute('aria-label', say(element.dataset.label));
       if (element.hasAttribute('title')) element.title = say(element.dataset.label);
@@ -139,9 +134,8 @@ var words = (function pageWords() {
     load(tag);
   }
 
-  // Whether the page has words for all a record of the game's asks: a
-  // question the game has renamed, say, has none. Own keys only, as a name
-  // such as "constructor" is in every object.
+  // Whether the page has words for all a record of the game's asks (none for
+  // a question the game renamed, say), by own keys: "constructor" is in all.
   function knows(told) {
     const has = (key) => Object.hasOwn(english, key);
     const asks = told.question === 'problem' ? Object.hasOwn(pageQuestion.operators, told.kind) :
