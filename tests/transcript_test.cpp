@@ -210,6 +210,17 @@ TEST(TranscriptRecord, TellsWhatIsAskedAndWhatWasJudged) {
        "1\n2\n" + std::string("q\"b\\s\0\x01\x1f\x7f", 9) +
            " \x80\xE9\x9Bz\xC0\xAF\xE0\x80\xAF\xED\xA0\x80\xF4\x90\x80\x80😀\xF5\xFF\xF0\x9F\x98\n0"
            "\n"},
+      // Two-byte characters, as in José, Оля and محمد, the last of them DF BF;
+      // and each bound of an invalid start: a lone C0, 7F after a lead byte,
+      // E0 80, ED A0 and F4 90.
+      {"two-byte names and the bounds of an invalid character",
+       {menu, addition, firstName,
+        sum + R"(24,"second":18,"triesLeft":4,"player":1,"name":"José"})",
+        sum +
+            R"(24,"second":18,"triesLeft":4,"player":2,"name":"Оля\ufffd\ufffd\u007f\ufffd\ufffd\ufffd\ufffd\ufffd\ufffdمحمد\u07ff",
+            "judged":{"verdict":"wrong","answer":0,"player":1,"name":"José"}})"},
+       "",
+       "1\n2\nJosé Оля\xC0\xDF\x7F\xE0\x80\xED\xA0\xF4\x90محمد\xDF\xBF\n0\n"},
       {"a name cut at 79 bytes keeps whole characters",
        {menu, addition, firstName,
         sum + R"(24,"second":18,"triesLeft":4,"player":1,"name":")" + snowy.substr(0, 77) + "\"}"},
