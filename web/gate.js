@@ -54,7 +54,7 @@ var pageGate = (function pageGate() {
     const finger = clicking ?? press;
     const followsFinger = finger !== null && now - Math.min(finger.up, now) < settleMs;
     spot = followsFinger ? { x: finger.x, y: finger.y, until: now + settleMs } : null;
-    if (passing) passedUntil = now + settleMs;
+    passedUntil = passing ? now + settleMs : -Infinity;
     for (const element of faded) fade(element, followsFinger || passing);
     fade(turn, passing);
   }
