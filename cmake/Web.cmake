@@ -149,7 +149,8 @@ grep -q ' func\[' <<<"$code"
 
 # The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
-set_tests_properties(executable sessions memory terminal_tmux terminal_pipes browser
+set_tests_properties(executable sessions memory terminal_tmux terminal_pipes
   PROPERTIES TIMEOUT 300)
-# Its taps are timed to the settle time's edge: nothing runs beside it.
-set_tests_properties(browser PROPERTIES RUN_SERIAL ON)
+# Its taps are timed to the settle time's edge: nothing runs beside it. It
+# takes five minutes on a quiet machine.
+set_tests_properties(browser PROPERTIES RUN_SERIAL ON TIMEOUT 900)
