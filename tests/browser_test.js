@@ -28,8 +28,10 @@ const zlib = require('zlib');
 const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
-// Gzipped: the one file, which a player loads whole; the site, with its icons.
-const maxBytes = { site: 100 * 1024, onePage: 64 * 1024 };
+// Gzipped: the one file, which a player loads whole; the site, with its
+// icons; the page's own voice in one language, fetched only where the device
+// has none of it: its engine, its shared data and the language's own.
+const maxBytes = { site: 100 * 1024, onePage: 64 * 1024, voice: 1200 * 1024 };
 const waitMs = 15000;
 // New keys take no tap for 0.7 s: a child waits that long.
 const settleMs = 750;
@@ -40,14 +42,22 @@ function fail(message) {
   ++failures;
 }
 
-// Every file of the site, and the one-file page, gzipped as a server would send them.
+// Every file of the site, and the one-file page, gzipped as a server would
+// send them; the voice's files apart, by language.
 function weighSite() {
   const gzipped = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
   const files = fs.readdirSync(site, { recursive: true }).sort().map((name) => [name, path.join(site, name)])
-    .filter(([, file]) => fs.statSync(file).isFile()).map(([name, file]) => [`  ${name}`, gzipped(file), Infinity]);
+    .filter(([name, file]) => fs.statSync(file).isFile() && !name.startsWith('voice'))
+    .map(([name, file]) => [`  ${name}`, gzipped(file), Infinity]);
   const total = files.reduce((sum, [, bytes]) => sum + bytes, 0);
+  const voice = path.join(site, 'voice');
+  const { parts, voices } = JSON.parse(fs.readFileSync(path.join(voice, 'voices.json'), 'utf8'));
+  const common = ['engine.js', 'worker.js', 'voices.json', parts.shared.file]
+    .reduce((sum, name) => sum + gzipped(path.join(voice, name)), 0);
+  const spoken = Object.entries(voices).map(([language, { part }]) =>
+    [`voice in ${language}`, common + gzipped(path.join(voice, parts[part].file)), maxBytes.voice]);
   for (const [name, bytes, most] of [...files, ['site', total, maxBytes.site],
-    [path.basename(onePage), gzipped(onePage), maxBytes.onePage]]) {
+    [path.basename(onePage), gzipped(onePage), maxBytes.onePage], ...spoken]) {
     console.log(`${name}: ${bytes} bytes gzipped`);
     if (bytes > most) fail(`${name} weighs ${bytes} bytes gzipped, over ${most}`);
   }
