@@ -78,7 +78,7 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html kept.js numbers.js words.js spoken.js speech.js tools.js gate.js log.js question.js choices.js fit.js line.js keypad.js
+set(pageFiles index.html kept.js numbers.js words.js spoken.js device_voice.js page_voice.js speech.js tools.js gate.js log.js question.js choices.js fit.js line.js keypad.js
   page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 # The page's words, a catalogue a language.

@@ -545,6 +545,7 @@ const readAloudInSpanish = [
   ['expect', () => Array.from(document.querySelectorAll('#language option'), (o) => `${o.lang}=${o.value} ${o.text}`),
     null, (names) => ['de=de Deutsch', 'ar=ar العربية', 'pl=pl Polski', 'fr=fr Français', 'es=es Español',
       'en=en English'].every((name) => names.includes(name)), 'the picker names the languages'],
+  ['expect', () => workers, null, 0, 'with a Spanish voice on the device, the page\'s own voice started'],
   ['do', (page) => page.select('#language', 'de')],
   ['until', () => /deutsche Stimme.*Einstellungen/.test(document.getElementById('speech-note').innerText),
     'the note, in German, that no German voice speaks'],
@@ -558,6 +559,49 @@ const readAloudInSpanish = [
   'read aloud in Spanish'],
   ['expect', () => `${document.documentElement.lang} ${document.dir} ${document.getElementById('speech-note').hidden}`,
     null, 'en ltr true', 'back in English, the page is'],
+];
+
+// A stand-in around the page's own voice that notes, in `voiced`, what it is
+// asked to say ('language: text'), each sound played ('▶') and each stopped
+// ('■'), and how many Workers the page starts.
+const ownVoiceNoted = (page) => page.evaluateOnNewDocument(() => {
+  Object.assign(window, { voiced: [], workers: 0 });
+  const { Worker: Real, AudioBufferSourceNode: Source } = window;
+  window.Worker = function Worker(...args) {
+    workers += 1;
+    const worker = new Real(...args);
+    const send = worker.postMessage.bind(worker);
+    worker.postMessage = (message) => send(message, voiced.push(`${message.language}: ${message.text}`) && []);
+    return worker;
+  };
+  for (const [name, sign] of [['start', '▶'], ['stop', '■']]) {
+    const real = Source.prototype[name];
+    Source.prototype[name] = function noted(...args) {
+      voiced.push(sign);
+      return real.apply(this, args);
+    };
+  }
+});
+
+// Where the device has no voice of the page's language (an English one
+// only), the page's own speaks, after the first touch: the main menu heard
+// through Web Audio, the note saying so, "Say it again" stopping it and
+// starting it again, and after a right answer the next sum heard.
+const heardFromPage = (language) => [
+  ['see', ...mainMenu], ['click', '#transcript'],
+  ['until', (tag) => voiced.join('|') === `${tag}: ${pageCatalogues[tag]['say.ask.main-menu']} ` +
+    `${voiced[0].split(`${pageCatalogues[tag]['say.ask.main-menu']} `)[1]}|▶`, `the menu heard in ${language}`, language],
+  ['expect', (tag) => document.getElementById('speech-note').textContent === pageCatalogues[tag]['note.own-voice.language'],
+    language, true, 'the note says the page\'s own voice speaks'],
+  ['click', '#say-again'],
+  ['until', () => voiced.length === 5 && voiced[2] === '■' && voiced[3] === voiced[0] && voiced[4] === '▶',
+    `"Say it again" stopping and starting again in ${language}`],
+  ['line', '1', '1'], ['sum', problem],
+  ['expect', (sum) => new Promise((heard) => setInterval(() => voiced.at(-1) === '▶' && voiced.at(-2).includes(sum) && heard(true), 20)),
+    '{first}', true, `${language}: the sum heard`],
+  ['line', '{right}'],
+  ['until', (tag) => voiced.at(-1) === '▶' && voiced.at(-2).includes(pageCatalogues[tag]['say.right']),
+    `${language}: the answer judged heard`, language],
 ];
 
 // Every way in, with a mouse and a keyboard: presses with no pointer press
@@ -786,7 +830,10 @@ const rows = [
   { setUp: [before(['de'], {})], play: [wordsWaited('Zahlentasten', 'German')] },
   { setUp: [before(['fr'], {}), neverArrives], waitUntil: 'domcontentloaded',
     play: [wordsWaited('Keypad', 'English'), ['line', '1', '1'], ['see', problem]] },
-  { setUp: inSpanish, play: readAloudInSpanish },
+  { setUp: [...inSpanish, ownVoiceNoted], play: readAloudInSpanish },
+  ...['es', 'ar', 'zh-CN'].map((language) => ({ play: heardFromPage(language), setUp: [ownVoiceNoted,
+    standInSpeech([{ lang: 'en-GB', localService: true }]),
+    before([language], { 'orvanell-language': language, 'orvanell-read-aloud': 'on' })] })),
   { broken: true, setUp: [(page) => page.evaluateOnNewDocument(() => delete window.WebAssembly)], play: [cannotRun] },
   { broken: true, setUp: [(page) => page.setJavaScriptEnabled(false)], play: [
     ['shown', 'noscript p', true, 'the page says nothing with JavaScript turned off'],

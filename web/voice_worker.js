@@ -34,9 +34,13 @@ function place(engine, table, part) {
   return placed.get(part);
 }
 
-// The synthesiser reads the shared phoneme data as it starts.
+// The synthesiser reads the shared phoneme data as it starts. It looks for
+// the English dictionary then, and at each voice it is set to, as its
+// fallback: that is fetched only for a sentence in English, and until then
+// its absence goes unsaid.
 async function start() {
-  const [engine, table] = await Promise.all([createEspeak({}), fetched('voices.json', 'json')]);
+  const printErr = (text) => text.endsWith(`${dataRoot}en_dict'`) || console.error(text);
+  const [engine, table] = await Promise.all([createEspeak({ printErr }), fetched('voices.json', 'json')]);
   await place(engine, table, 'shared');
   return { engine, table, synthesiser: new engine.eSpeakNGWorker() };
 }
