@@ -571,7 +571,10 @@ const ownVoiceNoted = (page) => page.evaluateOnNewDocument(() => {
     workers += 1;
     const worker = new Real(...args);
     const send = worker.postMessage.bind(worker);
-    worker.postMessage = (message) => send(message, voiced.push(`${message.language}: ${message.text}`) && []);
+    worker.postMessage = (message) => {
+      if (message.text) voiced.push(`${message.language}: ${message.text}`);
+      send(message);
+    };
     return worker;
   };
   for (const [name, sign] of [['start', '▶'], ['stop', '■']]) {
@@ -589,16 +592,16 @@ const ownVoiceNoted = (page) => page.evaluateOnNewDocument(() => {
 // starting it again, and after a right answer the next sum heard.
 const heardFromPage = (language) => [
   ['see', ...mainMenu], ['click', '#transcript'],
-  ['until', (tag) => voiced.join('|') === `${tag}: ${pageCatalogues[tag]['say.ask.main-menu']} ` +
-    `${voiced[0].split(`${pageCatalogues[tag]['say.ask.main-menu']} `)[1]}|▶`, `the menu heard in ${language}`, language],
-  ['expect', (tag) => document.getElementById('speech-note').textContent === pageCatalogues[tag]['note.own-voice.language'],
-    language, true, 'the note says the page\'s own voice speaks'],
+  ['until', (tag) => voiced.length === 2 && voiced[1] === '▶' &&
+    voiced[0].startsWith(`${tag}: ${pageCatalogues[tag]['say.ask.main-menu']} `), `the menu heard in ${language}`, language],
+  ['expect', (tag) => document.getElementById('speech-note').textContent ===
+    pageCatalogues[tag]['note.own-voice.language'], language, true, 'the note says the page\'s own voice speaks'],
   ['click', '#say-again'],
   ['until', () => voiced.length === 5 && voiced[2] === '■' && voiced[3] === voiced[0] && voiced[4] === '▶',
     `"Say it again" stopping and starting again in ${language}`],
   ['line', '1', '1'], ['sum', problem],
-  ['expect', (sum) => new Promise((heard) => setInterval(() => voiced.at(-1) === '▶' && voiced.at(-2).includes(sum) && heard(true), 20)),
-    '{first}', true, `${language}: the sum heard`],
+  ['expect', (sum) => new Promise((heard) => setInterval(() => voiced.at(-1) === '▶' &&
+    voiced.at(-2).includes(sum) && heard(true), 20)), '{first}', true, `${language}: the sum heard`],
   ['line', '{right}'],
   ['until', (tag) => voiced.at(-1) === '▶' && voiced.at(-2).includes(pageCatalogues[tag]['say.right']),
     `${language}: the answer judged heard`, language],

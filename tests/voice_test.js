@@ -16,8 +16,9 @@ const catalogues = globalThis.pageCatalogues;
 
 // The phonemes of "7" in each language's voice.
 const seven = {
-  en: /s_ˈɛ_v_ə_n/, es: /s_j_ˈe_t_e/, fr: /s_ˈɛ_t/, de: /z_ˈiː_b_ə_n/, 'pt-BR': /s_ˈɛ_tʃ/, it: /s_ˈɛ_tː_e/,
-  pl: /ɕ_ˈɛ_d_ɛ_m/, tr: /j_e_d_ˈi/, uk: /s_ˈiː_m/, ar: /s_ˈa_b_ʕ/, 'zh-CN': /tɕh_ˈi5/, 'zh-Hant': /tɕh_ˈi5/,
+  en: /s_ˈɛ_v_ə_n/, es: /s_j_ˈe_t_e/, fr: /s_ˈɛ_t/, de: /z_ˈiː_b_ə_n/, 'pt-BR': /s_ˈɛ_tʃ/,
+  it: /s_ˈɛ_tː_e/, pl: /ɕ_ˈɛ_d_ɛ_m/, tr: /j_e_d_ˈi/, uk: /s_ˈiː_m/, ar: /s_ˈa_b_ʕ/,
+  'zh-CN': /tɕh_ˈi5/, 'zh-Hant': /tɕh_ˈi5/,
 };
 
 // The worker's own scope, as far as it and the engine reach: its files

@@ -43,7 +43,8 @@ const shared = ['phontab', 'phonindex', 'phondata', 'intonations', ...voiceFiles
 
 const engine = fs.readFileSync(path.join(packageFolder, 'espeak-ng.js'), 'utf8');
 const data = fs.readFileSync(path.join(packageFolder, 'espeak-ng.data'));
-const loader = /var Module=typeof Module!="undefined"\?Module:\{\};Module\["expectedDataFileDownloads"\][\s\S]*?loadPackage\((\{files:[\s\S]*?\})\)\}\)\(\);/;
+const loader = new RegExp(/var Module=typeof Module!="undefined"\?Module:\{\};Module\["expectedDataFileDownloads"\]/.source +
+  /[\s\S]*?loadPackage\((\{files:[\s\S]*?\})\)\}\)\(\);/.source);
 const found = engine.match(loader);
 if (!found) throw new Error("the engine's data loader is not where this script looks for it");
 // The table is a JavaScript object literal of names and numbers only.

@@ -66,19 +66,22 @@ var pageVoice = (function pageVoice() {
     return true;
   }
 
+  // Before the first touch, which it waits for as the device's voice does,
+  // the voice readies the language, so that the first touch is soon heard.
   function say(text, language, events) {
     cancel();
-    if (!touched) {
-      events.failed('refused');
-      return;
-    }
-    audio ??= new AudioContext();
-    if (audio.state === 'suspended') audio.resume();
     if (!worker && !start()) {
       broken = true;
       events.failed('none');
       return;
     }
+    if (!touched) {
+      worker.postMessage({ id: ++asked, language });
+      events.failed('refused');
+      return;
+    }
+    audio ??= new AudioContext();
+    if (audio.state === 'suspended') audio.resume();
     waiting = { id: ++asked, events };
     worker.postMessage({ id: asked, text, language });
   }

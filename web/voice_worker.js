@@ -45,6 +45,7 @@ async function start() {
   return { engine, table, synthesiser: new engine.eSpeakNGWorker() };
 }
 
+// A sentence without text readies the language, and is not answered.
 async function speak({ text, language }) {
   started ??= start().catch((error) => {
     started = null;
@@ -54,6 +55,7 @@ async function speak({ text, language }) {
   const wanted = table.voices[language] ?? table.voices[language.split('-')[0]];
   if (!wanted) throw new Error(`no voice for ${language}`);
   await place(engine, table, wanted.part);
+  if (text === undefined) return null;
   synthesiser.set_voice(wanted.voice);
   const pieces = [];
   let length = 0;
@@ -75,6 +77,6 @@ async function speak({ text, language }) {
 let queue = Promise.resolve();
 self.onmessage = ({ data }) => {
   queue = queue.then(() => speak(data)).then(
-    (made) => self.postMessage({ id: data.id, ...made }, [made.samples.buffer]),
+    (made) => made && self.postMessage({ id: data.id, ...made }, [made.samples.buffer]),
     (error) => self.postMessage({ id: data.id, error: String(error.message ?? error) }));
 };
