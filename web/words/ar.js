@@ -109,7 +109,8 @@
   'say.operator.subtraction': 'ناقص',
   'say.operator.multiplication': 'ضَرْب',
   'say.equals': 'يساوي',
-  'say.sum': 'كم يساوي {first} {operator} {second}؟',
+  // كَمْ with its vowels: eSpeak reads a bare كم as km, "kilometre".
+  'say.sum': 'كَمْ يساوي {first} {operator} {second}؟',
   'say.turn': 'يا {name}، {sum}',
   'say.right': 'صحيح!',
   'say.wrong': 'ليس صحيحًا هذه المرة.',
