@@ -95,6 +95,7 @@ add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage
   # its own folder: no package of the game's picks it up from here.
   COMMAND ${ORVANELL_NODE} ${webSource}/build_voice.js
     ${npmFolder}/node_modules/@echogarden/espeak-ng-emscripten ${site}/voice ${webSource}/voice_worker.js
+    ${CMAKE_BINARY_DIR}/voice
   COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${webSource}/service-worker.js ${onePage}
   DEPENDS ${pageSources} ${catalogues} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
     ${webSource}/build_voice.js ${webSource}/voice_worker.js ${npmFolder}/node_modules/.package-lock.json

@@ -79,8 +79,10 @@ function writeOnePage() {
     // the policy name one hash: they work together, and without any one of
     // them the page can't play anyway.
     .replace(scripts, (tags) => `${inline('script', scriptText(tags))}\n`);
-  const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
-    `style-src ${hashes.style.join(' ')}; img-src data:`;
+  // Besides, the page's own voice from the folder beside it, as scripts,
+  // and its Worker made from their text.
+  const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval' file:; ` +
+    `worker-src blob:; style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
   const charsetAt = Buffer.from(page).indexOf('<meta charset="utf-8">');
   if (charsetAt < 0) {

@@ -9,12 +9,18 @@
 // Worker can import, and the worker writes each part's files into the
 // engine's file system itself.
 //
-// Usage: node build_voice.js PACKAGE_FOLDER VOICE_FOLDER WORKER_SCRIPT
+// The one-file page, opened from a folder, can fetch nothing and start no
+// Worker from a file, but can load a script: for it, the same files go as
+// scripts into a second folder, beside the one file, that put their
+// contents in `orvanellVoice`, the engine and the worker as one text that
+// the page starts a Worker from.
+//
+// Usage: node build_voice.js PACKAGE_FOLDER VOICE_FOLDER WORKER_SCRIPT ONE_FILE_VOICE_FOLDER
 'use strict';
 const fs = require('fs');
 const path = require('path');
 
-const [packageFolder, voiceFolder, workerScript] = process.argv.slice(2);
+const [packageFolder, voiceFolder, workerScript, scriptFolder] = process.argv.slice(2);
 const dataRoot = '/usr/share/espeak-ng-data/';
 
 // The page's languages, each with eSpeak's voice nearest to it, and the part
@@ -71,18 +77,24 @@ const classic = engine.replace(found[0], '')
   .replace(/^export default Module;\s*$/m, '');
 if (/import\.meta|^export /m.test(classic)) throw new Error('the engine is still an ES module');
 
-fs.rmSync(voiceFolder, { recursive: true, force: true });
-fs.mkdirSync(voiceFolder, { recursive: true });
+const { version, repository } = JSON.parse(fs.readFileSync(path.join(packageFolder, 'package.json'), 'utf8'));
+for (const folder of [voiceFolder, scriptFolder]) {
+  fs.rmSync(folder, { recursive: true, force: true });
+  fs.mkdirSync(folder, { recursive: true });
+  fs.copyFileSync(path.join(packageFolder, 'COPYING'), path.join(folder, 'COPYING'));
+  fs.writeFileSync(path.join(folder, 'SOURCE'),
+    `The files of this folder are eSpeak NG, compiled to JavaScript, as npm's ` +
+    `@echogarden/espeak-ng-emscripten ${version} ships it (its engine without the data loader; ` +
+    `its espeak-ng.data in pieces), under the GNU General Public License 3.0 or later (COPYING), ` +
+    `with the worker that runs them, under the MIT licence. Source: ${repository.url} ` +
+    `and https://github.com/espeak-ng/espeak-ng\n`);
+}
 fs.writeFileSync(path.join(voiceFolder, 'engine.js'), classic);
 fs.copyFileSync(workerScript, path.join(voiceFolder, 'worker.js'));
-fs.copyFileSync(path.join(packageFolder, 'COPYING'), path.join(voiceFolder, 'COPYING'));
-const { version, repository } = JSON.parse(fs.readFileSync(path.join(packageFolder, 'package.json'), 'utf8'));
-fs.writeFileSync(path.join(voiceFolder, 'SOURCE'),
-  `The files of this folder are eSpeak NG ${version}, compiled to JavaScript, as npm's ` +
-  `@echogarden/espeak-ng-emscripten ${version} ships it (engine.js without its data loader; ` +
-  `the .bin files are pieces of its espeak-ng.data), under the GNU General Public License 3.0 ` +
-  `or later (COPYING); worker.js runs them, under the MIT licence. Source: ${repository.url} ` +
-  `and https://github.com/espeak-ng/espeak-ng\n`);
+const asScript = (name, value) =>
+  fs.writeFileSync(path.join(scriptFolder, `${name}.js`), `(self.orvanellVoice ??= {})[${JSON.stringify(name)}] = ` +
+    `${JSON.stringify(value)};\n`);
+asScript('engine', `${classic}\n${fs.readFileSync(workerScript, 'utf8')}`);
 const parts = {};
 const voices = {};
 for (const [language, { voice, part, files }] of Object.entries(languages)) {
@@ -91,3 +103,7 @@ for (const [language, { voice, part, files }] of Object.entries(languages)) {
 }
 parts.shared = writePart('shared', shared);
 fs.writeFileSync(path.join(voiceFolder, 'voices.json'), JSON.stringify({ parts, voices }));
+asScript('voices.json', { parts, voices });
+for (const { file } of Object.values(parts)) {
+  asScript(file, fs.readFileSync(path.join(voiceFolder, file)).toString('base64'));
+}

@@ -5,9 +5,14 @@
 // aloud need not know which of the two speaks.
 //
 // Nothing of it is fetched until a sentence needs it. Where it can't run
-// (the one file opened from a folder, whose browser lets it start no
-// Worker, or a site without the voice/ folder) it fails with 'none' once
-// and is not asked again.
+// (a site without the voice/ folder, the one file without its own beside
+// it) it fails with 'none' once and is not asked again.
+//
+// The one file, opened from a folder, may neither fetch nor start a Worker
+// from a file: there the voice's files come as scripts (voice/<name>.js),
+// each putting its contents in `orvanellVoice`, the Worker starts from the
+// engine's text, and each file goes to it with the first sentence that
+// needs it.
 var pageVoice = (function pageVoice() {
   'use strict';
   let touched = false;  // browsers play sound only after a touch since the page loaded
@@ -17,6 +22,10 @@ var pageVoice = (function pageVoice() {
   let asked = 0;  // the last sentence's number: an answer to an older one is stale
   let waiting = null;  // the sentence being made, { id, events }
   let playing = null;  // the AudioBufferSourceNode playing, until it ends
+  const fromFile = location.protocol === 'file:';
+  const scripts = new Map();  // each voice script asked for, as the promise of its contents
+  const sent = new Set();  // the files the Worker has
+  let sending = Promise.resolve();  // the messages, in order, each once its files are loaded
 
   for (const type of ['pointerup', 'keydown']) addEventListener(type, () => { touched = true; }, true);
 
@@ -55,35 +64,59 @@ var pageVoice = (function pageVoice() {
     source.start();
   }
 
-  function start() {
-    try {
-      worker = new Worker('voice/worker.js');
-    } catch {
-      return false;  // refused outright, as from a file
+  function script(name) {
+    if (!scripts.has(name)) {
+      scripts.set(name, new Promise((loaded, failed) => {
+        const tag = document.createElement('script');
+        tag.src = `voice/${name}.js`;
+        tag.addEventListener('load', () => loaded(window.orvanellVoice[name]));
+        tag.addEventListener('error', failed);
+        document.head.append(tag);
+      }));
     }
-    worker.addEventListener('message', ({ data }) => play(data));
-    worker.addEventListener('error', fail);
-    return true;
+    return scripts.get(name);
+  }
+
+  // From a file, the files a sentence needs that the Worker hasn't yet.
+  async function withFiles(message) {
+    const table = await script('voices.json');
+    const voice = table.voices[message.language] ?? table.voices[message.language.split('-')[0]];
+    const names = ['voices.json', table.parts.shared.file, ...(voice ? [table.parts[voice.part].file] : [])]
+      .filter((name) => !sent.has(name));
+    const files = Object.fromEntries(await Promise.all(names.map(async (name) => [name, await script(name)])));
+    for (const name of names) sent.add(name);
+    return { ...message, files };
+  }
+
+  async function started() {
+    const url = fromFile ? URL.createObjectURL(new Blob([await script('engine')], { type: 'text/javascript' }))
+      : 'voice/worker.js';
+    const made = new Worker(url);
+    made.addEventListener('message', ({ data }) => play(data));
+    made.addEventListener('error', fail);
+    return made;
+  }
+
+  function send(message) {
+    sending = sending.then(async () => {
+      worker ??= await started();
+      worker.postMessage(fromFile ? await withFiles(message) : message);
+    }).catch(fail);
   }
 
   // Before the first touch, which it waits for as the device's voice does,
   // the voice readies the language, so that the first touch is soon heard.
   function say(text, language, events) {
     cancel();
-    if (!worker && !start()) {
-      broken = true;
-      events.failed('none');
-      return;
-    }
     if (!touched) {
-      worker.postMessage({ id: ++asked, language });
+      send({ id: ++asked, language });
       events.failed('refused');
       return;
     }
     audio ??= new AudioContext();
     if (audio.state === 'suspended') audio.resume();
     waiting = { id: ++asked, events };
-    worker.postMessage({ id: asked, text, language });
+    send({ id: asked, text, language });
   }
 
   function cancel() {

@@ -25,14 +25,15 @@ var readAloud = (function readAloud() {
   // While Read aloud speaks, a screen reader's reading of the log would be a
   // second voice over it; where nothing can speak, the log speaks again.
   function quietLog() {
-    log.setAttribute('aria-live', on && !noVoice?.startsWith('note.no-voice') ? 'off' : 'polite');
+    log.setAttribute('aria-live', on && (!noVoice || ownVoice(noVoice)) ? 'off' : 'polite');
   }
 
   // The note, by its key: no voice at all, or none of the page's language;
-  // the same where the page's own voice speaks instead.
+  // then, where the page's own voice speaks instead, a word on it.
+  const ownVoice = (key) => key.endsWith(' note.own-voice');
   function showNoVoice(key) {
     noVoice = key;
-    note.textContent = key ? words.say(key) : '';
+    note.textContent = key ? key.split(' ').map((part) => words.say(part)).join(' ') : '';
     note.hidden = !key;
     quietLog();
   }
@@ -66,7 +67,7 @@ var readAloud = (function readAloud() {
     const device = deviceVoice.has(language);
     if (device || (device === null && !deviceMute)) return { voice: deviceVoice, note: null };
     const none = device === null ? 'note.no-voice' : 'note.no-voice.language';
-    if (pageVoice.can()) return { voice: pageVoice, note: none.replace('no-voice', 'own-voice') };
+    if (pageVoice.can()) return { voice: pageVoice, note: `${none} note.own-voice` };
     return { voice: null, note: none };
   }
 
@@ -103,7 +104,7 @@ var readAloud = (function readAloud() {
           deviceMute = true;
           turns.unshift(turn);
           sayNext();
-        } else showNoVoice(ours ? note.replace('own-voice', 'no-voice') : 'note.no-voice');
+        } else showNoVoice(ours ? note.split(' ')[0] : 'note.no-voice');
       },
     });
   }
@@ -166,7 +167,7 @@ var readAloud = (function readAloud() {
     });
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
-      showNoVoice(noVoice?.endsWith('.language') ? null : noVoice);
+      showNoVoice(noVoice?.includes('.language') ? null : noVoice);
       if (on) sayScreen();
     });
   }

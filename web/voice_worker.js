@@ -6,14 +6,23 @@
 //
 // Each language's files are fetched the first time a sentence needs them;
 // the site's service worker keeps them from then on.
+//
+// Started from the one file, the Worker is the engine's text and this, and
+// the page sends the files it would fetch along with the first sentence
+// that needs each: { files: { name: contents } }, a part's in base64.
 'use strict';
-importScripts('engine.js');
+if (typeof createEspeak === 'undefined') importScripts('engine.js');
 
 const dataRoot = '/usr/share/espeak-ng-data/';
 let started = null;  // the engine, its synthesiser and the folder's table of parts
 const placed = new Map();  // each part, once its files are in the engine's file system
+const given = new Map();  // the files the page sent
 
 async function fetched(name, as) {
+  if (given.has(name)) {
+    const contents = given.get(name);
+    return as === 'json' ? contents : Uint8Array.from(atob(contents), (character) => character.charCodeAt(0));
+  }
   const response = await fetch(name);
   if (!response.ok) throw new Error(`${name}: ${response.status}`);
   return as === 'json' ? response.json() : new Uint8Array(await response.arrayBuffer());
@@ -76,6 +85,7 @@ async function speak({ text, language }) {
 // One sentence at a time, in the order asked: each waits for the one before.
 let queue = Promise.resolve();
 self.onmessage = ({ data }) => {
+  for (const [name, contents] of Object.entries(data.files ?? {})) given.set(name, contents);
   queue = queue.then(() => speak(data)).then(
     (made) => made && self.postMessage({ id: data.id, ...made }, [made.samples.buffer]),
     (error) => self.postMessage({ id: data.id, error: String(error.message ?? error) }));
