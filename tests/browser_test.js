@@ -11,12 +11,15 @@
 // voice typing and an input method send text; on a phone, what the page
 // shows the game judged and what the line refuses, the narrow screen, A+ and
 // a long stay; Read aloud heard by a stand-in for the browser's speech, in
-// English and Spanish; no WebAssembly, no JavaScript. Then every engine
+// English and Spanish, and the page's own voice, where the device has none
+// of the language, in Spanish, Arabic and Chinese, and from the one file;
+// no WebAssembly, no JavaScript. Then every engine
 // (Chromium, Firefox ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit)
 // plays one game served and one from the one file as file://, and shows the
 // message on a copy whose module can't compile. Last, the site installed
 // from a folder: axe, Tab, two players whose input ends with Ctrl+D, which
-// rings the bell, playing again, a new build and the network cut; and
+// rings the bell, playing again, a new build, the page's own voice kept and
+// the network cut; and
 // Lighthouse's audit.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
@@ -608,6 +611,11 @@ const heardFromPage = (language) => [
     `${language}: the answer judged heard`, language],
 ];
 
+// Read aloud on, in a language the device has no voice of.
+const ownVoiceIn = (language) => [ownVoiceNoted, standInSpeech([{ lang: 'en-GB', localService: true }]),
+  before([language], { 'orvanell-language': language, 'orvanell-read-aloud': 'on' })];
+const ownVoiceInSpanish = ownVoiceIn('es');
+
 // Every way in, with a mouse and a keyboard: presses with no pointer press
 // of their own; ten ⌨ digits, nine kept and said; digits typed with the
 // focus on a key; the continue prompt's choices first in the DOM; a click
@@ -836,8 +844,7 @@ const rows = [
     play: [wordsWaited('Keypad', 'English'), ['line', '1', '1'], ['see', problem]] },
   { setUp: [...inSpanish, ownVoiceNoted], play: readAloudInSpanish },
   ...['es', 'ar', 'zh-CN', 'es alone'].map((name) => name.split(' ')).map(([language, alone]) => ({ alone,
-    play: heardFromPage(language), setUp: [ownVoiceNoted, standInSpeech([{ lang: 'en-GB', localService: true }]),
-      before([language], { 'orvanell-language': language, 'orvanell-read-aloud': 'on' })] })),
+    play: heardFromPage(language), setUp: ownVoiceIn(language) })),
   { broken: true, setUp: [(page) => page.evaluateOnNewDocument(() => delete window.WebAssembly)], play: [cannotRun] },
   { broken: true, setUp: [(page) => page.setJavaScriptEnabled(false)], play: [
     ['shown', 'noscript p', true, 'the page says nothing with JavaScript turned off'],
@@ -888,10 +895,14 @@ async function main() {
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const next = await installNewBuild(installed, page, served);
+    // The page's own voice, kept at its first sentence, speaks offline.
+    for (const setUp of ownVoiceInSpanish) await setUp(next);
+    await next.reload();
+    await run(next, heardFromPage('es').slice(0, 3));
     stopServing(server);
     await next.setOfflineMode(true);
     await next.reload();
-    await run(next, oneGame());
+    await run(next, [...heardFromPage('es').slice(0, 3), ...oneGame()]);
     await installed.close();
   } catch (error) {
     fail(error.message);

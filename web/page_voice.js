@@ -15,17 +15,22 @@
 // needs it.
 var pageVoice = (function pageVoice() {
   'use strict';
-  let touched = false;  // browsers play sound only after a touch since the page loaded
+  // Browsers play sound only after a touch since the page loaded. The
+  // AudioContext is made at the first sentence after it. Each sentence has a
+  // number, and an answer to an older one than the one waited for is stale.
+  // The voice's scripts, from a file, are kept as the promise of their
+  // contents; the messages go in order, each once its files are loaded.
+  let touched = false;
   let broken = typeof Worker !== 'function' || typeof AudioContext !== 'function';
   let worker = null;
-  let audio = null;  // the AudioContext, made at the first sentence after a touch
-  let asked = 0;  // the last sentence's number: an answer to an older one is stale
-  let waiting = null;  // the sentence being made, { id, events }
-  let playing = null;  // the AudioBufferSourceNode playing, until it ends
+  let audio = null;
+  let asked = 0;
+  let waiting = null;  // { id, events }
+  let playing = null;  // an AudioBufferSourceNode, until it ends
   const fromFile = location.protocol === 'file:';
-  const scripts = new Map();  // each voice script asked for, as the promise of its contents
+  const scripts = new Map();
   const sent = new Set();  // the files the Worker has
-  let sending = Promise.resolve();  // the messages, in order, each once its files are loaded
+  let sending = Promise.resolve();
 
   for (const type of ['pointerup', 'keydown']) addEventListener(type, () => { touched = true; }, true);
 
