@@ -16,7 +16,7 @@ var readAloud = (function readAloud() {
   let on = false;
   let heard = () => [];  // all that is said at the wait the game is at
   let turns = [];  // what is still to be said of it, by language, after what is being said
-  let refused = false;  // the browser waits for that first touch
+  let refused = false;  // the browser waits for a first touch since the page loaded
   let swallowClick = false;  // the first touch was on a speaker key: it only reads
   let noVoice = null;  // the note's key, while it shows
   let current = null;  // the sentence being said, { voice }, until it ends
