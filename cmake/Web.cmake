@@ -78,7 +78,7 @@ endif()
 set(site ${CMAKE_BINARY_DIR}/site)
 set(onePage ${CMAKE_BINARY_DIR}/orvanell.html)
 set(icon ${PROJECT_SOURCE_DIR}/packaging/orvanell.svg)
-set(pageFiles index.html kept.js numbers.js words.js spoken.js speech.js tools.js gate.js log.js question.js choices.js fit.js line.js keypad.js
+set(pageFiles index.html kept.js numbers.js words.js spoken.js device_voice.js page_voice.js speech.js tools.js gate.js log.js question.js choices.js fit.js line.js keypad.js
   page.js page.css favicon.svg manifest.webmanifest)
 list(TRANSFORM pageFiles PREPEND ${webSource}/ OUTPUT_VARIABLE pageSources)
 # The page's words, a catalogue a language.
@@ -91,8 +91,14 @@ add_custom_command(OUTPUT ${site}/index.html ${site}/service-worker.js ${onePage
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${webSource}/words ${site}/words
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 192 -h 192 -o ${site}/icon-192.png ${icon}
   COMMAND ${ORVANELL_RSVG_CONVERT} -w 512 -h 512 -o ${site}/icon-512.png ${icon}
+  # The page's own voice, eSpeak NG, a program of its own under the GPL, in
+  # its own folder: no package of the game's picks it up from here.
+  COMMAND ${ORVANELL_NODE} ${webSource}/build_voice.js
+    ${npmFolder}/node_modules/@echogarden/espeak-ng-emscripten ${site}/voice ${webSource}/voice_worker.js
+    ${CMAKE_BINARY_DIR}/voice
   COMMAND ${ORVANELL_NODE} ${webSource}/build_site.js ${site} ${webSource}/service-worker.js ${onePage}
   DEPENDS ${pageSources} ${catalogues} ${icon} ${webSource}/build_site.js ${webSource}/service-worker.js orvanell
+    ${webSource}/build_voice.js ${webSource}/voice_worker.js ${npmFolder}/node_modules/.package-lock.json
   COMMENT "Writing the web page to ${site} and ${onePage}")
 add_custom_target(site ALL DEPENDS ${site}/index.html)
 
@@ -128,6 +134,8 @@ add_test(NAME web_binding COMMAND ${ORVANELL_NODE} ${tests}/web_binding_test.js
 # Every catalogue of the page's words has what the English one has, and the
 # line keeps what each question can read.
 add_test(NAME page COMMAND ${ORVANELL_NODE} ${tests}/page_test.js ${webSource}/words ${PROJECT_SOURCE_DIR})
+# The page's own voice speaks each language, in that language.
+add_test(NAME voice COMMAND ${ORVANELL_NODE} ${tests}/voice_test.js ${site}/voice ${webSource}/words)
 add_test(NAME memory COMMAND bash ${tests}/memory_test.sh ${command} 8192 1024)
 foreach(channel tmux pipes)
   add_test(NAME terminal_${channel} COMMAND bash ${tests}/terminal_test.sh ${command} ${channel})

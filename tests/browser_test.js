@@ -11,12 +11,15 @@
 // voice typing and an input method send text; on a phone, what the page
 // shows the game judged and what the line refuses, the narrow screen, A+ and
 // a long stay; Read aloud heard by a stand-in for the browser's speech, in
-// English and Spanish; no WebAssembly, no JavaScript. Then every engine
+// English and Spanish, and the page's own voice, where the device has none
+// of the language, in Spanish, Arabic and Chinese, and from the one file;
+// no WebAssembly, no JavaScript. Then every engine
 // (Chromium, Firefox ESR, WebKitGTK and WPE WebKit, an old tablet's WebKit)
 // plays one game served and one from the one file as file://, and shows the
 // message on a copy whose module can't compile. Last, the site installed
 // from a folder: axe, Tab, two players whose input ends with Ctrl+D, which
-// rings the bell, playing again, a new build and the network cut; and
+// rings the bell, playing again, a new build, the page's own voice kept and
+// the network cut; and
 // Lighthouse's audit.
 //
 // Usage: node browser_test.js SITE NPM_FOLDER ONE_FILE_PAGE
@@ -24,12 +27,15 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const { pathToFileURL } = require('url');
 const zlib = require('zlib');
 const { serveSite, stopServing, originOf, launchChromium, engines, sleep, audit } = require('./site_browser');
 
 const [site, npmFolder, onePage] = process.argv.slice(2);
-// Gzipped: the one file, which a player loads whole; the site, with its icons.
-const maxBytes = { site: 100 * 1024, onePage: 64 * 1024 };
+// Gzipped: the one file, which a player loads whole; the site, with its
+// icons; the page's own voice in one language, fetched only where the device
+// has none of it: its engine, its shared data and the language's own.
+const maxBytes = { site: 100 * 1024, onePage: 64 * 1024, voice: 1200 * 1024 };
 const waitMs = 15000;
 // New keys take no tap for 0.7 s: a child waits that long.
 const settleMs = 750;
@@ -40,14 +46,22 @@ function fail(message) {
   ++failures;
 }
 
-// Every file of the site, and the one-file page, gzipped as a server would send them.
+// Every file of the site, and the one-file page, gzipped as a server would
+// send them; the voice's files apart, by language.
 function weighSite() {
   const gzipped = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
   const files = fs.readdirSync(site, { recursive: true }).sort().map((name) => [name, path.join(site, name)])
-    .filter(([, file]) => fs.statSync(file).isFile()).map(([name, file]) => [`  ${name}`, gzipped(file), Infinity]);
+    .filter(([name, file]) => fs.statSync(file).isFile() && !name.startsWith('voice'))
+    .map(([name, file]) => [`  ${name}`, gzipped(file), Infinity]);
   const total = files.reduce((sum, [, bytes]) => sum + bytes, 0);
+  const voice = path.join(site, 'voice');
+  const { parts, voices } = JSON.parse(fs.readFileSync(path.join(voice, 'voices.json'), 'utf8'));
+  const common = ['engine.js', 'worker.js', 'voices.json', parts.shared.file]
+    .reduce((sum, name) => sum + gzipped(path.join(voice, name)), 0);
+  const spoken = Object.entries(voices).map(([language, { part }]) =>
+    [`voice in ${language}`, common + gzipped(path.join(voice, parts[part].file)), maxBytes.voice]);
   for (const [name, bytes, most] of [...files, ['site', total, maxBytes.site],
-    [path.basename(onePage), gzipped(onePage), maxBytes.onePage]]) {
+    [path.basename(onePage), gzipped(onePage), maxBytes.onePage], ...spoken]) {
     console.log(`${name}: ${bytes} bytes gzipped`);
     if (bytes > most) fail(`${name} weighs ${bytes} bytes gzipped, over ${most}`);
   }
@@ -535,6 +549,7 @@ const readAloudInSpanish = [
   ['expect', () => Array.from(document.querySelectorAll('#language option'), (o) => `${o.lang}=${o.value} ${o.text}`),
     null, (names) => ['de=de Deutsch', 'ar=ar العربية', 'pl=pl Polski', 'fr=fr Français', 'es=es Español',
       'en=en English'].every((name) => names.includes(name)), 'the picker names the languages'],
+  ['expect', () => workers, null, 0, 'with a Spanish voice on the device, the page\'s own voice started'],
   ['do', (page) => page.select('#language', 'de')],
   ['until', () => /deutsche Stimme.*Einstellungen/.test(document.getElementById('speech-note').innerText),
     'the note, in German, that no German voice speaks'],
@@ -549,6 +564,57 @@ const readAloudInSpanish = [
   ['expect', () => `${document.documentElement.lang} ${document.dir} ${document.getElementById('speech-note').hidden}`,
     null, 'en ltr true', 'back in English, the page is'],
 ];
+
+// A stand-in around the page's own voice that notes, in `voiced`, what it is
+// asked to say ('language: text'), each sound played ('▶') and each stopped
+// ('■'), and how many Workers the page starts.
+const ownVoiceNoted = (page) => page.evaluateOnNewDocument(() => {
+  Object.assign(window, { voiced: [], workers: 0 });
+  const { Worker: Real, AudioBufferSourceNode: Source } = window;
+  window.Worker = function Worker(...args) {
+    workers += 1;
+    const worker = new Real(...args);
+    const send = worker.postMessage.bind(worker);
+    worker.postMessage = (message) => {
+      if (message.text) voiced.push(`${message.language}: ${message.text}`);
+      send(message);
+    };
+    return worker;
+  };
+  for (const [name, sign] of [['start', '▶'], ['stop', '■']]) {
+    const real = Source.prototype[name];
+    Source.prototype[name] = function noted(...args) {
+      voiced.push(sign);
+      return real.apply(this, args);
+    };
+  }
+});
+
+// Where the device has no voice of the page's language (an English one
+// only), the page's own speaks, after the first touch: the main menu heard
+// through Web Audio, the note saying so, "Say it again" stopping it and
+// starting it again, and after a right answer the next sum heard.
+const heardFromPage = (language) => [
+  ['see', ...mainMenu], ['click', '#transcript'],
+  ['until', (tag) => voiced.length === 2 && voiced[1] === '▶' &&
+    voiced[0].startsWith(`${tag}: ${pageCatalogues[tag]['say.ask.main-menu']} `), `the menu heard in ${language}`, language],
+  ['expect', (tag) => document.getElementById('speech-note').textContent === ['no-voice.language', 'own-voice']
+    .map((key) => pageCatalogues[tag][`note.${key}`]).join(' '), language, true, 'the note says the page\'s own voice speaks'],
+  ['click', '#say-again'],
+  ['until', () => voiced.length === 5 && voiced[2] === '■' && voiced[3] === voiced[0] && voiced[4] === '▶',
+    `"Say it again" stopping and starting again in ${language}`],
+  ['line', '1', '1'], ['sum', problem],
+  ['expect', (sum) => new Promise((heard) => setInterval(() => voiced.at(-1) === '▶' &&
+    voiced.at(-2).includes(sum) && heard(true), 20)), '{first}', true, `${language}: the sum heard`],
+  ['line', '{right}'],
+  ['until', (tag) => voiced.at(-1) === '▶' && voiced.at(-2).includes(pageCatalogues[tag]['say.right']),
+    `${language}: the answer judged heard`, language],
+];
+
+// Read aloud on, in a language the device has no voice of.
+const ownVoiceIn = (language) => [ownVoiceNoted, standInSpeech([{ lang: 'en-GB', localService: true }]),
+  before([language], { 'orvanell-language': language, 'orvanell-read-aloud': 'on' })];
+const ownVoiceInSpanish = ownVoiceIn('es');
 
 // Every way in, with a mouse and a keyboard: presses with no pointer press
 // of their own; ten ⌨ digits, nine kept and said; digits typed with the
@@ -776,7 +842,9 @@ const rows = [
   { setUp: [before(['de'], {})], play: [wordsWaited('Zahlentasten', 'German')] },
   { setUp: [before(['fr'], {}), neverArrives], waitUntil: 'domcontentloaded',
     play: [wordsWaited('Keypad', 'English'), ['line', '1', '1'], ['see', problem]] },
-  { setUp: inSpanish, play: readAloudInSpanish },
+  { setUp: [...inSpanish, ownVoiceNoted], play: readAloudInSpanish },
+  ...['es', 'ar', 'zh-CN', 'es alone'].map((name) => name.split(' ')).map(([language, alone]) => ({ alone,
+    play: heardFromPage(language), setUp: ownVoiceIn(language) })),
   { broken: true, setUp: [(page) => page.evaluateOnNewDocument(() => delete window.WebAssembly)], play: [cannotRun] },
   { broken: true, setUp: [(page) => page.setJavaScriptEnabled(false)], play: [
     ['shown', 'noscript p', true, 'the page says nothing with JavaScript turned off'],
@@ -784,12 +852,16 @@ const rows = [
       'with JavaScript off, it says']] },
 ];
 
+// A row with `alone` plays the one file where the build wrote it, beside
+// the page's own voice as scripts.
 async function playRow(browser, origin, row) {
   const page = await (await browser.createBrowserContext()).newPage();
+  const url = row.alone ? pathToFileURL(path.resolve(onePage)).href : `${origin}/`;
   if (row.viewport) await page.setViewport({ ...row.viewport, isMobile: row.touch, hasTouch: row.touch });
-  if (!row.broken) watch(page, (url) => url.startsWith(origin));
+  const own = row.alone ? [new URL('.', url).href, 'blob:null/'] : [origin];
+  if (!row.broken) watch(page, (asked) => own.some((start) => asked.startsWith(start)));
   for (const setUp of row.setUp ?? []) await setUp(page);
-  await page.goto(`${origin}/`, { waitUntil: row.waitUntil ?? 'load' });
+  await page.goto(url, { waitUntil: row.waitUntil ?? 'load' });
   await run(page, row.play, row.input);
   await page.close();
 }
@@ -823,10 +895,14 @@ async function main() {
     if (installabilityErrors.length > 0) fail(`not installable: ${JSON.stringify(installabilityErrors)}`);
     await page.evaluate(() => navigator.serviceWorker.ready);
     const next = await installNewBuild(installed, page, served);
+    // The page's own voice, kept at its first sentence, speaks offline.
+    for (const setUp of ownVoiceInSpanish) await setUp(next);
+    await next.reload();
+    await run(next, heardFromPage('es').slice(0, 3));
     stopServing(server);
     await next.setOfflineMode(true);
     await next.reload();
-    await run(next, oneGame());
+    await run(next, [...heardFromPage('es').slice(0, 3), ...oneGame()]);
     await installed.close();
   } catch (error) {
     fail(error.message);

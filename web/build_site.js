@@ -14,12 +14,21 @@ const workerName = 'service-worker.js';
 const read = (name) => fs.readFileSync(path.join(site, name));
 
 function writeServiceWorker() {
-  const names = fs.readdirSync(site, { recursive: true })
+  const all = fs.readdirSync(site, { recursive: true })
     .filter((name) => name !== workerName && fs.statSync(path.join(site, name)).isFile()).sort();
-  const hash = crypto.createHash('sha256');
-  for (const name of names) hash.update(`${name}\0`).update(read(name)).update('\0');
+  const digest = (names) => {
+    const hash = crypto.createHash('sha256');
+    for (const name of names) hash.update(`${name}\0`).update(read(name)).update('\0');
+    return hash.digest('hex').slice(0, 16);
+  };
+  // The voice's files, megabytes of them, are kept as a language first
+  // needs them, in a cache of their own that outlives the builds that
+  // don't change them; the rest at install.
+  const inVoice = (name) => name.startsWith(`voice${path.sep}`);
+  const names = all.filter((name) => !inVoice(name));
   // The worker drops older caches of its own by this prefix and its scope.
-  const files = { cache: `orvanell-${hash.digest('hex').slice(0, 16)}`, files: ['./', ...names] };
+  const files = { cache: `orvanell-${digest(names)}`, voiceCache: `orvanell-voice-${digest(all.filter(inVoice))}`,
+    files: ['./', ...names] };
   const template = fs.readFileSync(workerTemplate, 'utf8');
   fs.writeFileSync(path.join(site, workerName), template.replace('ORVANELL_SITE', JSON.stringify(files)));
 }
@@ -70,8 +79,10 @@ function writeOnePage() {
     // the policy name one hash: they work together, and without any one of
     // them the page can't play anyway.
     .replace(scripts, (tags) => `${inline('script', scriptText(tags))}\n`);
-  const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval'; ` +
-    `style-src ${hashes.style.join(' ')}; img-src data:`;
+  // Besides, the page's own voice from the folder beside it, as scripts,
+  // and its Worker made from their text.
+  const policy = `default-src 'none'; script-src ${hashes.script.join(' ')} 'wasm-unsafe-eval' file:; ` +
+    `worker-src blob:; style-src ${hashes.style.join(' ')}; img-src data:`;
   page = page.replace(/content="default-src[^"]*"/, () => `content="${policy}"`);
   const charsetAt = Buffer.from(page).indexOf('<meta charset="utf-8">');
   if (charsetAt < 0) {

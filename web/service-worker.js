@@ -12,6 +12,8 @@ const site = ORVANELL_SITE;
 const ownPrefix = 'orvanell-';
 const scope = ` ${self.registration.scope}`;
 const cacheName = site.cache + scope;
+const voiceCacheName = site.voiceCache + scope;
+const voiceFolder = new URL('voice/', self.registration.scope).href;
 
 // Straight from the server: a host may let the browser keep the files for a
 // while, and the HTTP cache would fill the new build's cache with the old
@@ -33,7 +35,7 @@ async function holdsOnlyOwnFiles(name) {
 }
 
 async function isOwnOldCache(name) {
-  if (!name.startsWith(ownPrefix) || name === cacheName) return false;
+  if (!name.startsWith(ownPrefix) || name === cacheName || name === voiceCacheName) return false;
   if (name.endsWith(scope)) return true;
   return !name.includes(' ') && holdsOnlyOwnFiles(name);
 }
@@ -44,8 +46,23 @@ self.addEventListener('activate', (event) => {
   }))));
 });
 
+// A language's voice, fetched the first time it speaks, is kept from then on
+// for playing offline.
+async function voiceFile(request) {
+  const cache = await caches.open(voiceCacheName);
+  const cached = await cache.match(request, { ignoreSearch: true });
+  if (cached) return cached;
+  const response = await fetch(request);
+  if (response.ok) await cache.put(request, response.clone());
+  return response;
+}
+
 // The site's own files come from this build's cache, anything else from the network.
 self.addEventListener('fetch', (event) => {
+  if (event.request.url.startsWith(voiceFolder)) {
+    event.respondWith(voiceFile(event.request));
+    return;
+  }
   event.respondWith(caches.open(cacheName)
     .then((cache) => cache.match(event.request, { ignoreSearch: true }))
     .then((cached) => cached ?? fetch(event.request)));

@@ -1,9 +1,11 @@
 // Read aloud: the page speaks the game for children who can't read it yet,
 // in a voice of each language, once the browser lets it, or says why not.
 //
-// What it says, and in which voice, comes from spoken.js. The "Read aloud"
-// button turns it on and off, and "Say it again" says the open question
-// whether it is on or off.
+// What it says comes from spoken.js. It speaks through the device's voice
+// (device_voice.js) where the device has one of the language, else through
+// the page's own (page_voice.js), which both say, end and cancel alike. The
+// "Read aloud" button turns it on and off, and "Say it again" says the open
+// question whether it is on or off.
 var readAloud = (function readAloud() {
   'use strict';
   const button = document.getElementById('read-aloud');
@@ -11,30 +13,27 @@ var readAloud = (function readAloud() {
   const note = document.getElementById('speech-note');
   const log = document.getElementById('transcript');
   const storageKey = 'orvanell-read-aloud';
-  const synth = window.speechSynthesis;
   let on = false;
   let heard = () => [];  // all that is said at the wait the game is at
   let turns = [];  // what is still to be said of it, by language, after what is being said
-  let touched = false;  // since the page loaded, which browsers ask before they speak
-  let refused = false;  // the browser waits for that first touch
+  let refused = false;  // the browser waits for a first touch since the page loaded
   let swallowClick = false;  // the first touch was on a speaker key: it only reads
   let noVoice = null;  // the note's key, while it shows
-  let current = null;  // the utterance being said, until it ends
-
-  function voiceFor(language) {
-    return spokenWords.voiceFor(synth.getVoices(), language, navigator.languages ?? [navigator.language]);
-  }
+  let current = null;  // the sentence being said, { voice }, until it ends
+  let deviceMute = false;  // the device listed no voice and failed to speak without one
 
   // While Read aloud speaks, a screen reader's reading of the log would be a
   // second voice over it; where nothing can speak, the log speaks again.
   function quietLog() {
-    log.setAttribute('aria-live', on && !noVoice ? 'off' : 'polite');
+    log.setAttribute('aria-live', on && (!noVoice || ownVoice(noVoice)) ? 'off' : 'polite');
   }
 
-  // The note, by its key: no voice at all, or none of the page's language.
+  // The note, by its key: no voice at all, or none of the page's language;
+  // then, where the page's own voice speaks instead, a word on it.
+  const ownVoice = (key) => key.endsWith(' note.own-voice');
   function showNoVoice(key) {
     noVoice = key;
-    note.textContent = key ? words.say(key) : '';
+    note.textContent = key ? key.split(' ').map((part) => words.say(part)).join(' ') : '';
     note.hidden = !key;
     quietLog();
   }
@@ -49,8 +48,9 @@ var readAloud = (function readAloud() {
   function stop() {
     turns = [];
     if (current === null) return;
+    const { voice } = current;
     current = null;
-    synth.cancel();
+    voice.cancel();
   }
 
   function speak(pieces) {
@@ -59,46 +59,54 @@ var readAloud = (function readAloud() {
     sayNext();
   }
 
-  // One utterance at a time: WebKitGTK's speech hangs the page on an
-  // utterance queued behind another. A child never hears their language in
-  // another language's voice: where the device lists voices, but none of
-  // the page's language, its words go unsaid and the note says why. Where
-  // it lists none (yet), the language alone chooses. A failure before the
-  // first touch is the browser's refusal; after it, there is no voice to
-  // speak with. Firefox without a voice fails with no code at all.
+  // A child never hears their language in another language's voice: the
+  // device's voice of it first; where the device lists voices, but none of
+  // it, or lists none and fails without one, the page's own. Where neither
+  // can, its words go unsaid and the note says why.
+  function chosen(language) {
+    const device = deviceVoice.has(language);
+    if (device || (device === null && !deviceMute)) return { voice: deviceVoice, note: null };
+    const none = device === null ? 'note.no-voice' : 'note.no-voice.language';
+    if (pageVoice.can()) return { voice: pageVoice, note: `${none} note.own-voice` };
+    return { voice: null, note: none };
+  }
+
+  // One sentence at a time: WebKitGTK's speech hangs the page on an
+  // utterance queued behind another.
   function sayNext() {
     const turn = turns.shift();
     if (turn === undefined) return;
-    const voice = voiceFor(turn.language);
-    if (!voice && synth.getVoices().length > 0) {
-      if (turn.language === words.language) showNoVoice('note.no-voice.language');
+    const { voice, note } = chosen(turn.language);
+    const ours = turn.language === words.language;
+    if (!voice) {
+      if (ours || note === 'note.no-voice') showNoVoice(note);
       sayNext();
       return;
     }
-    const utterance = new SpeechSynthesisUtterance(turn.text);
-    if (voice) utterance.voice = voice;
-    utterance.lang = voice ? voice.lang : turn.language;
-    utterance.rate = 0.9;
-    const done = () => {
-      if (current === utterance) current = null;
-    };
-    utterance.addEventListener('end', () => {
-      if (current !== utterance) return;
-      done();
-      sayNext();
+    const said = { voice };
+    current = said;
+    voice.say(turn.text, turn.language, {
+      started: () => {
+        if (ours || noVoice === 'note.no-voice') showNoVoice(ours ? note : null);
+      },
+      ended: () => {
+        if (current !== said) return;
+        current = null;
+        sayNext();
+      },
+      // The browser's refusal shows even for a sentence since stopped.
+      failed: (why) => {
+        if (why === 'refused') showRefused(true);
+        if (current !== said) return;
+        current = null;
+        if (why === 'refused') return;
+        if (voice === deviceVoice) {
+          deviceMute = true;
+          turns.unshift(turn);
+          sayNext();
+        } else showNoVoice(ours ? note.split(' ')[0] : 'note.no-voice');
+      },
     });
-    utterance.addEventListener('error', (event) => {
-      done();
-      if (['interrupted', 'canceled'].includes(event.error)) return;
-      if (event.error === 'not-allowed' || !touched) showRefused(true);
-      else if (['synthesis-failed', 'voice-unavailable'].includes(event.error) ||
-        (!event.error && synth.getVoices().length === 0)) showNoVoice('note.no-voice');
-    });
-    utterance.addEventListener('start', () => {
-      if (noVoice === 'note.no-voice' || (noVoice && turn.language === words.language)) showNoVoice(null);
-    });
-    current = utterance;
-    synth.speak(utterance);
   }
 
   // Browsers refuse speech until the player has touched the page since it
@@ -106,7 +114,6 @@ var readAloud = (function readAloud() {
   // first tap on a speaker key does only that.
   for (const type of ['pointerup', 'keydown']) {
     document.addEventListener(type, (event) => {
-      touched = true;
       swallowClick = refused && on && event.target.closest?.('#read-aloud, #say-again') != null;
       if (!refused) return;
       showRefused(false);
@@ -144,7 +151,7 @@ var readAloud = (function readAloud() {
     else stop();
   }
 
-  if (synth) {
+  if (window.speechSynthesis || pageVoice.can()) {
     button.hidden = false;
     again.hidden = false;
     on = kept.get(storageKey) === 'on';
@@ -160,7 +167,7 @@ var readAloud = (function readAloud() {
     });
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
-      showNoVoice(noVoice === 'note.no-voice.language' ? null : noVoice);
+      showNoVoice(noVoice?.includes('.language') ? null : noVoice);
       if (on) sayScreen();
     });
   }

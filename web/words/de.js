@@ -47,6 +47,7 @@
 
   'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
   'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
+  'note.own-voice': 'Bis dahin liest die Seite mit ihrer eigenen, einfacheren Stimme; eine Stimme auf dem Gerät klingt besser.',
   'note.cannot-run': 'Dieser Browser kann Orvanell nicht starten. Mit einem aktuellen oder einem anderen Browser lässt es sich spielen.',
 
   'tool.smaller': 'Kleinere Schrift',

@@ -54,6 +54,7 @@
   // Notes.
   'note.no-voice': "This device has no voice to read with. You can add one in the device's Settings › Accessibility, under Text-to-speech or Spoken Content.",
   'note.no-voice.language': "This device has no English voice. You can add one in the device's Settings › Accessibility, under Text-to-speech or Spoken Content.",
+  'note.own-voice': 'For now the page reads with a simpler voice of its own; one added to the device sounds better.',
   'note.cannot-run': "This browser can't run Orvanell. Updating the browser, or opening the page in another one, will let you play.",
 
   // The tools' names, for those who can't see their symbols.

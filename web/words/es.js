@@ -47,6 +47,7 @@
 
   'note.no-voice': 'Este dispositivo no tiene ninguna voz para leer. Se puede añadir una en Configuración o Ajustes › Accesibilidad, en “Texto a voz” o “Contenido leído”.',
   'note.no-voice.language': 'Este dispositivo no tiene voz en español. Se puede añadir una en Configuración o Ajustes › Accesibilidad, en “Texto a voz” o “Contenido leído”.',
+  'note.own-voice': 'Mientras tanto, la página lee con una voz propia más sencilla; una voz añadida al dispositivo suena mejor.',
   'note.cannot-run': 'Este navegador no puede abrir Orvanell. Para jugar, actualiza el navegador o abre la página en otro.',
 
   'tool.smaller': 'Letra más pequeña',

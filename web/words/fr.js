@@ -48,6 +48,7 @@
 
   'note.no-voice': 'Cet appareil n’a pas de voix pour lire. On peut en ajouter une dans Réglages ou Paramètres › Accessibilité, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
   'note.no-voice.language': 'Cet appareil n’a pas de voix française. On peut en ajouter une dans Réglages ou Paramètres › Accessibilité, sous «\u00a0Synthèse vocale\u00a0» ou «\u00a0Contenu énoncé\u00a0».',
+  'note.own-voice': 'En attendant, la page lit avec sa propre voix, plus simple\u00a0; une voix ajoutée à l’appareil sonne mieux.',
   'note.cannot-run': 'Ce navigateur ne peut pas lancer Orvanell. Pour jouer, il faut le mettre à jour ou ouvrir la page dans un autre navigateur.',
 
   'tool.smaller': 'Texte plus petit',

@@ -47,6 +47,7 @@
 
   'note.no-voice': 'Questo dispositivo non ha una voce per leggere. Se ne può aggiungere una in Impostazioni › Accessibilità, nella sezione «Sintesi vocale» o «Contenuto letto ad alta voce».',
   'note.no-voice.language': 'Questo dispositivo non ha una voce italiana. Se ne può aggiungere una in Impostazioni › Accessibilità, nella sezione «Sintesi vocale» o «Contenuto letto ad alta voce».',
+  'note.own-voice': 'Nel frattempo la pagina legge con una sua voce, più semplice; una voce aggiunta al dispositivo suona meglio.',
   'note.cannot-run': 'Questo browser non riesce ad avviare Orvanell. Per giocare, aggiorna il browser o apri la pagina con un altro.',
 
   'tool.smaller': 'Testo più piccolo',

@@ -51,6 +51,7 @@
 
   'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
   'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
+  'note.own-voice': 'Na razie strona czyta własnym, prostszym głosem; głos dodany do urządzenia brzmi lepiej.',
   'note.cannot-run': 'Ta przeglądarka nie może uruchomić Orvanell. Aby zagrać, zaktualizuj przeglądarkę albo otwórz stronę w innej.',
 
   'tool.smaller': 'Mniejszy tekst',

@@ -47,6 +47,7 @@
 
   'note.no-voice': 'Este aparelho não tem voz para ler. Dá para adicionar uma em Ajustes ou Configurações › Acessibilidade, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
   'note.no-voice.language': 'Este aparelho não tem voz em português. Dá para adicionar uma em Ajustes ou Configurações › Acessibilidade, em “Conversão de texto em voz” ou “Conteúdo Falado”.',
+  'note.own-voice': 'Por enquanto, a página lê com uma voz própria, mais simples; uma voz adicionada ao aparelho soa melhor.',
   'note.cannot-run': 'Este navegador não consegue abrir o Orvanell. Para jogar, atualize o navegador ou abra a página em outro.',
 
   'tool.smaller': 'Letra menor',

@@ -47,6 +47,7 @@
 
   'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
   'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
+  'note.own-voice': 'Şimdilik sayfa kendi, daha basit sesiyle okuyor; cihaza eklenen bir ses daha iyi duyulur.',
   'note.cannot-run': 'Bu tarayıcı Orvanell’i çalıştıramıyor. Tarayıcıyı güncelleyin ya da sayfayı başka bir tarayıcıda açın.',
 
   'tool.smaller': 'Küçük yazı',
