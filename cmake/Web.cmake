@@ -149,7 +149,11 @@ grep -q ' func\[' <<<"$code"
 
 # The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
-set_tests_properties(executable sessions memory terminal_tmux terminal_pipes browser
+# The one file played by a screen reader's presses, through AT-SPI, in
+# Firefox ESR, Chromium and WebKitGTK, with Debian's Python, which alone has
+# the bindings.
+add_test(NAME screen_reader COMMAND /usr/bin/python3 ${tests}/screen_reader_test.py ${onePage})
+set_tests_properties(executable sessions memory terminal_tmux terminal_pipes browser screen_reader
   PROPERTIES TIMEOUT 300)
-# Its taps are timed to the settle time's edge: nothing runs beside it.
-set_tests_properties(browser PROPERTIES RUN_SERIAL ON)
+# Their presses wait out the settle time, no more: nothing runs beside them.
+set_tests_properties(browser screen_reader PROPERTIES RUN_SERIAL ON)
