@@ -110,7 +110,7 @@ engines = [
 ]
 
 
-def until(what, found):
+def until(what, found, seen=lambda: ''):
     deadline = time.monotonic() + waitS
     while time.monotonic() < deadline:
         try:
@@ -120,7 +120,7 @@ def until(what, found):
         if value:
             return value
         time.sleep(0.1)
-    raise TimeoutError(what)
+    raise TimeoutError(' '.join([what, seen()]).strip())
 
 
 def descendants(root):
@@ -145,10 +145,14 @@ def text(node):
         return ''
 
 
+def applications():
+    desktop = pyatspi.Registry.getDesktop(0)
+    return [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+
+
 # The page's document in the browser started, found by the page's title.
 def document():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
+    for app in applications():
         for node in descendants(app):
             if node.getRole() in (pyatspi.ROLE_DOCUMENT_WEB, pyatspi.ROLE_DOCUMENT_FRAME) and \
                     node.name == 'Orvanell':
@@ -162,13 +166,32 @@ def button(doc, name):
 
 
 # Pressed by its action, as a screen reader's Enter or double tap does.
+def act(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(next((names.index(n) for n in ('press', 'click', 'activate') if n in names), 0))
+
+
 def press(doc, name, settle=True):
     found = until(f'a button "{name}"', lambda: button(doc, name))
     if settle:
         time.sleep(settleS)
-    action = found.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    action.doAction(next((names.index(n) for n in ('press', 'click', 'activate') if n in names), 0))
+    act(found)
+
+
+# Firefox drops a press that comes soon after it starts, however long the
+# page has shown. The Keypad button, which no settle holds back, is pressed
+# until its state says it was, then pressed back.
+def answering(doc):
+    toggle = until('a button "Keypad"', lambda: button(doc, 'Keypad'))
+    expanded = lambda: toggle.getState().contains(pyatspi.STATE_EXPANDED)
+    for want in (not expanded(), expanded()):
+        deadline = time.monotonic() + waitS
+        while expanded() != want:
+            if time.monotonic() > deadline:
+                raise TimeoutError('the Keypad button to answer a press')
+            act(toggle)
+            time.sleep(1)
 
 
 def line(doc):
@@ -203,7 +226,7 @@ def play(doc):
     answer = str(first + second)
     for i, digit in enumerate(answer):
         step(digit, lambda: line(doc) == answer[:i + 1], settle=i == 0)
-    step('Enter', re.compile(rf'\W*Right! ?{first} \+ {second} = {answer}'), settle=False)
+    step('Enter', re.compile(r'\W*Right!.*'), settle=False)
     for name, then in [('Main menu', 'Exit'), ('Exit', 'Yes, leave'), ('Yes, leave', 'Play again'),
                        ('Play again', 'Addition')]:
         step(name, then)
@@ -219,7 +242,9 @@ for name, version, command, environment in engines:
     try:
         browser = subprocess.Popen([*command(profile), f'file://{page}'], env={**os.environ, **environment},
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        doc = until(f'the page in {name}\'s accessible tree', document)
+        doc = until(f'the page in {name}\'s accessible tree', document, lambda: 'applications on the bus: ' +
+                    ', '.join(f'{app.name} ({app.childCount} windows)' for app in applications()))
+        answering(doc)
         played = play(doc)
         print(f'{name}: pressed through AT-SPI a one-player addition ({played}), Main menu, Exit, Yes and '
               f'Play again: {version()}')
