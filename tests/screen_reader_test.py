@@ -66,6 +66,9 @@ try:
     from gi.repository import GLib
 except ImportError:
     fail('pyatspi is needed, in /usr/bin/python3 (Debian package python3-pyatspi)')
+# The registry, which a browser joins as it starts, is started by the first
+# question to it: before any browser, or one that comes first is never seen.
+pyatspi.Registry.getDesktop(0).childCount
 
 
 def miniBrowser():
