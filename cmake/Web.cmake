@@ -157,8 +157,13 @@ grep -q ' func\[' <<<"$code"
 
 # The page played as a person would, in Chromium, Firefox ESR, WebKitGTK and WPE WebKit.
 add_test(NAME browser COMMAND ${ORVANELL_NODE} ${tests}/browser_test.js ${site} ${npmFolder} ${onePage})
-set_tests_properties(executable sessions memory terminal_tmux terminal_pipes
+# The one file played by a screen reader's presses, through AT-SPI, in
+# Firefox ESR, Chromium and WebKitGTK, with Debian's Python, which alone has
+# the bindings.
+add_test(NAME screen_reader COMMAND /usr/bin/python3 ${tests}/screen_reader_test.py ${onePage})
+set_tests_properties(executable sessions memory terminal_tmux terminal_pipes screen_reader
   PROPERTIES TIMEOUT 300)
-# Its taps are timed to the settle time's edge: nothing runs beside it. It
-# takes five minutes on a quiet machine.
-set_tests_properties(browser PROPERTIES RUN_SERIAL ON TIMEOUT 900)
+# Their presses wait out the settle time, no more: nothing runs beside them.
+# The browser test takes five minutes on a quiet machine.
+set_tests_properties(browser screen_reader PROPERTIES RUN_SERIAL ON)
+set_tests_properties(browser PROPERTIES TIMEOUT 900)
