@@ -204,11 +204,15 @@ def line(doc):
 
 # The first text that reads as `pattern` says, as the name of a node (the
 # line is named by its question) or as its text, without the marks that
-# stand for the objects inside it; its match.
+# stand for the objects inside it or the bidi controls that keep a sum in
+# order, which a voice doesn't say; its match.
+unsaid = re.compile('[\ufffc\u202a-\u202e\u2066-\u2069]')
+
+
 def heard(doc, pattern):
     for node in descendants(doc):
         for words in (node.name, text(node)):
-            found = re.fullmatch(pattern, ' '.join(words.replace('\ufffc', '').split()))
+            found = re.fullmatch(pattern, ' '.join(unsaid.sub('', words).split()))
             if found:
                 return found
     return None

@@ -60,8 +60,10 @@ var pageQuestion = (function pageQuestion() {
     ask.verdict.className = judged.verdict;
     const who = judged.player > 0 ? `${judged.name}: ` : '';
     const answered = pageNumbers.shown(`${sum} ${judged.answer ?? ''}`);
+    // The space after the words said stands outside them: a name computed
+    // from a hidden span drops its trailing space, "Right!39 + 22 = 61".
     const parts = [marked(judged.verdict === 'right' ? '✓ ' : '✗ '),
-      unseen(`${words.say(`verdict.${judged.verdict}`)} `), who, answered];
+      unseen(words.say(`verdict.${judged.verdict}`)), ' ', who, answered];
     if (judged.rightAnswer !== null) {
       const answer = document.createElement('b');
       answer.textContent = pageNumbers.shown(judged.rightAnswer);
