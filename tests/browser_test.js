@@ -671,9 +671,11 @@ const arabicTyped = [
   ['keys', '\n'], ['see', '^محمد.علي: {right}$', /^Great job/, /^You Won!$/, ...continuePrompt],
 ];
 
-// A catalogue that never comes: within seconds the page plays in English.
-const neverArrives = (page) => page.setRequestInterception(true).then(() => page.on('request', (request) =>
-  (request.url().endsWith('/words/fr.js') ? undefined : request.continue())));
+// A catalogue that comes after the game's first question, or never: the
+// page plays in English within seconds, its line focused once it shows.
+const wordsLate = (tag, ms) => (page) => page.setRequestInterception(true).then(() => page.on('request', (request) =>
+  (!request.url().endsWith(`/words/${tag}.js`) ? request.continue() : ms < Infinity &&
+    setTimeout(() => request.continue(), ms))));
 const wordsWaited = (word, language) => ['until', (want) => !document.documentElement.hasAttribute('data-words-wait') &&
   document.querySelector('[data-words="tool.keypad"]').textContent === want && document.activeElement.id === 'line',
 `the page shown in ${language}, its line focused`, word];
@@ -839,8 +841,8 @@ const rows = [
   { viewport: { width: 768, height: 1024 }, touch: true, input: byTaps(), play: childrensPace,
     setUp: [standInSpeech(), before(['en'], { 'orvanell-read-aloud': 'on' })] },
   { setUp: [before(['ar-EG'], {})], play: arabicTyped },
-  { setUp: [before(['de'], {})], play: [wordsWaited('Zahlentasten', 'German')] },
-  { setUp: [before(['fr'], {}), neverArrives], waitUntil: 'domcontentloaded',
+  { setUp: [before(['de'], {}), wordsLate('de', 1000)], play: [wordsWaited('Zahlentasten', 'German')] },
+  { setUp: [before(['fr'], {}), wordsLate('fr', Infinity)], waitUntil: 'domcontentloaded',
     play: [wordsWaited('Keypad', 'English'), ['line', '1', '1'], ['see', problem]] },
   { setUp: [...inSpanish, ownVoiceNoted], play: readAloudInSpanish },
   ...['es', 'ar', 'zh-CN', 'es alone'].map((name) => name.split(' ')).map(([language, alone]) => ({ alone,
