@@ -50,9 +50,18 @@ for (const [language, catalogue] of Object.entries(catalogues)) {
     }
   }
 }
-// No choice said holds a "：", where a Chinese voice pauses as between two
-// choices.
+// Words a child hears wrong unless each language says them so, a row a
+// language: the × 11 tip says the digit is written twice (8 twice is 16),
+// and no choice said holds a "：", where a Chinese voice pauses as between
+// two choices.
+const writtenTwice = { en: 'written with', ar: 'نكتب الرقم مرتين', de: 'schreibt man', es: 'se escribe',
+  fr: 's’écrit', it: 'si scrive', pl: 'zapisana', 'pt-BR': 'se escreve', uk: 'записується',
+  tr: 'o rakam iki kez yan yana yazılır', 'zh-CN': '写两遍', 'zh-Hant': '寫兩次' };
 for (const [language, catalogue] of Object.entries(catalogues)) {
+  const eleven = catalogue['tips.multiplication']?.split('\n').find((line) => line.includes('× 11 ='));
+  if (!eleven?.includes(writtenTwice[language] ?? '(no row in page_test.js)')) {
+    fault(language, 'tips.multiplication', `the × 11 tip, ${eleven}, doesn't say ${writtenTwice[language]}`);
+  }
   const paused = Object.keys(catalogue).filter((key) => key.startsWith('say.choice') && catalogue[key].includes('：'));
   for (const key of paused) fault(language, key, 'a pause inside a choice said');
 }
