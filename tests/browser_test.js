@@ -189,7 +189,7 @@ const verbs = {
     const rows = (await expectBottom(page, ...patterns)).slice(-patterns.length);
     const [text, first, operator, second] = rows.find((row) => problem.test(row)).match(problem);
     const right = { '+': +first + +second, '-': first - second, x: first * second }[operator];
-    const said = `${first} ${{ '+': 'plus', '-': 'minus', x: 'times' }[operator]} ${second} equals?`;
+    const said = `What is ${first} ${{ '+': 'plus', '-': 'minus', x: 'times' }[operator]} ${second}?`;
     const [wrong, other, far] = [1, 2, 10].map((off) => String(right + off));
     Object.assign(found, { text: text.trim(), first, second, right: String(right), said, wrong, other, far });
   },
@@ -301,7 +301,7 @@ const oneGame = (atSum = []) => [
   }], ['type', '{right}'], ['press', 'Enter'],
   ['see', '^{text}$', '^{right}$', /^Correct!!$/, /^You got 5 points good job!$/, ...continuePrompt],
   ['clear', '12', 'keypad'], ['choose', '1', 'Main menu'], ['see', ...mainMenu], ['clear', '5', 'chosen'],
-  ['choose', '5', 'Exit'], ['see', /^If you want to reamain and play more games press n$/], ['clear', 'y', 'chosen'],
+  ['choose', '5', 'Leave'], ['see', /^If you want to reamain and play more games press n$/], ['clear', 'y', 'chosen'],
   ['choose', 'y', 'Yes, leave'], ['until', () => !document.getElementById('ended').hidden, 'the end of the game'],
   ['expect', (echoes) => echoes.filter((echo) => !document.querySelector('[role="log"]').textContent.includes(echo)),
     ['Exit\n1\nWhat', 'Player\n1\n', 'press 2.\n1\n ', 'Exit\n5\nAre', 'press n\ny\n'],
@@ -471,9 +471,9 @@ const standInSpeech = (voices = null) => (page) => page.evaluateOnNewDocument((l
 
 const readAloud = button('Read aloud');
 const sayAgain = button('Say it again');
-const menu = 'What shall we play? the door: exit, plus, minus, times, the question mark: help.';
+const menu = 'What shall we play? door: leave, plus, minus, times, question mark: help.';
 const gameTypes = 'One player or two? one person, two people.';
-const next = 'the door: quit, the house: main menu.';
+const next = 'door: leave, house: main menu.';
 const howTo = 'Type the number, then press Enter.';
 const missed = `The answer was {right}. Good try! You'll get the next one! ${next}`;
 const logLive = (live) => ['expect', () => document.querySelector('[role="log"]').getAttribute('aria-live'), null, live,
@@ -501,13 +501,13 @@ const readAloudHeard = [
   ['said', '-', `Multiplication. ${gameTypes}`, '-', `One player. {said} ${howTo}`,
     ...Array(3).fill(['-', 'Not this time. {said}']).flat(), '-', missed, '-', missed],
   ['line', '1', '4', '3', 'x'], ['said', '-', `Main menu. ${menu}`, '-',
-    'Help and tips. Which tips? plus, minus, times, the house: main menu.', '-',
-    /^Times tips\. .*\b9 times 5 is 45\b.* the arrow back: back, the house: main menu\.$/, '-', `Main menu. ${menu}`],
+    'Help and tips. Which tips? plus, minus, times, house: main menu.', '-',
+    /^Tips for times\. .*\b9 times 5 is 45\b.* arrow: back, house: main menu\.$/, '-', `Main menu. ${menu}`],
   ['line', '1', '2', 'Ann', 'Bob'], ['sum', problem, /^Ann:$/], ['line', '{right}1'], ['click', readAloud],
   ['click', sayAgain], ['line', '{right}'], ['click', readAloud], ['line', '2'],
   ['said', '-', `Addition. ${gameTypes}`, '-', 'Two players. You are player 1. What is your name?', '-',
     'You are player 2. What is your name?', '-', 'Ann: {said}', '-', 'Not this time. Bob: {said}', '-', 'Bob: {said}',
-    '-', `Right! Bob wins! ${next}`, '-', 'Quit. The game is over. To play again, tap the green button.'],
+    '-', `Right! Bob wins! ${next}`, '-', 'Leave. The game is over. To play again, tap the green button.'],
   ['do', (page) => page.evaluate(() => { window.noVoice = true; })], ['click', sayAgain],
   ['do', (page) => page.waitForSelector('#speech-note', { visible: true, timeout: 2000 })],
   ['expect', () => document.getElementById('speech-note').textContent, null,
@@ -543,7 +543,7 @@ const readAloudInSpanish = [
   ['see', ...mainMenu],
   ['expect', () => [...painted].join('|'), null, 'Teclado de números', 'the Keypad tool painted as'],
   ['click', '#transcript'], ['line', '1', '1'], ['sum', problem], ['line', '{right}1', '{right}', '1', '4', '1'],
-  ['until', () => /^es-MX: .*\b7 más 0 es 7\b.* la flecha/.test(spoken.at(-1)), 'the tips and their choices said'],
+  ['until', () => /^es-MX: .*\b7 más 0 es 7\b.* flecha: atrás/.test(spoken.at(-1)), 'the tips and their choices said'],
   ['line', 'x', '5', 'y'], ['until', () => /^es-MX: .*Se acabó el juego/.test(spoken.at(-1)), 'the end said'],
   ['do', (page) => page.focus('#language')],
   ['expect', () => Array.from(document.querySelectorAll('#language option'), (o) => `${o.lang}=${o.value} ${o.text}`),
@@ -629,7 +629,7 @@ const everyWayIn = [
   ['do', (page) => page.focus('#keypad button')], ['line', '{right}'],
   ['see', /^Correct!!$/, /^You/, ...continuePrompt],
   ['expect', () => document.getElementById('keys').nextElementSibling.id, null, 'ask', 'the choices followed by'],
-  ['click', button('Main menu')], ['do', () => sleep(300)], ['click', button('Exit')], ['see', /reamain/],
+  ['click', button('Main menu')], ['do', () => sleep(300)], ['click', button('Leave')], ['see', /reamain/],
   ['expect', () => `${words.knows({ question: 'problem', kind: 'constructor' })} ${words.knows({ question: 'exit' })}`,
     null, 'false true', 'knows a sum of a kind "constructor", and an exit without choices'],
 ];

@@ -2,7 +2,7 @@
 # Plays the one-file page as a blind child does with Orca: through AT-SPI,
 # each button found by its accessible name and pressed by its action, the sum
 # read from the accessible tree. A whole one-player game, then Main menu,
-# Exit, "Yes, leave" and "Play again", in each engine of `engines`, each in
+# Leave, "Yes, leave" and "Play again", in each engine of `engines`, each in
 # a virtual X display with the accessibility bus of its own D-Bus session.
 #
 # Debian's pyatspi serves Debian's Python only: run it as /usr/bin/python3.
@@ -234,7 +234,7 @@ def play(doc):
     for i, digit in enumerate(answer):
         step(digit, lambda: line(doc) == answer[:i + 1], settle=i == 0)
     step('Enter', re.compile(r'\W*Right!.*'), settle=False)
-    for name, then in [('Main menu', 'Exit'), ('Exit', 'Yes, leave'), ('Yes, leave', 'Play again'),
+    for name, then in [('Main menu', 'Leave'), ('Leave', 'Yes, leave'), ('Yes, leave', 'Play again'),
                        ('Play again', 'Addition')]:
         step(name, then)
     return f'{first} + {second} = {answer}'
@@ -253,7 +253,7 @@ for name, version, command, environment in engines:
                     ', '.join(f'{app.name} ({app.childCount} windows)' for app in applications()))
         answering(doc)
         played = play(doc)
-        print(f'{name}: pressed through AT-SPI a one-player addition ({played}), Main menu, Exit, Yes and '
+        print(f'{name}: pressed through AT-SPI a one-player addition ({played}), Main menu, Leave, Yes and '
               f'Play again: {version()}')
     except TimeoutError as error:
         print(f'FAIL {name} ({version()}): waited {waitS} s for {error}')
