@@ -39,11 +39,11 @@
   'ended': 'Das Spiel ist aus.',
   'again': 'Nochmal spielen',
 
-  'hint.name': 'Schreib deinen Namen und drück die Eingabetaste.',
+  'hint.name': 'Schreib deinen Namen und drück Enter (↵).',
   'hint.number': 'Hier gehen nur Zahlen.',
   'hint.number.long': 'Höchstens neun Ziffern.',
   'hint.key': 'Tippe auf einen der Knöpfe.',
-  'instructions': 'Schreib deine Antwort und drück die Eingabetaste. Die Rücktaste löscht.',
+  'instructions': 'Schreib deine Antwort und drück Enter (↵). Die Löschtaste (←) löscht.',
 
   'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
   'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
@@ -74,20 +74,20 @@
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'minus',
   'say.choice.main-menu.3': 'mal',
-  'say.choice.main-menu.4': 'das Fragezeichen: Hilfe',
-  'say.choice.main-menu.5': 'die Tür: beenden',
+  'say.choice.main-menu.4': 'Fragezeichen: Hilfe',
+  'say.choice.main-menu.5': 'Tür: beenden',
   'say.choice.game-type.1': 'ein Kind',
   'say.choice.game-type.2': 'zwei Kinder',
   'say.choice.help-menu.1': 'plus',
   'say.choice.help-menu.2': 'minus',
   'say.choice.help-menu.3': 'mal',
-  'say.choice.help-menu.4': 'das Haus: Hauptmenü',
-  'say.choice.tips.b': 'der Pfeil: zurück',
-  'say.choice.tips.x': 'das Haus: Hauptmenü',
-  'say.choice.continue.1': 'das Haus: Hauptmenü',
-  'say.choice.continue.2': 'die Tür: aufhören',
-  'say.choice.exit.y': 'die Tür: ja',
-  'say.choice.exit.n': 'der Pfeil: nein',
+  'say.choice.help-menu.4': 'Haus: Hauptmenü',
+  'say.choice.tips.b': 'Pfeil: zurück',
+  'say.choice.tips.x': 'Haus: Hauptmenü',
+  'say.choice.continue.1': 'Haus: Hauptmenü',
+  'say.choice.continue.2': 'Tür: aufhören',
+  'say.choice.exit.y': 'Tür: ja',
+  'say.choice.exit.n': 'Pfeil: nein',
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'minus',
   'say.operator.multiplication': 'mal',
@@ -110,7 +110,7 @@
     'Du hast 3 Äpfel und bekommst 4 dazu.\n' +
     '3 + 4 = 7: Jetzt hast du 7 Äpfel!',
   'tips.subtraction': 'Minus 0, und die Zahl bleibt gleich: 6 − 0 = 6.\n' +
-    'Bei zweistelligen Zahlen rechnest du erst die Einer, dann die Zehner.\n' +
+    'Bei zweistelligen Zahlen ziehst du erst die Einer ab, dann die Zehner.\n' +
     'Zu wenig Einer in der ersten Zahl? Tausche 1 Zehner in 10 Einer um.',
   'tips.multiplication': 'Eine Zahl mal 1 bleibt gleich: 4 × 1 = 4.\n' +
     'Eine Zahl mal 0 ist 0: 4 × 0 = 0.\n' +

@@ -74,20 +74,20 @@
   'say.choice.main-menu.1': 'más',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'por',
-  'say.choice.main-menu.4': 'el signo de interrogación: ayuda',
-  'say.choice.main-menu.5': 'la puerta: salir',
+  'say.choice.main-menu.4': 'interrogación: ayuda',
+  'say.choice.main-menu.5': 'puerta: salir',
   'say.choice.game-type.1': 'una persona',
   'say.choice.game-type.2': 'dos personas',
   'say.choice.help-menu.1': 'más',
   'say.choice.help-menu.2': 'menos',
   'say.choice.help-menu.3': 'por',
-  'say.choice.help-menu.4': 'la casa: menú principal',
-  'say.choice.tips.b': 'la flecha: volver',
-  'say.choice.tips.x': 'la casa: menú principal',
-  'say.choice.continue.1': 'la casa: menú principal',
-  'say.choice.continue.2': 'la puerta: terminar',
-  'say.choice.exit.y': 'la puerta: sí',
-  'say.choice.exit.n': 'la flecha: no',
+  'say.choice.help-menu.4': 'casa: menú principal',
+  'say.choice.tips.b': 'flecha: atrás',
+  'say.choice.tips.x': 'casa: menú principal',
+  'say.choice.continue.1': 'casa: menú principal',
+  'say.choice.continue.2': 'puerta: terminar',
+  'say.choice.exit.y': 'puerta: sí',
+  'say.choice.exit.n': 'flecha: no',
   'say.operator.addition': 'más',
   'say.operator.subtraction': 'menos',
   'say.operator.multiplication': 'por',
@@ -106,12 +106,12 @@
   'say.missed': '¡Buen intento! La próxima te saldrá.',
 
   'tips.addition': 'Si sumas 0, el número no cambia: 7 + 0 = 7.\n' +
-    'Intenta ver los números en tu cabeza.\n' +
+    'Imagina los números en tu cabeza.\n' +
     'Tienes 3 manzanas y te dan 4 más.\n' +
     '3 + 4 = 7: ¡ahora tienes 7 manzanas!',
   'tips.subtraction': 'Si restas 0, el número no cambia: 6 − 0 = 6.\n' +
     'Con números de dos cifras, resta primero las unidades y luego las decenas.\n' +
-    '¿Faltan unidades en el primer número? Pide prestada 1 decena: son 10 unidades más.',
+    '¿Faltan unidades en el primer número? Cambia 1 decena por 10 unidades.',
   'tips.multiplication': 'Un número por 1 no cambia: 4 × 1 = 4.\n' +
     'Un número por 0 da 0: 4 × 0 = 0.\n' +
     'Un número por 5 termina en 5 o en 0: 3 × 5 = 15.\n' +
@@ -120,5 +120,5 @@
     'De 9 × 1 a 9 × 10, las cifras del resultado suman 9.\n' +
     '9 × 2 = 18, y 1 + 8 = 9.\n' +
     '9 × 5 = 45, y 4 + 5 = 9.\n' +
-    'Una tabla de multiplicar lo muestra todo: ¡imprime una y úsala!',
+    'Las tablas de multiplicar tienen todos los resultados: ¡imprímelas y úsalas!',
 };

@@ -42,7 +42,7 @@
 
   'hint.name': 'Écris ton prénom, puis appuie sur Entrée.',
   'hint.number': 'Ici, seulement des chiffres.',
-  'hint.number.long': 'Neuf chiffres au plus.',
+  'hint.number.long': 'Pas plus de neuf chiffres.',
   'hint.key': 'Appuie sur un des boutons.',
   'instructions': 'Écris ta réponse et appuie sur Entrée. La touche Retour arrière efface.',
 
@@ -75,20 +75,20 @@
   'say.choice.main-menu.1': 'plus',
   'say.choice.main-menu.2': 'moins',
   'say.choice.main-menu.3': 'fois',
-  'say.choice.main-menu.4': 'le point d’interrogation\u00a0: aide',
-  'say.choice.main-menu.5': 'la porte\u00a0: sortir',
+  'say.choice.main-menu.4': 'point d’interrogation\u00a0: aide',
+  'say.choice.main-menu.5': 'porte\u00a0: sortir',
   'say.choice.game-type.1': 'une personne',
   'say.choice.game-type.2': 'deux personnes',
   'say.choice.help-menu.1': 'plus',
   'say.choice.help-menu.2': 'moins',
   'say.choice.help-menu.3': 'fois',
-  'say.choice.help-menu.4': 'la maison\u00a0: menu principal',
-  'say.choice.tips.b': 'la flèche\u00a0: retour',
-  'say.choice.tips.x': 'la maison\u00a0: menu principal',
-  'say.choice.continue.1': 'la maison\u00a0: menu principal',
-  'say.choice.continue.2': 'la porte\u00a0: arrêter',
-  'say.choice.exit.y': 'la porte\u00a0: oui',
-  'say.choice.exit.n': 'la flèche\u00a0: non',
+  'say.choice.help-menu.4': 'maison\u00a0: menu principal',
+  'say.choice.tips.b': 'flèche\u00a0: retour',
+  'say.choice.tips.x': 'maison\u00a0: menu principal',
+  'say.choice.continue.1': 'maison\u00a0: menu principal',
+  'say.choice.continue.2': 'porte\u00a0: arrêter',
+  'say.choice.exit.y': 'porte\u00a0: oui',
+  'say.choice.exit.n': 'flèche\u00a0: non',
   'say.operator.addition': 'plus',
   'say.operator.subtraction': 'moins',
   'say.operator.multiplication': 'fois',
@@ -118,8 +118,8 @@
     'Un nombre fois 5 finit par 5 ou par 0\u00a0: 3 × 5 = 15.\n' +
     'Un nombre fois 10 prend un 0 à la fin\u00a0: 6 × 10 = 60.\n' +
     'Un nombre à un chiffre fois 11 s’écrit avec ce chiffre deux fois\u00a0: 8 × 11 = 88.\n' +
-    'De 9 × 1 à 9 × 10, les chiffres du résultat, additionnés, font 9.\n' +
+    'De 9 × 1 à 9 × 10, la somme des chiffres du résultat fait 9.\n' +
     '9 × 2 = 18, et 1 + 8 = 9.\n' +
     '9 × 5 = 45, et 4 + 5 = 9.\n' +
-    'La table de Pythagore montre tous les résultats\u00a0: imprime-la et sers-t’en\u00a0!',
+    'La table de Pythagore montre tous les résultats\u00a0: imprime-la et utilise-la\u00a0!',
 };

@@ -74,20 +74,20 @@
   'say.choice.main-menu.1': 'più',
   'say.choice.main-menu.2': 'meno',
   'say.choice.main-menu.3': 'per',
-  'say.choice.main-menu.4': 'il punto di domanda: aiuto',
-  'say.choice.main-menu.5': 'la porta: esci',
+  'say.choice.main-menu.4': 'punto di domanda: aiuto',
+  'say.choice.main-menu.5': 'porta: esci',
   'say.choice.game-type.1': 'una persona',
   'say.choice.game-type.2': 'due persone',
   'say.choice.help-menu.1': 'più',
   'say.choice.help-menu.2': 'meno',
   'say.choice.help-menu.3': 'per',
-  'say.choice.help-menu.4': 'la casetta: menu principale',
-  'say.choice.tips.b': 'la freccia: indietro',
-  'say.choice.tips.x': 'la casetta: menu principale',
-  'say.choice.continue.1': 'la casetta: menu principale',
-  'say.choice.continue.2': 'la porta: basta così',
-  'say.choice.exit.y': 'la porta: sì',
-  'say.choice.exit.n': 'la freccia: no',
+  'say.choice.help-menu.4': 'casetta: menu principale',
+  'say.choice.tips.b': 'freccia: indietro',
+  'say.choice.tips.x': 'casetta: menu principale',
+  'say.choice.continue.1': 'casetta: menu principale',
+  'say.choice.continue.2': 'porta: basta così',
+  'say.choice.exit.y': 'porta: sì',
+  'say.choice.exit.n': 'freccia: no',
   'say.operator.addition': 'più',
   'say.operator.subtraction': 'meno',
   'say.operator.multiplication': 'per',
@@ -107,7 +107,7 @@
 
   'tips.addition': 'Se aggiungi 0, il numero resta uguale: 7 + 0 = 7.\n' +
     'Prova a vedere i numeri nella tua testa.\n' +
-    'Hai 3 mele e ne ricevi altre 4.\n' +
+    'Hai 3 mele e te ne danno altre 4.\n' +
     '3 + 4 = 7: adesso hai 7 mele!',
   'tips.subtraction': 'Se togli 0, il numero resta uguale: 6 − 0 = 6.\n' +
     'Con i numeri di due cifre, togli prima le unità, poi le decine.\n' +

@@ -74,20 +74,20 @@
   'say.choice.main-menu.1': 'mais',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'vezes',
-  'say.choice.main-menu.4': 'o ponto de interrogação: ajuda',
-  'say.choice.main-menu.5': 'a porta: sair',
+  'say.choice.main-menu.4': 'interrogação: ajuda',
+  'say.choice.main-menu.5': 'porta: sair',
   'say.choice.game-type.1': 'uma pessoa',
   'say.choice.game-type.2': 'duas pessoas',
   'say.choice.help-menu.1': 'mais',
   'say.choice.help-menu.2': 'menos',
   'say.choice.help-menu.3': 'vezes',
-  'say.choice.help-menu.4': 'a casinha: menu principal',
-  'say.choice.tips.b': 'a seta: voltar',
-  'say.choice.tips.x': 'a casinha: menu principal',
-  'say.choice.continue.1': 'a casinha: menu principal',
-  'say.choice.continue.2': 'a porta: parar',
-  'say.choice.exit.y': 'a porta: sim',
-  'say.choice.exit.n': 'a seta: não',
+  'say.choice.help-menu.4': 'casinha: menu principal',
+  'say.choice.tips.b': 'seta: voltar',
+  'say.choice.tips.x': 'casinha: menu principal',
+  'say.choice.continue.1': 'casinha: menu principal',
+  'say.choice.continue.2': 'porta: parar',
+  'say.choice.exit.y': 'porta: sim',
+  'say.choice.exit.n': 'seta: não',
   'say.operator.addition': 'mais',
   'say.operator.subtraction': 'menos',
   'say.operator.multiplication': 'vezes',
@@ -106,7 +106,7 @@
   'say.missed': 'Boa tentativa! Você vai acertar a próxima.',
 
   'tips.addition': 'Somando 0, o número fica igual: 7 + 0 = 7.\n' +
-    'Tente ver os números na sua cabeça.\n' +
+    'Tente imaginar os números na cabeça.\n' +
     'Você tem 3 maçãs e ganha mais 4.\n' +
     '3 + 4 = 7: agora você tem 7 maçãs!',
   'tips.subtraction': 'Tirando 0, o número fica igual: 6 − 0 = 6.\n' +
