@@ -115,7 +115,7 @@
   'say.missed': 'Dobra próba! Następnym razem się uda.',
 
   'tips.addition': 'Dodasz 0, a liczba się nie zmieni: 7 + 0 = 7.\n' +
-    'Spróbuj zobaczyć liczby w głowie.\n' +
+    'Spróbuj wyobrazić sobie liczby w głowie.\n' +
     'Masz 3 jabłka i dostajesz jeszcze 4.\n' +
     '3 + 4 = 7: teraz masz 7 jabłek!',
   'tips.subtraction': 'Odejmiesz 0, a liczba się nie zmieni: 6 − 0 = 6.\n' +

@@ -106,7 +106,7 @@
   'say.missed': 'Güzel bir denemeydi! Bir sonrakini bilirsin.',
 
   'tips.addition': 'Bir sayıya 0 eklersen sayı değişmez: 7 + 0 = 7.\n' +
-    'Sayıları kafanda görmeye çalış.\n' +
+    'Sayıları zihninde canlandırmaya çalış.\n' +
     '3 elman var ve 4 tane daha alıyorsun.\n' +
     '3 + 4 = 7: artık 7 elman var!',
   'tips.subtraction': 'Bir sayıdan 0 çıkarırsan sayı değişmez: 6 − 0 = 6.\n' +

@@ -90,10 +90,10 @@
   'say.choice.exit.n': '點箭頭繼續玩',
   'say.operator.addition': '加',
   'say.operator.subtraction': '減',
-  'say.operator.multiplication': '乘',
+  'say.operator.multiplication': '乘以',
   'say.equals': '等於',
   'say.sum': '{first}{operator}{second}等於多少？',
-  'say.turn': '{name}：{sum}',
+  'say.turn': '輪到{name}了。{sum}',
   'say.right': '答對了！',
   'say.wrong': '這次不對。',
   'say.answer': '答案是{answer}。',
@@ -117,7 +117,7 @@
     '一個數乘以5，個位一定是5或0：3 × 5 = 15。\n' +
     '一個數乘以10，後面加一個0：6 × 10 = 60。\n' +
     '一位數乘以11，就是把這個數字寫兩次：8 × 11 = 88。\n' +
-    '從9 × 1到9 × 10，答案的每個數字加起來都是9。\n' +
+    '從9 × 1到9 × 10，每個答案的各位數字加起來都是9。\n' +
     '9 × 2 = 18，1 + 8 = 9。\n' +
     '9 × 5 = 45，4 + 5 = 9。\n' +
     '九九乘法表上全都有：印出來用用看吧！',
