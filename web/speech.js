@@ -21,6 +21,7 @@ var readAloud = (function readAloud() {
   let noVoice = null;  // the note's key, while it shows
   let current = null;  // the sentence being said, { voice }, until it ends
   let deviceMute = false;  // the device listed no voice and failed to speak without one
+  let held = false;  // something was to be said while the language's words were on their way
 
   // While Read aloud speaks, a screen reader's reading of the log would be a
   // second voice over it; where nothing can speak, the log speaks again.
@@ -53,9 +54,11 @@ var readAloud = (function readAloud() {
     voice.cancel();
   }
 
+  // Nothing is said, in English to be cut off, while the language's words come.
   function speak(pieces) {
     stop();
-    turns = spokenWords.turnsOf(pieces);
+    held = 'wordsWait' in document.documentElement.dataset;
+    if (!held) turns = spokenWords.turnsOf(pieces);
     sayNext();
   }
 
@@ -138,9 +141,7 @@ var readAloud = (function readAloud() {
 
   // The screen the game is at said again, once it has asked something.
   function sayScreen() {
-    const screen = spokenWords.screen();
-    if (screen) speak(screen);
-    else stop();
+    speak(spokenWords.screen() ?? []);
   }
 
   function turn(value) {
@@ -168,7 +169,8 @@ var readAloud = (function readAloud() {
     // Another language: the note in its words, and what is open said again in it.
     words.changed(() => {
       showNoVoice(noVoice?.includes('.language') ? null : noVoice);
-      if (on) sayScreen();
+      if (on && held) speak(heard());
+      else if (on) sayScreen();
     });
   }
   // A digit the keypad typed is said, for a child to hear what they typed.
