@@ -141,11 +141,13 @@ var spokenWords = (function spokenWords() {
   }
 
   // What is said at a wait: the banner's title at the page's first, the
-  // choice just made, the verdict on the answer just sent, then the screen,
-  // and how to answer at the first sum heard since the page opened; put into
-  // words only when Read aloud speaks them. A child who sends a sum nothing
-  // may not know how to answer: only that is said. Any other empty line that
-  // leaves the game where it was changes nothing heard: then null.
+  // choice just made (but one back to the main menu, whose question says where
+  // the child is: a pre-reader waits through all before the first choice), the
+  // verdict on the answer just sent, then the screen, and how to answer at
+  // the first sum heard since the page opened; put into words only when Read
+  // aloud speaks them. A child who sends a sum nothing may not know how to
+  // answer: only that is said. Any other empty line that leaves the game
+  // where it was changes nothing heard: then null.
   function waiting(asked) {
     const before = record;
     const line = lineSent;
@@ -160,7 +162,7 @@ var spokenWords = (function spokenWords() {
       taught ||= teach;
       return [
         ...(title !== null ? titleWords(title) : []),
-        ...(before && line !== null ? chosenWords(before, line) : []),
+        ...(before && line !== null && asked?.question !== 'main-menu' ? chosenWords(before, line) : []),
         ...(asked?.judged && before?.question === 'problem' && !asked.ended ? judgedWords(asked.judged) : []),
         ...screenWords(asked),
         ...(teach ? [howToAnswer()] : []),
