@@ -75,7 +75,7 @@
   'say.choice.main-menu.2': '减',
   'say.choice.main-menu.3': '乘',
   'say.choice.main-menu.4': '点问号看帮助',
-  'say.choice.main-menu.5': '点门就退出',
+  'say.choice.main-menu.5': '点门退出',
   'say.choice.game-type.1': '一个人',
   'say.choice.game-type.2': '两个人',
   'say.choice.help-menu.1': '加',

@@ -75,7 +75,7 @@
   'say.choice.main-menu.2': '減',
   'say.choice.main-menu.3': '乘',
   'say.choice.main-menu.4': '點問號看說明',
-  'say.choice.main-menu.5': '點門就離開',
+  'say.choice.main-menu.5': '點門離開',
   'say.choice.game-type.1': '一個人',
   'say.choice.game-type.2': '兩個人',
   'say.choice.help-menu.1': '加',
