@@ -234,7 +234,7 @@ def play(doc):
     for i, digit in enumerate(answer):
         step(digit, lambda: line(doc) == answer[:i + 1], settle=i == 0)
     step('Enter', re.compile(r'\W*Right!.*'), settle=False)
-    for name, then in [('Main menu', 'Leave'), ('Leave', 'Yes, leave'), ('Yes, leave', 'Play again'),
+    for name, then in [('Main menu', 'Addition'), ('Leave', 'Yes, leave'), ('Yes, leave', 'Play again'),
                        ('Play again', 'Addition')]:
         step(name, then)
     return f'{first} + {second} = {answer}'
