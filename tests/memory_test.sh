@@ -104,7 +104,7 @@ multiplication tips B without end|start|1|$message|printf '4\n'; yes $'3\nB' | h
 subtraction tips x without end|start|1|$message|yes $'4\n2\nx' | head -c $((2 << 20))
 exit confirmation n without end|start|1|$message|yes $'5\nn' | head -c $((2 << 20))
 help menus below the bound|whole|0||yes 4 | head -c 2000
-64 MiB second name|whole||$cut: Sorry...wrong answer,|printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; echo ' 1 1 2'
+64 MiB second name|whole||$cut: Sorry...wrong answer,|printf '3\n2\nAnn\n'; repeat_byte w "$mib64"; echo ' 999 999 999'
 64 MiB of empty lines between choices|whole||$back|printf '4\n'; yes '' | head -c "$mib64"; echo $'1\nb'
 EOF
 finish "empty session: $baseline_kib KiB"
