@@ -19,7 +19,7 @@ audits=${4:-3}
 build=${ORVANELL_WEB_BUILD_DIR:-build/web}
 
 source .ci/need
-need emcc emscripten rsvg-convert librsvg2-bin
+need emcc emscripten rsvg-convert librsvg2-bin pngquant pngquant
 [[ -n "${CHROMIUM:-}" ]] || need chromium chromium
 need firefox-esr firefox-esr WebKitWebDriver webkit2gtk-driver WPEWebDriver wpewebkit-driver cog cog \
   xvfb-run xvfb

@@ -140,9 +140,9 @@ for (const [question, typed, kept, said, sent = kept] of lineCases) {
   }
 }
 // Every number shown, for the browser's language: in its digits, each sum
-// isolated left to right.
+// isolated left to right, on one line.
 vm.runInThisContext(read('web/numbers.js'));
-const sum = (text) => `\u2066\u202d${text}\u202c\u2069`;
+const sum = (text) => `\u2066\u202d${text.replaceAll(' ', '\u00a0')}\u202c\u2069`;
 const numberCases = [
   ['ar-EG', 'ar', '39 + 8 =', sum('٣٩ + ٨ =')],
   ['ar-EG', 'ar', 'من 9 × 1 إلى 9 × 10، 18.', `من ${sum('٩ × ١')} إلى ${sum('٩ × ١٠')}، ١٨.`],

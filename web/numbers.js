@@ -29,10 +29,10 @@ var pageNumbers = (function pageNumbers() {
   // To the bidi algorithm a number is a right-to-left thing in an Arabic
   // line, and Arabic-Indic digits are in any line: ١٧ + ١٢ = ٢٩ would show
   // as ٢٩ = ١٢ + ١٧. Each sum stands isolated, overridden left to right,
-  // in the order written.
+  // in the order written, and on one line.
   const sum = /\d+(?: [+−×] \d+)+(?: =(?: \d+)?)?/g;
   function shown(text) {
-    const written = String(text).replace(sum, (found) => `\u2066\u202d${found}\u202c\u2069`);
+    const written = String(text).replace(sum, (found) => `\u2066\u202d${found.replaceAll(' ', '\u00a0')}\u202c\u2069`);
     return numerals === null ? written : written.replace(/[0-9]/g, (digit) => numerals[digit]);
   }
 

@@ -13,7 +13,6 @@ var pageQuestion = (function pageQuestion() {
     tries: document.getElementById('tries'),
     verdict: document.getElementById('verdict'),
     result: document.getElementById('result'),
-    tips: document.getElementById('tips'),
   };
   const box = document.getElementById('ask');
   const keys = document.getElementById('keys');
@@ -123,12 +122,9 @@ var pageQuestion = (function pageQuestion() {
     put('judged', prompt.judged && `${JSON.stringify(prompt.judged)} ${lastSum}`,
       () => showJudged(prompt.judged, lastSum));
     put('ended', JSON.stringify(prompt.ended), () => showEnded(prompt.ended));
-    // The page's own tips, in the child's words, under the tips screen's name.
-    put('tips', question === 'tips' ? prompt.kind : '', (kind) => {
-      ask.tips.hidden = kind === '';
-      ask.tips.textContent = kind === '' ? '' : pageNumbers.shown(words.say(`tips.${kind}`));
-    });
     put('choices', `${question} ${prompt.choices}`, () => pageChoices.show(question, prompt.choices));
+    // The page's own tips, under the tips screen's name, in the room its keys leave.
+    put('tips', question === 'tips' ? prompt.kind : '', pageTips.show);
     // However it was hidden, the keypad is back at each new sum.
     put('sum', question === 'problem' ? lastSum : question, () => {
       if (question === 'problem') pageKeypad.show(true);

@@ -178,5 +178,6 @@ var readAloud = (function readAloud() {
     if (on) speak([digit]);
   }
 
-  return { written: spokenWords.written, waiting, sent, typed };
+  // `retell`: a screen the page alone changed (more tips) is said again.
+  return { written: spokenWords.written, waiting, sent, typed, retell: () => on && sayScreen() };
 })();

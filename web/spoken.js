@@ -24,15 +24,14 @@ var spokenWords = (function spokenWords() {
     return player > 0 ? say('say.turn', { name, sum }) : sum;
   }
 
-  // The page's tips as a voice reads them: a pause at the end of each line,
+  // The tips shown (tips.js) as a voice reads them: a sentence at a time,
   // and the signs of a sum said as the sums are, "=" too, which each voice
   // would otherwise say its own way.
-  function tipsWords(kind) {
+  function tipsWords() {
     const signs = { '+': 'say.operator.addition', '−': 'say.operator.subtraction',
       '×': 'say.operator.multiplication', '=': 'say.equals' };
-    return say(`tips.${kind}`).split('\n')
-      .map((line) => line.trim().replace(/ ([+−×=]) /g, (_, sign) => ` ${say(signs[sign])} `))
-      .map((line) => (/\p{P}$/u.test(line) ? line : `${line}.`)).join(' ');
+    return pageTips.shown().map((line) => ({ sentence: line.trim()
+      .replace(/ ([+−×=]) /g, (_, sign) => ` ${say(signs[sign])} `).replace(/[^\p{P}]$/u, '$&.') }));
   }
 
   // The question open at a wait, with its choices named as the child sees
@@ -45,7 +44,7 @@ var spokenWords = (function spokenWords() {
     const choices = list(keys.map((key) => `say.choice.${asked.question}.${key}`));
     // At the end of a game the points lead straight to its choices.
     if (asked.ended) return choices;
-    return [asked.question === 'tips' ? tipsWords(asked.kind) : say(`say.ask.${asked.question}`), choices];
+    return [asked.question === 'tips' ? tipsWords() : say(`say.ask.${asked.question}`), choices].flat();
   }
 
   // After the last miss the right answer says it all.
@@ -84,15 +83,17 @@ var spokenWords = (function spokenWords() {
   }
 
   // What is said, as turns by language: the page's words (text) in the
-  // page's language, the game's own English ({ english: text }) in English.
+  // page's language, the game's own English ({ english: text }) in English;
+  // a sentence ({ sentence: text }), in the page's, a turn of its own.
   function turnsOf(pieces) {
     const found = [];
     for (const piece of pieces) {
-      const language = typeof piece === 'string' ? words.language : 'en';
-      const text = piece.english ?? piece;
+      const language = piece.english ? 'en' : words.language;
+      const text = piece.english ?? piece.sentence ?? piece;
       if (text === '') continue;
-      if (found.at(-1)?.language === language) found.at(-1).text += ` ${text}`;
-      else found.push({ language, text });
+      const last = found.at(-1);
+      if (last?.language === language && !last.alone && !piece.sentence) last.text += ` ${text}`;
+      else found.push({ language, text, alone: Boolean(piece.sentence) });
     }
     return found;
   }

@@ -52,6 +52,7 @@ var pageTools = (function pageTools() {
     fontSize = Math.min(sizes.most, Math.max(sizes.least, from + change));
     main.style.setProperty('--picked', `${fontSize}px`);
     showSizeLimits();
+    pageTips.fit();
     pageLog.scrollLater();
     kept.set(sizeKey, String(fontSize));
   }

@@ -26,6 +26,7 @@
   'choice.help-menu.4': 'القائمة الرئيسية',
   'choice.tips.b': 'رجوع',
   'choice.tips.x': 'القائمة الرئيسية',
+  'tips.more': 'نصائح أخرى',
   'choice.continue.1': 'القائمة الرئيسية',
   'choice.continue.2': 'إنهاء',
   'choice.exit.y': 'نعم، نخرج',

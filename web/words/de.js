@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Hauptmenü',
   'choice.tips.b': 'Zurück',
   'choice.tips.x': 'Hauptmenü',
+  'tips.more': 'Mehr Tipps',
   'choice.continue.1': 'Hauptmenü',
   'choice.continue.2': 'Aufhören',
   'choice.exit.y': 'Ja, aufhören',

@@ -28,6 +28,7 @@
   'choice.help-menu.4': 'Main menu',
   'choice.tips.b': 'Back',
   'choice.tips.x': 'Main menu',
+  'tips.more': 'More tips',
   'choice.continue.1': 'Main menu',
   'choice.continue.2': 'Leave',
   'choice.exit.y': 'Yes, leave',

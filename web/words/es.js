@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Menú principal',
   'choice.tips.b': 'Atrás',
   'choice.tips.x': 'Menú principal',
+  'tips.more': 'Más trucos',
   'choice.continue.1': 'Menú principal',
   'choice.continue.2': 'Terminar',
   'choice.exit.y': 'Sí, salir',

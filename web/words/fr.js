@@ -25,6 +25,7 @@
   'choice.help-menu.4': 'Menu principal',
   'choice.tips.b': 'Retour',
   'choice.tips.x': 'Menu principal',
+  'tips.more': 'Plus d’astuces',
   'choice.continue.1': 'Menu principal',
   'choice.continue.2': 'Arrêter',
   'choice.exit.y': 'Oui, je pars',

@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Menu principale',
   'choice.tips.b': 'Indietro',
   'choice.tips.x': 'Menu principale',
+  'tips.more': 'Altri trucchi',
   'choice.continue.1': 'Menu principale',
   'choice.continue.2': 'Basta così',
   'choice.exit.y': 'Sì, esco',

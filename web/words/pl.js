@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Menu główne',
   'choice.tips.b': 'Wróć',
   'choice.tips.x': 'Menu główne',
+  'tips.more': 'Więcej podpowiedzi',
   'choice.continue.1': 'Menu główne',
   'choice.continue.2': 'Koniec',
   'choice.exit.y': 'Tak, wychodzę',

@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Menu principal',
   'choice.tips.b': 'Voltar',
   'choice.tips.x': 'Menu principal',
+  'tips.more': 'Mais dicas',
   'choice.continue.1': 'Menu principal',
   'choice.continue.2': 'Parar',
   'choice.exit.y': 'Sim, sair',

@@ -24,6 +24,7 @@
   'choice.help-menu.4': 'Ana menü',
   'choice.tips.b': 'Geri',
   'choice.tips.x': 'Ana menü',
+  'tips.more': 'Başka ipuçları',
   'choice.continue.1': 'Ana menü',
   'choice.continue.2': 'Bitir',
   'choice.exit.y': 'Evet, çıkalım',

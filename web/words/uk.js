@@ -25,6 +25,7 @@
   'choice.help-menu.4': 'Головне меню',
   'choice.tips.b': 'Назад',
   'choice.tips.x': 'Головне меню',
+  'tips.more': 'Ще підказки',
   'choice.continue.1': 'Головне меню',
   'choice.continue.2': 'Кінець',
   'choice.exit.y': 'Так, виходжу',

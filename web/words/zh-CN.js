@@ -24,6 +24,7 @@
   'choice.help-menu.4': '主菜单',
   'choice.tips.b': '返回',
   'choice.tips.x': '主菜单',
+  'tips.more': '更多小窍门',
   'choice.continue.1': '主菜单',
   'choice.continue.2': '不玩了',
   'choice.exit.y': '是，退出',

@@ -24,6 +24,7 @@
   'choice.help-menu.4': '主選單',
   'choice.tips.b': '返回',
   'choice.tips.x': '主選單',
+  'tips.more': '更多小技巧',
   'choice.continue.1': '主選單',
   'choice.continue.2': '不玩了',
   'choice.exit.y': '是，離開',
