@@ -836,6 +836,45 @@ const tipsPaged = [['see', ...mainMenu], ['choose', '4'], ['see', /^4\. Exit$/],
     }, null, (seen) => seen === `${[...Array(+seen.split('/')[1]).keys()]}/${seen.split('/')[1]}`,
     'the tips seen, a page at a time, of all'], ['choose', 'b'], ['see', /^4\. Exit$/]])];
 
+// Every name and description (a title) that the page gives what a screen
+// reader lands on, in each language picked: none as the English page has it
+// but the game's name and the language's own words ("Enter" in Spanish).
+// Paired by their order, roles and all, so that a control shown in one
+// language and not another shows too.
+async function namesTranslated(page) {
+  const names = async () => {
+    const found = [];
+    const walk = (node) => {
+      if (!['StaticText', 'option', 'RootWebArea', 'generic', 'paragraph'].includes(node.role)) {
+        found.push([node.role, node.name ?? '', node.description ?? '']);
+      }
+      node.children?.forEach(walk);
+    };
+    walk(await page.accessibility.snapshot());
+    return found;
+  };
+  const english = await names();
+  await page.focus('#language');
+  const languages = await page.$$eval('#language option', (options) => options.map((option) => option.value));
+  for (const language of [...languages.filter((tag) => tag !== 'en'), 'en']) {
+    await page.select('#language', language);
+    await poll(page, (tag) => document.documentElement.lang === tag &&
+      !('wordsWait' in document.documentElement.dataset), language, `the page in ${language}`);
+    const found = await names();
+    const own = await page.evaluate((tag) => ['Orvanell', ...Object.values(pageCatalogues[tag])], language);
+    const left = found.flatMap(([role, ...named], i) => named.filter((name, j) => language !== 'en' &&
+      name === english[i]?.[j + 1] && /\p{L}{2}/u.test(name) && !own.includes(name)).map((name) => `${role} "${name}"`));
+    if (found.map(([role]) => role).join() !== english.map(([role]) => role).join() || left.length > 0) {
+      fail(`in ${language}, ${left.join(', ') || 'other controls than in English'} at ${await page.evaluate(() =>
+        document.querySelector('main').dataset.asks)}`);
+    }
+  }
+}
+const namesEverywhere = [['see', ...mainMenu], ['do', namesTranslated], ['choose', '4', 'Help and tips'],
+  ['choose', '3', 'Tips for times'], ['see', /^Press x to go back to the main menu$/], ['do', namesTranslated],
+  ['choose', 'x', 'Main menu'], ['choose', '1', 'Addition'], ['choose', '1', 'One player'], ['sum', problem],
+  ['do', namesTranslated]];
+
 // Phones upright, on their side, and with the keyboard up; in German too,
 // whose words are longest, and in Arabic, right to left, on a tablet as well;
 // axe in Arabic and Chinese; with the browser's language ar-EG, a whole game
@@ -854,6 +893,7 @@ const rows = [
   ...Object.entries(languages).flatMap(([language, setUps]) => setUps.map((setUp, i) =>
     phoneRow(language, setUp, i === 0 && ['ar', 'zh-CN'].includes(language)))),
   { viewport: { width: 320, height: 640 }, touch: true, input: byTaps(), play: [...judged, ...narrowScreen] },
+  { viewport: { width: 360, height: 640 }, touch: true, input: byTaps(), play: namesEverywhere },
   ...['uk', 'de', 'zh-CN', 'ar'].map((language) => ({ viewport: { width: 360, height: 640 }, touch: true,
     setUp: [before([language], { 'orvanell-language': language })], input: byTaps(language), play: tipsPaged })),
   { setUp: [standInSpeech()], play: readAloudHeard },
