@@ -842,33 +842,24 @@ const tipsPaged = [['see', ...mainMenu], ['choose', '4'], ['see', /^4\. Exit$/],
 // Paired by their order, roles and all, so that a control shown in one
 // language and not another shows too.
 async function namesTranslated(page) {
-  const names = async () => {
-    const found = [];
-    const walk = (node) => {
-      if (!['StaticText', 'option', 'RootWebArea', 'generic', 'paragraph'].includes(node.role)) {
-        found.push([node.role, node.name ?? '', node.description ?? '']);
-      }
-      node.children?.forEach(walk);
-    };
-    walk(await page.accessibility.snapshot());
-    return found;
-  };
-  const english = await names();
+  const flat = (node) => [['StaticText', 'option', 'RootWebArea', 'generic', 'paragraph'].includes(node.role) ? [] :
+    [[node.role, node.name ?? '', node.description ?? '']], ...(node.children ?? []).map(flat)].flat();
+  const english = flat(await page.accessibility.snapshot());
   await page.focus('#language');
-  const languages = await page.$$eval('#language option', (options) => options.map((option) => option.value));
-  for (const language of [...languages.filter((tag) => tag !== 'en'), 'en']) {
+  for (const language of await page.$$eval('#language option', (options) => options.map(({ value }) => value))) {
     await page.select('#language', language);
     await poll(page, (tag) => document.documentElement.lang === tag &&
       !('wordsWait' in document.documentElement.dataset), language, `the page in ${language}`);
-    const found = await names();
+    const found = flat(await page.accessibility.snapshot());
     const own = await page.evaluate((tag) => ['Orvanell', ...Object.values(pageCatalogues[tag])], language);
     const left = found.flatMap(([role, ...named], i) => named.filter((name, j) => language !== 'en' &&
       name === english[i]?.[j + 1] && /\p{L}{2}/u.test(name) && !own.includes(name)).map((name) => `${role} "${name}"`));
-    if (found.map(([role]) => role).join() !== english.map(([role]) => role).join() || left.length > 0) {
+    if (`${found.map(([role]) => role)}` !== `${english.map(([role]) => role)}` || left.length > 0) {
       fail(`in ${language}, ${left.join(', ') || 'other controls than in English'} at ${await page.evaluate(() =>
         document.querySelector('main').dataset.asks)}`);
     }
   }
+  await page.select('#language', 'en');
 }
 const namesEverywhere = [['see', ...mainMenu], ['do', namesTranslated], ['choose', '4', 'Help and tips'],
   ['choose', '3', 'Tips for times'], ['see', /^Press x to go back to the main menu$/], ['do', namesTranslated],
