@@ -25,7 +25,7 @@
   'choice.help-menu.4': 'Menu principal',
   'choice.tips.b': 'Retour',
   'choice.tips.x': 'Menu principal',
-  'tips.more': 'Plus d’astuces',
+  'tips.more': 'D’autres astuces',
   'choice.continue.1': 'Menu principal',
   'choice.continue.2': 'Arrêter',
   'choice.exit.y': 'Oui, je pars',
@@ -105,7 +105,7 @@
   'say.ended': 'La partie est finie. Pour rejouer, appuie sur le bouton vert.',
   'say.how-to-answer': 'Appuie sur les chiffres, puis sur le bouton vert.',
   'say.how-to-answer.keyboard': 'Écris le nombre, puis appuie sur Entrée.',
-  'say.missed': 'Bien essayé\u00a0! Tu trouveras la prochaine\u00a0!',
+  'say.missed': 'Bien essayé\u00a0! Tu trouveras la prochaine fois\u00a0!',
 
   'tips.addition': 'Quand tu ajoutes 0, le nombre ne change pas\u00a0: 7 + 0 = 7.\n' +
     'Essaie de voir les nombres dans ta tête.\n' +
