@@ -75,7 +75,7 @@
   'say.choice.main-menu.1': 'más',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'por',
-  'say.choice.main-menu.4': 'interrogación: ayuda',
+  'say.choice.main-menu.4': 'signo de interrogación: ayuda',
   'say.choice.main-menu.5': 'puerta: salir',
   'say.choice.game-type.1': 'una persona',
   'say.choice.game-type.2': 'dos personas',
@@ -112,7 +112,7 @@
     '3 + 4 = 7: ¡ahora tienes 7 manzanas!',
   'tips.subtraction': 'Si restas 0, el número no cambia: 6 − 0 = 6.\n' +
     'Con números de dos cifras, resta primero las unidades y luego las decenas.\n' +
-    '¿Faltan unidades en el primer número? Cambia 1 decena por 10 unidades.',
+    '¿Faltan unidades en el primer número? Cambia una decena por 10 unidades.',
   'tips.multiplication': 'Un número por 1 no cambia: 4 × 1 = 4.\n' +
     'Un número por 0 da 0: 4 × 0 = 0.\n' +
     'Un número por 5 termina en 5 o en 0: 3 × 5 = 15.\n' +
