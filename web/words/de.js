@@ -48,7 +48,7 @@
 
   'note.no-voice': 'Dieses Gerät hat keine Stimme zum Vorlesen. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
   'note.no-voice.language': 'Dieses Gerät hat keine deutsche Stimme. In den Einstellungen › Bedienungshilfen lässt sich eine hinzufügen, unter „Text-in-Sprache-Ausgabe“ oder „Gesprochene Inhalte“.',
-  'note.own-voice': 'Bis dahin liest die Seite mit ihrer eigenen, einfacheren Stimme; eine Stimme auf dem Gerät klingt besser.',
+  'note.own-voice': 'Bis dahin liest die Seite mit ihrer eigenen, einfacheren Stimme vor; eine Stimme auf dem Gerät klingt besser.',
   'note.cannot-run': 'Dieser Browser kann Orvanell nicht starten. Mit einem aktuellen oder einem anderen Browser lässt es sich spielen.',
 
   'tool.smaller': 'Kleinere Schrift',
@@ -117,7 +117,7 @@
     'Eine Zahl mal 0 ist 0: 4 × 0 = 0.\n' +
     'Eine Zahl mal 5 endet auf 5 oder 0: 3 × 5 = 15.\n' +
     'Eine Zahl mal 10 bekommt hinten eine 0: 6 × 10 = 60.\n' +
-    'Eine einstellige Zahl mal 11 schreibt man mit dieser Ziffer zweimal: 8 × 11 = 88.\n' +
+    'Bei einer einstelligen Zahl mal 11 schreibt man die Ziffer zweimal: 8 × 11 = 88.\n' +
     'Von 9 × 1 bis 9 × 10 ergeben die Ziffern des Ergebnisses zusammen 9.\n' +
     '9 × 2 = 18, und 1 + 8 = 9.\n' +
     '9 × 5 = 45, und 4 + 5 = 9.\n' +
