@@ -112,7 +112,7 @@
     '3 + 4 = 7: Jetzt hast du 7 Äpfel!',
   'tips.subtraction': 'Minus 0, und die Zahl bleibt gleich: 6 − 0 = 6.\n' +
     'Bei zweistelligen Zahlen ziehst du erst die Einer ab, dann die Zehner.\n' +
-    'Zu wenig Einer in der ersten Zahl? Tausche 1 Zehner in 10 Einer um.',
+    'Zu wenig Einer in der ersten Zahl? Tausche einen Zehner in 10 Einer um.',
   'tips.multiplication': 'Eine Zahl mal 1 bleibt gleich: 4 × 1 = 4.\n' +
     'Eine Zahl mal 0 ist 0: 4 × 0 = 0.\n' +
     'Eine Zahl mal 5 endet auf 5 oder 0: 3 × 5 = 15.\n' +

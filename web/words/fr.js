@@ -113,7 +113,7 @@
     '3 + 4 = 7\u00a0: maintenant, tu as 7 pommes\u00a0!',
   'tips.subtraction': 'Quand tu enlèves 0, le nombre ne change pas\u00a0: 6 − 0 = 6.\n' +
     'Avec des nombres à deux chiffres, enlève d’abord les unités, puis les dizaines.\n' +
-    'Pas assez d’unités dans le premier nombre\u00a0? Casse 1 dizaine\u00a0: ça fait 10 unités de plus.',
+    'Pas assez d’unités dans le premier nombre\u00a0? Casse une dizaine\u00a0: ça fait 10 unités de plus.',
   'tips.multiplication': 'Un nombre fois 1 ne change pas\u00a0: 4 × 1 = 4.\n' +
     'Un nombre fois 0 fait 0\u00a0: 4 × 0 = 0.\n' +
     'Un nombre fois 5 finit par 5 ou par 0\u00a0: 3 × 5 = 15.\n' +
