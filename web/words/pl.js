@@ -46,12 +46,12 @@
 
   'hint.name': 'Wpisz imię i naciśnij Enter.',
   'hint.number': 'Tu wpisujemy tylko liczby.',
-  'hint.number.long': 'Najwyżej dziewięć cyfr.',
+  'hint.number.long': 'Ta liczba jest za długa.',
   'hint.key': 'Dotknij jednego z przycisków.',
   'instructions': 'Wpisz odpowiedź i naciśnij Enter. Backspace kasuje.',
 
-  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
-  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Mówiona zawartość”.',
+  'note.no-voice': 'To urządzenie nie ma głosu do czytania. Głos można dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Zawartość mówiona”.',
+  'note.no-voice.language': 'To urządzenie nie ma polskiego głosu. Można go dodać w Ustawieniach › Dostępność, w części „Przetwarzanie tekstu na mowę” lub „Zawartość mówiona”.',
   'note.own-voice': 'Na razie strona czyta własnym, prostszym głosem; głos dodany do urządzenia brzmi lepiej.',
   'note.cannot-run': 'Ta przeglądarka nie może uruchomić Orvanell. Aby zagrać, zaktualizuj przeglądarkę albo otwórz stronę w innej.',
 
@@ -113,7 +113,7 @@
   'say.ended': 'Koniec gry. Żeby zagrać jeszcze raz, dotknij zielonego przycisku.',
   'say.how-to-answer': 'Dotknij cyfr, a potem zielonego przycisku.',
   'say.how-to-answer.keyboard': 'Wpisz liczbę, a potem naciśnij Enter.',
-  'say.missed': 'Dobra próba! Następnym razem się uda.',
+  'say.missed': 'Nic nie szkodzi! Następnym razem się uda.',
 
   'tips.addition': 'Dodasz 0, a liczba się nie zmieni: 7 + 0 = 7.\n' +
     'Spróbuj wyobrazić sobie liczby w głowie.\n' +
@@ -121,7 +121,7 @@
     '3 + 4 = 7: teraz masz 7 jabłek!',
   'tips.subtraction': 'Odejmiesz 0, a liczba się nie zmieni: 6 − 0 = 6.\n' +
     'Przy liczbach dwucyfrowych odejmij najpierw jedności, potem dziesiątki.\n' +
-    'Za mało jedności w pierwszej liczbie? Zamień 1 dziesiątkę na 10 jedności.',
+    'Za mało jedności w pierwszej liczbie? Zamień jedną dziesiątkę na 10 jedności.',
   'tips.multiplication': 'Liczba razy 1 się nie zmienia: 4 × 1 = 4.\n' +
     'Liczba razy 0 to 0: 4 × 0 = 0.\n' +
     'Liczba razy 5 kończy się na 5 albo na 0: 3 × 5 = 15.\n' +
