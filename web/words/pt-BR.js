@@ -75,7 +75,7 @@
   'say.choice.main-menu.1': 'mais',
   'say.choice.main-menu.2': 'menos',
   'say.choice.main-menu.3': 'vezes',
-  'say.choice.main-menu.4': 'interrogação: ajuda',
+  'say.choice.main-menu.4': 'ponto de interrogação: ajuda',
   'say.choice.main-menu.5': 'porta: sair',
   'say.choice.game-type.1': 'uma pessoa',
   'say.choice.game-type.2': 'duas pessoas',
@@ -112,7 +112,7 @@
     '3 + 4 = 7: agora você tem 7 maçãs!',
   'tips.subtraction': 'Tirando 0, o número fica igual: 6 − 0 = 6.\n' +
     'Com números de dois algarismos, tire primeiro as unidades, depois as dezenas.\n' +
-    'Faltam unidades no primeiro número? Troque 1 dezena por 10 unidades.',
+    'Faltam unidades no primeiro número? Troque uma dezena por 10 unidades.',
   'tips.multiplication': 'Um número vezes 1 fica igual: 4 × 1 = 4.\n' +
     'Um número vezes 0 dá 0: 4 × 0 = 0.\n' +
     'Um número vezes 5 termina em 5 ou em 0: 3 × 5 = 15.\n' +
