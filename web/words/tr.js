@@ -48,7 +48,7 @@
 
   'note.no-voice': 'Bu cihazda okuyacak bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
   'note.no-voice.language': 'Bu cihazda Türkçe bir ses yok. Cihazın Ayarlar › Erişilebilirlik bölümünde, “Metin okuma” ya da “Seslendirilen İçerik” altından bir ses eklenebilir.',
-  'note.own-voice': 'Şimdilik sayfa kendi, daha basit sesiyle okuyor; cihaza eklenen bir ses daha iyi duyulur.',
+  'note.own-voice': 'Şimdilik sayfa kendi, daha basit sesiyle okuyor; cihaza eklenen bir ses daha iyi okur.',
   'note.cannot-run': 'Bu tarayıcı Orvanell’i çalıştıramıyor. Tarayıcıyı güncelleyin ya da sayfayı başka bir tarayıcıda açın.',
 
   'tool.smaller': 'Küçük yazı',
@@ -104,7 +104,7 @@
   'say.ended': 'Oyun bitti. Yeniden oynamak için yeşil düğmeye dokun.',
   'say.how-to-answer': 'Önce sayılara dokun, sonra yeşil düğmeye dokun.',
   'say.how-to-answer.keyboard': 'Sayıyı yaz, sonra Enter’a bas.',
-  'say.missed': 'Güzel bir denemeydi! Bir sonrakini bilirsin.',
+  'say.missed': 'Güzel denedin! Bir sonrakini bilirsin.',
 
   'tips.addition': 'Bir sayıya 0 eklersen sayı değişmez: 7 + 0 = 7.\n' +
     'Sayıları zihninde canlandırmaya çalış.\n' +
