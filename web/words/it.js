@@ -7,7 +7,7 @@
   'ask.tips.addition': 'Trucchi per le addizioni',
   'ask.tips.subtraction': 'Trucchi per le sottrazioni',
   'ask.tips.multiplication': 'Trucchi per le moltiplicazioni',
-  'ask.name': 'Sei il numero {player}. Come ti chiami?',
+  'ask.name': 'Sei il giocatore {player}. Come ti chiami?',
   'ask.continue': 'E adesso?',
   'ask.exit': 'Uscire dal gioco?',
 
@@ -70,7 +70,7 @@
   'say.ask.main-menu': 'A cosa giochiamo?',
   'say.ask.game-type': 'Un giocatore o due?',
   'say.ask.help-menu': 'Quali trucchi?',
-  'say.ask.name': 'Sei il numero {player}. Come ti chiami?',
+  'say.ask.name': 'Sei il giocatore {player}. Come ti chiami?',
   'say.ask.exit': 'Uscire dal gioco?',
   'say.choice.main-menu.1': 'più',
   'say.choice.main-menu.2': 'meno',
@@ -107,12 +107,12 @@
   'say.missed': 'Bel tentativo! La prossima la indovini.',
 
   'tips.addition': 'Se aggiungi 0, il numero resta uguale: 7 + 0 = 7.\n' +
-    'Prova a vedere i numeri nella tua testa.\n' +
+    'Prova a immaginare i numeri nella testa.\n' +
     'Hai 3 mele e te ne danno altre 4.\n' +
     '3 + 4 = 7: adesso hai 7 mele!',
   'tips.subtraction': 'Se togli 0, il numero resta uguale: 6 − 0 = 6.\n' +
     'Con i numeri di due cifre, togli prima le unità, poi le decine.\n' +
-    'Non bastano le unità del primo numero? Cambia 1 decina in 10 unità.',
+    'Non bastano le unità del primo numero? Cambia una decina in 10 unità.',
   'tips.multiplication': 'Un numero per 1 resta uguale: 4 × 1 = 4.\n' +
     'Un numero per 0 fa 0: 4 × 0 = 0.\n' +
     'Un numero per 5 finisce con 5 o con 0: 3 × 5 = 15.\n' +
