@@ -98,7 +98,7 @@
   'say.right': 'Richtig!',
   'say.wrong': 'Diesmal nicht.',
   'say.answer': 'Die Antwort war {answer}.',
-  'say.points': { one: 'Du hast {count} Punkt.', other: 'Du hast {count} Punkte.' },
+  'say.points': { one: 'Du hast einen Punkt.', other: 'Du hast {count} Punkte.' },
   'say.winner': '{name} gewinnt!',
   'say.neither': 'Keiner hat gewonnen.',
   'say.ended': 'Das Spiel ist aus. Willst du nochmal spielen? Tippe auf den grünen Knopf.',

@@ -98,7 +98,7 @@
   'say.right': '¡Muy bien!',
   'say.wrong': 'Esta vez no.',
   'say.answer': 'La respuesta era {answer}.',
-  'say.points': { one: '¡Tienes {count} punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
+  'say.points': { one: '¡Tienes un punto!', many: '¡Tienes {count} puntos!', other: '¡Tienes {count} puntos!' },
   'say.winner': '¡Gana {name}!',
   'say.neither': 'Nadie ganó.',
   'say.ended': 'Se acabó el juego. Para jugar otra vez, toca el botón verde.',

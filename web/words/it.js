@@ -98,7 +98,7 @@
   'say.right': 'Giusto!',
   'say.wrong': 'Stavolta no.',
   'say.answer': 'La risposta era {answer}.',
-  'say.points': { one: 'Hai fatto {count} punto.', many: 'Hai fatto {count} punti.', other: 'Hai fatto {count} punti.' },
+  'say.points': { one: 'Hai fatto un punto.', many: 'Hai fatto {count} punti.', other: 'Hai fatto {count} punti.' },
   'say.winner': 'Vince {name}!',
   'say.neither': 'Nessuno ha vinto.',
   'say.ended': 'La partita è finita. Per giocare ancora, tocca il pulsante verde.',
