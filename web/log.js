@@ -70,11 +70,6 @@ var pageLog = (function pageLog() {
       .map((name) => name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
     named = new RegExp(`(^|\\s)(${escaped.join('|')})(?=[\\s\\p{P}]|$)`, 'gu');
   }
-  function isolated(name) {
-    const bdi = document.createElement('bdi');
-    bdi.textContent = name;
-    return bdi;
-  }
   function nodesOf(text) {
     if (named === null) return [document.createTextNode(text)];
     const nodes = [];
@@ -82,7 +77,9 @@ var pageLog = (function pageLog() {
     for (const found of text.matchAll(named)) {
       const at = found.index + found[1].length;
       if (at > from) nodes.push(document.createTextNode(text.slice(from, at)));
-      nodes.push(isolated(found[2]));
+      const name = document.createElement('bdi');
+      name.textContent = found[2];
+      nodes.push(name);
       from = at + found[2].length;
     }
     if (from < text.length || nodes.length === 0) nodes.push(document.createTextNode(text.slice(from)));
@@ -110,12 +107,8 @@ var pageLog = (function pageLog() {
 
   // A terminal shows what was typed, so the log does too.
   function typed(text, isName = false) {
-    const name = isName ? text.replace(/\n$/, '') : '';
-    if (name !== '') {
-      if (block === null || blockLines === linesPerBlock) addBlock();
-      block.append(isolated(name));
-    }
-    append(text.slice(name.length));
+    if (isName) learn({ name: text.replace(/\n$/, '') });
+    append(text);
     screenStart = null;
   }
 

@@ -4,8 +4,9 @@
 // Each of the page's files is a classic script, not a module: the one-file
 // page runs from file://, where browsers refuse modules. Each shares one
 // object, in the order index.html loads them: kept, pageNumbers, words,
-// spokenWords, readAloud, pageTools, pageGate, pageLog, pageQuestion,
-// pageChoices, pageFit, pageLine, pageKeypad and this one, pageGame. What a file uses of those after it, it
+// spokenWords, deviceVoice, pageVoice, readAloud, pageTools, pageGate,
+// pageLog, pageTips, pageQuestion, pageChoices, pageFit, pageLine,
+// pageKeypad and this one, pageGame. What a file uses of those after it, it
 // uses only once the page has loaded.
 var pageGame = (function pageGame() {
   'use strict';
